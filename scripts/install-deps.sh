@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs everything needed to build, run and test Girolino on Debian 12.
+set -eu
+PKGS="build-essential cmake ninja-build pkg-config git \
+  qt6-base-dev qt6-translations-l10n libgl-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  fonts-dejavu-core"
+missing=""
+for p in $PKGS; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,64 @@
+#pragma once
+// The game state: every counter of the game in progress, its one-level undo copies,
+// the six history ribbons and the two flags.
+//
+// Counters are 32-bit so that games longer than 32767 spins keep counting; every
+// result of a shorter game is the same as with 16-bit counters.
+
+#include "model/Tabella.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace girolino {
+
+// The counter triple kept for every number, outside side and group.
+struct TContatore {
+    std::int32_t ritardo = 0;    // spins since the entity last came out
+    std::int32_t maxRitardo = 0; // longest absence ever closed by a hit
+    std::int32_t sortite = 0;    // hits in this game
+
+    friend bool operator==(const TContatore&, const TContatore&) = default;
+};
+
+// A counter with the undo copies its last hit saved. Numbers use ritardoPrec;
+// sides use ritardoPrec and maxRitardoPrec; groups use all three.
+struct TContatoreConCopie : TContatore {
+    std::int32_t ritardoPrec = 0;
+    std::int32_t maxRitardoPrec = 0;
+    std::int32_t sortitePrec = 0;
+};
+
+using TNastro = std::vector<std::string>;
+
+struct TPartita {
+    std::int32_t bouleEseguite = 0;
+    int ultimoNumero = 0;
+    std::array<TContatoreConCopie, NUMERI> numeri{};               // [0..36]
+    std::array<TContatoreConCopie, NUM_CHANCE + 1> chance{};       // [1..12], slot 0 unused
+    std::array<std::int32_t, NUM_CHANCE + 1> ripetizioni{};        // [1..12]
+    std::array<std::int32_t, NUM_CHANCE + 1> ripetizioniPrec{};    // [1..12]
+    std::array<TContatoreConCopie, NUM_GRUPPI + 1> gruppi{};       // [1..112], slot 0 unused
+    TNastro nastroNumeri;
+    TNastro nastroRossoNero;
+    TNastro nastroPariDispari;
+    TNastro nastroManqPass;
+    TNastro nastroDozzine;
+    TNastro nastroColonne;
+    bool seguiUltimo = true;
+    bool partitaModificata = false;
+
+    // The six ribbons in the order numero, rosso, pari, manq, doz, col.
+    std::array<TNastro*, 6> nastri() {
+        return {&nastroNumeri,   &nastroRossoNero, &nastroPariDispari,
+                &nastroManqPass, &nastroDozzine,   &nastroColonne};
+    }
+    std::array<const TNastro*, 6> nastri() const {
+        return {&nastroNumeri,   &nastroRossoNero, &nastroPariDispari,
+                &nastroManqPass, &nastroDozzine,   &nastroColonne};
+    }
+};
+
+} // namespace girolino
