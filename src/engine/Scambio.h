@@ -10,8 +10,7 @@ namespace girolino {
 
 // Sorts v in descending order of key(entry): for i < j, entries i and j are exchanged
 // whole when key(v[i]) < key(v[j]) (strictly less, signed).
-template <typename T, typename Chiave>
-void ordinaScambio(std::span<T> v, Chiave key) {
+template <typename T, typename Chiave> void ordinaScambio(std::span<T> v, Chiave key) {
     const std::size_t n = v.size();
     for (std::size_t i = 0; i + 1 < n; ++i) {
         auto ki = key(v[i]);

@@ -1,6 +1,23 @@
-#include <cstdio>
+// Girolino: statistics for single-zero roulette.
 
-int main() {
-    std::puts("Girolino: la finestra principale non e' ancora disponibile.");
-    return 0;
+#include "Versione.h"
+#include "qt/Lingua.h"
+#include "qt/Programma.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(girolino::nomeProgramma));
+    QApplication::setOrganizationName(QString::fromUtf8(girolino::nomeProgramma));
+    QApplication::setApplicationVersion(QString::fromUtf8(girolino::versioneProgramma));
+    // Windows are hidden and shown again freely; only the main window's model ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    girolino::qt::impostaItaliano(app);
+
+    girolino::qt::TProgramma programma;
+    programma.avvia();
+    // The start-up may already have ended the program (rules of use refused).
+    if (programma.piattaforma().uscitaRichiesta()) return 0;
+    return QApplication::exec();
 }

@@ -1,0 +1,231 @@
+#include "engine/AnalisiChance.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace girolino {
+
+namespace {
+
+struct TVoceChance {
+    std::string_view testo;
+    TInfoChance info;
+};
+
+const std::array<TVoceChance, 12>& tabellaChance() {
+    static const std::array<TVoceChance, 12> tabella = {{
+        {"Rosso", {0, "R", true}},
+        {"Nero", {0, "N", true}},
+        {"Pari", {1, "P", true}},
+        {"Dispari", {1, "D", true}},
+        {"Manq", {2, "M", true}},
+        {"Pass", {2, "P", true}},
+        {"Doz 1", {3, "1", false}},
+        {"Doz 2", {3, "2", false}},
+        {"Doz 3", {3, "3", false}},
+        {"Col 1", {4, "1", false}},
+        {"Col 2", {4, "2", false}},
+        {"Col 3", {4, "3", false}},
+    }};
+    return tabella;
+}
+
+} // namespace
+
+std::optional<TInfoChance> infoChance(std::string_view testoChance) {
+    for (const auto& voce : tabellaChance())
+        if (voce.testo == testoChance) return voce.info;
+    return std::nullopt;
+}
+
+const TNastro& nastroDellaFamiglia(const TPartita& partita, int famiglia) {
+    // nastri() starts with the number ribbon; the letter ribbons follow in family order.
+    return *partita.nastri().at(static_cast<std::size_t>(famiglia) + 1);
+}
+
+std::vector<std::uint8_t> colpiDelNastro(const TNastro& nastro, int n, std::string_view lettera) {
+    std::vector<std::uint8_t> colpi(static_cast<std::size_t>(std::max(n, 0)), 0);
+    const std::size_t letti = std::min(colpi.size(), nastro.size());
+    for (std::size_t i = 0; i < letti; ++i) colpi[i] = nastro[i] == lettera ? 1 : 0;
+    return colpi;
+}
+
+std::optional<TTipoIstogramma> tipoIstogrammaDaTesto(std::string_view testo) {
+    if (testo == "I Massimi Ritardi") return TTipoIstogramma::Ritardi;
+    if (testo == "Le Massime Sortite") return TTipoIstogramma::Sortite;
+    return std::nullopt;
+}
+
+TIstogramma calcolaIstogramma(std::span<const std::uint8_t> colpi, TTipoIstogramma tipo) {
+    // A delay is a stretch of misses closed by a hit; a run is a stretch of hits closed by
+    // a miss. Both are the same count with the roles of hit and miss swapped.
+    const std::uint8_t allunga = tipo == TTipoIstogramma::Ritardi ? 0 : 1;
+    TIstogramma istogramma{};
+    std::int64_t c = 0;
+    for (const std::uint8_t colpo : colpi) {
+        if (colpo == allunga) {
+            ++c;
+        } else {
+            if (c > 0) ++istogramma[std::min<std::int64_t>(c, LUNGHEZZE_ISTOGRAMMA)];
+            c = 0;
+        }
+    }
+    return istogramma;
+}
+
+TIstogramma calcolaIstogramma(const TNastro& nastro, int n, std::string_view lettera,
+                              TTipoIstogramma tipo) {
+    return calcolaIstogramma(colpiDelNastro(nastro, n, lettera), tipo);
+}
+
+std::optional<TIstogramma> calcolaIstogramma(const TPartita& partita, int n,
+                                             std::string_view testoChance, TTipoIstogramma tipo) {
+    const auto info = infoChance(testoChance);
+    if (!info) return std::nullopt;
+    return calcolaIstogramma(nastroDellaFamiglia(partita, info->famiglia), n, info->lettera, tipo);
+}
+
+std::int32_t massimoBarreIstogramma(const TIstogramma& istogramma) {
+    const std::int32_t m = *std::max_element(istogramma.begin() + 1, istogramma.end());
+    return m + m / 3;
+}
+
+std::optional<double> TProgressione::tasso() const {
+    if (giocate == 0) return std::nullopt;
+    return static_cast<double>(guadagnate()) / static_cast<double>(giocate);
+}
+
+TProgressione simulaProgressione(std::span<const std::uint8_t> colpi, int ritardo, int mani) {
+    TProgressione p;
+    if (ritardo < 1 || mani < 1) return p;
+    mani = std::min(mani, MAX_MANI);
+
+    const std::size_t n = colpi.size();
+    std::int64_t m = 0; // misses in a row
+    for (std::size_t i = 0; i < n; ++i) {
+        if (colpi[i]) {
+            m = 0;
+            continue;
+        }
+        if (++m != ritardo) continue;
+        // The play bets on the following spins; the next position is still i + 1, so the
+        // spins of a play are scanned again as ordinary positions.
+        for (int k = 1; k <= mani; ++k) {
+            ++p.giocate;
+            p.puntate += std::int64_t{1} << (k - 1);
+            const std::size_t j = i + static_cast<std::size_t>(k);
+            if (j < n && colpi[j]) {
+                ++p.riuscite;
+                p.vinte += std::int64_t{1} << k;
+                m = 0;
+                break;
+            }
+        }
+    }
+    return p;
+}
+
+TSerieMancate serieMancate(std::span<const std::uint8_t> colpi) {
+    TSerieMancate serie;
+    std::size_t l = 0;
+    for (const std::uint8_t colpo : colpi) {
+        if (!colpo) {
+            ++l;
+            continue;
+        }
+        if (l >= serie.chiuse.size()) serie.chiuse.resize(l + 1, 0);
+        ++serie.chiuse[l];
+        l = 0;
+    }
+    serie.aperta = static_cast<std::int64_t>(l);
+    return serie;
+}
+
+TProgressione simulaProgressione(const TSerieMancate& serie, int ritardo, int mani) {
+    TProgressione p;
+    if (ritardo < 1 || mani < 1) return p;
+    mani = std::min(mani, MAX_MANI);
+    const std::int64_t d = ritardo;
+    const std::int64_t perdita = (std::int64_t{1} << mani) - 1; // stakes of a lost play
+
+    // In a stretch of L misses the first play starts at the d-th miss and would win on the
+    // closing hit at hand L - d + 1. Lost (too many hands, or no hit before the end): the
+    // misses keep counting and nothing more is played in the stretch. Won: the count restarts
+    // right after the entry spin, so the next play starts d misses later and wins on the same
+    // hit with d hands fewer, and so on while d more misses fit in the stretch.
+    for (std::size_t l = 0; l < serie.chiuse.size(); ++l) {
+        const std::int64_t volte = serie.chiuse[l];
+        const auto lunghezza = static_cast<std::int64_t>(l);
+        if (volte == 0 || lunghezza < d) continue;
+        if (lunghezza - d + 1 > mani) {
+            p.giocate += volte * mani;
+            p.puntate += volte * perdita;
+            continue;
+        }
+        for (std::int64_t inizio = d; inizio <= lunghezza; inizio += d) {
+            const std::int64_t k = lunghezza - inizio + 1;
+            p.giocate += volte * k;
+            p.puntate += volte * ((std::int64_t{1} << k) - 1);
+            p.riuscite += volte;
+            p.vinte += volte * (std::int64_t{1} << k);
+        }
+    }
+    if (serie.aperta >= d) {
+        p.giocate += mani;
+        p.puntate += perdita;
+    }
+    return p;
+}
+
+TProgressione simulaProgressione(const TNastro& nastro, int n, std::string_view lettera,
+                                 int ritardo, int mani) {
+    return simulaProgressione(colpiDelNastro(nastro, n, lettera), ritardo, mani);
+}
+
+std::optional<TProgressione> simulaProgressione(const TPartita& partita, int n,
+                                                std::string_view testoChance, int ritardo,
+                                                int mani) {
+    const auto info = infoChance(testoChance);
+    if (!info || !info->simulabile) return std::nullopt;
+    return simulaProgressione(nastroDellaFamiglia(partita, info->famiglia), n, info->lettera,
+                              ritardo, mani);
+}
+
+std::string testoTasso(std::optional<double> tasso) {
+    if (!tasso) return "-";
+    std::array<char, 64> buf{};
+    const auto [fine, errore] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), *tasso, std::chars_format::fixed, 2);
+    if (errore != std::errc{}) return "-";
+    return std::string(buf.data(), fine);
+}
+
+std::optional<TMigliorTasso> cercaMigliorTasso(const TPartita& partita, int n, int maxRitardo,
+                                               int maxMani) {
+    static const std::array<std::string_view, 6> pari = {"Rosso",   "Nero", "Pari",
+                                                         "Dispari", "Manq", "Pass"};
+    // Each chance's record is reduced once to its stretches of misses; the simulations then
+    // only walk the few distinct stretch lengths.
+    std::array<TSerieMancate, pari.size()> serie;
+    for (std::size_t c = 0; c < pari.size(); ++c) {
+        const TInfoChance info = *infoChance(pari[c]);
+        serie[c] = serieMancate(
+            colpiDelNastro(nastroDellaFamiglia(partita, info.famiglia), n, info.lettera));
+    }
+
+    std::optional<TMigliorTasso> migliore;
+    for (int d = 1; d <= maxRitardo; ++d) {
+        for (int h = 1; h <= maxMani; ++h) {
+            for (std::size_t c = 0; c < pari.size(); ++c) {
+                const auto tasso = simulaProgressione(serie[c], d, h).tasso();
+                if (!tasso || (migliore && !(*tasso > migliore->tasso))) continue;
+                migliore = TMigliorTasso{std::string(pari[c]) + " " + std::to_string(d) + "-" +
+                                             std::to_string(h),
+                                         *tasso};
+            }
+        }
+    }
+    return migliore;
+}
+
+} // namespace girolino

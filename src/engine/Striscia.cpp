@@ -1,0 +1,31 @@
+#include "engine/Striscia.h"
+
+#include "engine/Chance.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace girolino {
+
+namespace {
+constexpr std::size_t LUNGHEZZA_STRISCIA = 14;
+constexpr int NERO = 2;
+} // namespace
+
+std::vector<std::pair<std::string, int>> striscia(const TPartita& p) {
+    const TNastro& nastro = p.nastroNumeri;
+    const std::size_t quanti = std::min(nastro.size(), LUNGHEZZA_STRISCIA);
+    std::vector<std::pair<std::string, int>> voci;
+    voci.reserve(quanti);
+    for (std::size_t k = 1; k <= quanti; ++k) {
+        const std::string& riga = nastro[nastro.size() - k];
+        int n = -1;
+        const char* fine = riga.data() + riga.size();
+        const auto [resto, errore] = std::from_chars(riga.data(), fine, n);
+        const bool numero = errore == std::errc{} && resto == fine;
+        voci.emplace_back(riga, numero ? rossoonero(n) : NERO);
+    }
+    return voci;
+}
+
+} // namespace girolino

@@ -1,0 +1,284 @@
+#include "gamefile/CaricaPartita.h"
+
+#include "gamefile/Cartelle.h"
+#include "gamefile/Rigioco.h"
+#include "gamefile/TestoFile.h"
+
+#include <charconv>
+
+namespace girolino {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int NUM_NASTRI = 6;
+
+// A line as a message may quote it: printable ASCII only, and not too long.
+std::string citazione(const std::string& s) {
+    constexpr std::size_t massimo = 40;
+    std::string r;
+    for (std::size_t i = 0; i < s.size() && i < massimo; ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        r += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+    }
+    if (s.size() > massimo) r += "...";
+    return r;
+}
+
+bool contieneControlli(const std::string& s) {
+    for (char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F) return true;
+    }
+    return false;
+}
+
+enum class Lettura { Ok, NonIntero, FuoriScala };
+
+// A whole decimal number: an optional minus sign and digits, nothing else.
+Lettura leggiIntero(const std::string& s, std::int64_t& v) {
+    const char* inizio = s.data();
+    const char* fine = s.data() + s.size();
+    const char* cifre = (inizio != fine && *inizio == '-') ? inizio + 1 : inizio;
+    if (cifre == fine) return Lettura::NonIntero;
+    for (const char* c = cifre; c != fine; ++c)
+        if (*c < '0' || *c > '9') return Lettura::NonIntero;
+    const auto [fino, ec] = std::from_chars(inizio, fine, v);
+    if (ec == std::errc::result_out_of_range) return Lettura::FuoriScala;
+    if (ec != std::errc() || fino != fine) return Lettura::NonIntero;
+    return Lettura::Ok;
+}
+
+bool rigaNumerica(int i) {
+    return i == riga::boule || i == riga::ultimoNumero ||
+           (i >= riga::ritardoNumeri && i < riga::riepilogoGruppi) || i >= riga::ripetizioni;
+}
+
+// The checks of one opening, each returning false after setting the one message.
+class Lettore {
+public:
+    Lettore(const fs::path& percorso, const fs::path& base) : percorso_(percorso), base_(base) {
+        f_.percorso = percorso;
+    }
+
+    TCaricamento esegui() {
+        TCaricamento r;
+        if (leggiPrincipale() && leggiValori() && leggiNastri() && confrontaNastri())
+            r.partita = std::move(f_);
+        else
+            r.errore = errore_;
+        return r;
+    }
+
+private:
+    bool fallisci(std::string m) {
+        errore_ = std::move(m);
+        return false;
+    }
+    std::string file() const { return citaFile(percorso_); }
+    std::string nonValido() const { return "Il file " + file() + " non è valido: "; }
+
+    bool leggiPrincipale() {
+        auto l = leggiFile(percorso_, MAX_BYTE_FILE_PARTITA,
+                           nonValido() + "è troppo grande per essere una partita salvata.");
+        if (!l.esito) return fallisci(l.esito.messaggio);
+        f_.righe = dividiRighe(l.contenuto);
+        if (f_.righe.empty() || f_.righe[0] != MARCATORE_FILE_PARTITA)
+            return fallisci(MESSAGGIO_FILE_NON_VALIDO);
+        if (l.contenuto.find('\0') != std::string::npos)
+            return fallisci(nonValido() + "contiene dati binari.");
+        const auto n = f_.righe.size();
+        if (n < RIGHE_FILE_PARTITA)
+            return fallisci("Il file " + file() + " è incompleto: ha " + std::to_string(n) +
+                            " righe invece di " + std::to_string(RIGHE_FILE_PARTITA) + ".");
+        if (n > RIGHE_FILE_PARTITA)
+            return fallisci(nonValido() + "ha " + std::to_string(n) + " righe invece di " +
+                            std::to_string(RIGHE_FILE_PARTITA) + ".");
+        return true;
+    }
+
+    // Line i as a whole number within [minimo, massimo]; messages count lines from 1.
+    bool intero(int i, std::int64_t minimo, std::int64_t massimo, std::int64_t& v) {
+        const std::string& s = f_.righe[i];
+        const std::string inizio =
+            nonValido() + "la riga " + std::to_string(i + 1) + " ('" + citazione(s) + "') ";
+        const auto esito = leggiIntero(s, v);
+        if (esito == Lettura::NonIntero) return fallisci(inizio + "non è un numero intero.");
+        if (esito == Lettura::FuoriScala || v < minimo || v > massimo)
+            return fallisci(inizio + "è fuori dall'intervallo ammesso (da " +
+                            std::to_string(minimo) + " a " + std::to_string(massimo) + ").");
+        return true;
+    }
+
+    bool contatore(int i, std::int32_t& dove) {
+        std::int64_t v = 0;
+        if (!intero(i, 0, f_.bouleEseguite, v)) return false;
+        dove = static_cast<std::int32_t>(v);
+        return true;
+    }
+
+    template <std::size_t N>
+    bool blocco(int primaRiga, int primoIndice, int quanti, std::array<TContatore, N>& a,
+                std::int32_t TContatore::*campo) {
+        for (int k = 0; k < quanti; ++k)
+            if (!contatore(primaRiga + k, a[primoIndice + k].*campo)) return false;
+        return true;
+    }
+
+    bool leggiValori() {
+        for (int i = 1; i < RIGHE_FILE_PARTITA; ++i)
+            if (!rigaNumerica(i) && contieneControlli(f_.righe[i]))
+                return fallisci(nonValido() + "la riga " + std::to_string(i + 1) +
+                                " contiene caratteri non ammessi.");
+        std::int64_t v = 0;
+        if (!intero(riga::boule, 1, MAX_BOULE, v)) return false;
+        f_.bouleEseguite = static_cast<std::int32_t>(v);
+        if (!intero(riga::ultimoNumero, 0, NUMERI - 1, v)) return false;
+        f_.ultimoNumero = static_cast<int>(v);
+
+        const auto campi = {&TContatore::ritardo, &TContatore::maxRitardo, &TContatore::sortite};
+        int r = riga::ritardoNumeri;
+        for (auto campo : campi) {
+            if (!blocco(r, 0, NUMERI, f_.numeri, campo)) return false;
+            r += NUMERI;
+        }
+        for (auto campo : campi) {
+            if (!blocco(r, 1, NUM_CHANCE, f_.chance, campo)) return false;
+            r += NUM_CHANCE;
+        }
+        for (int c = 1; c <= NUM_CHANCE; ++c)
+            if (!contatore(riga::ripetizioni + c - 1, f_.ripetizioni[c])) return false;
+        r = riga::ritardoGruppi;
+        for (auto campo : campi) {
+            if (!blocco(r, 1, NUM_GRUPPI, f_.gruppi, campo)) return false;
+            r += NUM_GRUPPI;
+        }
+
+        auto& t = f_.testi;
+        t.boule = f_.righe[riga::boule];
+        t.ultimoNumero = f_.righe[riga::ultimoNumero];
+        t.colore = f_.righe[riga::colore];
+        t.connotazioni = {f_.righe[riga::connotazioni], f_.righe[riga::connotazioni + 1],
+                          f_.righe[riga::connotazioni + 2], f_.righe[riga::connotazioni + 3]};
+        for (int k = 0; k < 20; ++k) {
+            t.riepilogoGruppi[k] = f_.righe[riga::riepilogoGruppi + k];
+            t.classifiche[k] = f_.righe[riga::classifiche + k];
+        }
+        return true;
+    }
+
+    std::string nastro(int i) const { return citaFile(percorsoNastro(base_, i, percorso_)); }
+
+    static bool segnoAmmesso(int i, const std::string& s) {
+        static const std::array<std::array<const char*, 4>, NUM_NASTRI> ammessi = {{
+            {},
+            {"R", "N", "x", "x"},
+            {"P", "D", "x", "x"},
+            {"M", "P", "x", "x"},
+            {"1", "2", "3", "x"},
+            {"1", "2", "3", "x"},
+        }};
+        if (i == 0) {
+            std::int64_t v = 0;
+            return leggiIntero(s, v) == Lettura::Ok && v >= 0 && v < NUMERI &&
+                   s == std::to_string(v);
+        }
+        for (const char* a : ammessi[i])
+            if (s == a) return true;
+        return false;
+    }
+
+    bool leggiNastri() {
+        for (int i = 0; i < NUM_NASTRI; ++i) {
+            const fs::path p = percorsoNastro(base_, i, percorso_);
+            std::error_code ec;
+            if (!fs::exists(p, ec))
+                return fallisci("Manca il nastro " + nastro(i) + " della partita salvata in " +
+                                file() + ".");
+            auto l = leggiFile(p, MAX_BYTE_NASTRO,
+                               "Il nastro " + nastro(i) +
+                                   " non è valido: è troppo grande per una partita.");
+            if (!l.esito) return fallisci(l.esito.messaggio);
+            if (l.contenuto.find('\0') != std::string::npos)
+                return fallisci("Il nastro " + nastro(i) + " non è valido: contiene dati binari.");
+            const auto righe = contaRighe(l.contenuto);
+            if (righe != static_cast<std::size_t>(f_.bouleEseguite))
+                return fallisci("Il nastro " + nastro(i) + " ha " + std::to_string(righe) +
+                                " righe, ma la partita salvata in " + file() + " ha " +
+                                std::to_string(f_.bouleEseguite) + " boule.");
+            auto& n = f_.nastri[i];
+            n = dividiRighe(l.contenuto);
+            for (std::size_t k = 0; k < n.size(); ++k)
+                if (!segnoAmmesso(i, n[k]))
+                    return fallisci("Il nastro " + nastro(i) + " non è valido: la riga " +
+                                    std::to_string(k + 1) + " ('" + citazione(n[k]) +
+                                    "') non è un segno ammesso.");
+        }
+        return true;
+    }
+
+    bool nonCorrisponde(int i) {
+        return fallisci("Il nastro " + nastro(i) + " non corrisponde alla partita salvata in " +
+                        file() + ": forse appartiene a un'altra partita con lo stesso nome.");
+    }
+
+    bool confrontaNastri() {
+        const auto& numeri = f_.nastri[0];
+        if (numeri.back() != std::to_string(f_.ultimoNumero)) return nonCorrisponde(0);
+
+        std::vector<int> spins;
+        spins.reserve(numeri.size());
+        for (const auto& s : numeri) spins.push_back(std::stoi(s));
+        // Undo takes a number's last hit back but keeps the maximum that hit set, so a
+        // number's saved maximum may exceed the replayed one; everything else is exact.
+        const TRigioco r = rigioca(spins);
+        for (int n = 0; n < NUMERI; ++n) {
+            const auto& a = f_.numeri[n];
+            const auto& b = r.numeri[n];
+            if (a.ritardo != b.ritardo || a.sortite != b.sortite || a.maxRitardo < b.maxRitardo)
+                return nonCorrisponde(0);
+        }
+        for (int c = 1; c <= NUM_CHANCE; ++c)
+            if (f_.chance[c] != r.chance[c] || f_.ripetizioni[c] != r.ripetizioni[c])
+                return nonCorrisponde(0);
+        for (int g = 1; g <= NUM_GRUPPI; ++g)
+            if (f_.gruppi[g] != r.gruppi[g]) return nonCorrisponde(0);
+        // The letter ribbons must be the marks of the number ribbon, line by line.
+        for (int i = 1; i < NUM_NASTRI; ++i)
+            for (std::size_t k = 0; k < spins.size(); ++k)
+                if (f_.nastri[i][k] != lettereNastro(spins[k])[i - 1]) return nonCorrisponde(i);
+
+        return true;
+    }
+
+    fs::path percorso_;
+    fs::path base_;
+    TFileCaricato f_;
+    std::string errore_;
+};
+
+} // namespace
+
+TCaricamento caricaFilePartita(const fs::path& percorso, const fs::path& base) {
+    return Lettore(percorso, base).esegui();
+}
+
+void ripristinaPartita(TPartita& p, const TFileCaricato& f) {
+    const bool segui = p.seguiUltimo;
+    p = TPartita{};
+    p.seguiUltimo = segui;
+    p.partitaModificata = false;
+    p.bouleEseguite = f.bouleEseguite;
+    p.ultimoNumero = f.ultimoNumero;
+    for (int n = 0; n < NUMERI; ++n) static_cast<TContatore&>(p.numeri[n]) = f.numeri[n];
+    for (int c = 1; c <= NUM_CHANCE; ++c) {
+        static_cast<TContatore&>(p.chance[c]) = f.chance[c];
+        p.ripetizioni[c] = f.ripetizioni[c];
+    }
+    for (int g = 1; g <= NUM_GRUPPI; ++g) static_cast<TContatore&>(p.gruppi[g]) = f.gruppi[g];
+    auto nastri = p.nastri();
+    for (int i = 0; i < NUM_NASTRI; ++i) *nastri[i] = f.nastri[i];
+}
+
+} // namespace girolino

@@ -1,0 +1,211 @@
+#include "qt/PiattaformaQt.h"
+
+#include "Versione.h"
+#include "qt/Regia.h"
+#include "qt/VistaForm.h"
+#include "ui/Form.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <chrono>
+
+namespace girolino::qt {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString titoloBox() {
+    return QString::fromUtf8(nomeProgramma);
+}
+
+} // namespace
+
+QStringList filtriQt(const std::string& filtro) {
+    const QStringList parti = qs(filtro).split(QLatin1Char('|'));
+    QStringList risultato;
+    for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
+        QString descrizione = parti[i].trimmed();
+        // The description may already show its patterns; Qt reads them from the brackets.
+        if (const auto aperta = descrizione.lastIndexOf(QLatin1Char('('));
+            aperta > 0 && descrizione.endsWith(QLatin1Char(')')))
+            descrizione = descrizione.left(aperta).trimmed();
+        QStringList modelli;
+        for (QString m : parti[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            m = m.trimmed();
+            if (m == QLatin1String("*.*")) m = QStringLiteral("*");
+            if (!modelli.contains(m)) modelli << m;
+            // File names are case-sensitive here; accept the extension in capitals too.
+            const QString maiuscolo = m.toUpper();
+            if (maiuscolo != m && !modelli.contains(maiuscolo)) modelli << maiuscolo;
+        }
+        risultato << descrizione + QStringLiteral(" (") + modelli.join(QLatin1Char(' ')) +
+                         QLatin1Char(')');
+    }
+    return risultato;
+}
+
+TPiattaformaQt::TPiattaformaQt(TRegia& regia, const QString& fileImpostazioni)
+    : regia_(regia),
+      impostazioni_(fileImpostazioni.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                      titoloBox(), titoloBox())
+                        : std::make_unique<QSettings>(fileImpostazioni, QSettings::IniFormat)) {
+    regia_.setGestoreErrori([this](const std::string& t) { errore(t); });
+}
+
+TPiattaformaQt::~TPiattaformaQt() {
+    regia_.setGestoreErrori({});
+}
+
+bool TPiattaformaQt::rispostaPronta(std::string& risposta) {
+    if (prossimeRisposte.empty()) return false;
+    risposta = std::move(prossimeRisposte.front());
+    prossimeRisposte.pop_front();
+    return true;
+}
+
+QWidget* TPiattaformaQt::genitoreBox() const {
+    QWidget* p = regia_.principale();
+    return p && p->isVisible() ? p : nullptr;
+}
+
+void TPiattaformaQt::messaggio(const std::string& testo) {
+    registro.push_back("messaggio: " + testo);
+    regia_.renderizzaTutto();
+    std::string r;
+    if (rispostaPronta(r)) return;
+    QMessageBox::information(genitoreBox(), titoloBox(), qs(testo));
+}
+
+void TPiattaformaQt::errore(const std::string& testo) {
+    registro.push_back("errore: " + testo);
+    regia_.renderizzaTutto();
+    std::string r;
+    if (rispostaPronta(r)) return;
+    QMessageBox::critical(genitoreBox(), titoloBox(), qs(testo));
+}
+
+bool TPiattaformaQt::domanda(const std::string& testo) {
+    registro.push_back("domanda: " + testo);
+    regia_.renderizzaTutto();
+    std::string r;
+    if (rispostaPronta(r)) return r == "Sì";
+    return QMessageBox::question(genitoreBox(), titoloBox(), qs(testo),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+std::optional<std::string> TPiattaformaQt::dialogoFile(const ui::TDialogoFile& d, bool salva) {
+    registro.push_back((salva ? "salva: " : "apri: ") + d.titolo);
+    regia_.renderizzaTutto();
+    std::string r;
+    if (rispostaPronta(r)) return r.empty() ? std::nullopt : std::optional(r);
+
+    QFileDialog dlg(genitoreBox(), qs(d.titolo), qs(d.cartellaIniziale));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.chiediSovrascrittura);
+    const QStringList filtri = filtriQt(d.filtro);
+    if (!filtri.isEmpty()) dlg.setNameFilters(filtri);
+    if (!d.nomeProposto.empty()) dlg.selectFile(qs(d.nomeProposto));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> TPiattaformaQt::dialogoSalva(const ui::TDialogoFile& d) {
+    return dialogoFile(d, true);
+}
+
+std::optional<std::string> TPiattaformaQt::dialogoApri(const ui::TDialogoFile& d) {
+    return dialogoFile(d, false);
+}
+
+void TPiattaformaQt::mostraModale(ui::TForm& f) {
+    registro.push_back("modale: " + f.nomeClasse());
+    TVistaForm* v = regia_.vista(f);
+    f.mostra();
+    if (!v) { // a window without a view cannot wait for anyone
+        if (duranteModale) duranteModale(f);
+        f.nascondi();
+        return;
+    }
+    v->setWindowModality(Qt::ApplicationModal);
+    regia_.renderizzaTutto();
+    if (duranteModale) {
+        duranteModale(f);
+        if (f.visibile()) f.nascondi();
+    } else if (f.visibile() && !uscita_) {
+        // Runs until the model hides the window (a button, its close box) or the program ends.
+        QEventLoop attesa;
+        QObject::connect(&regia_, &TRegia::renderizzato, &attesa, [&] {
+            if (!f.visibile()) attesa.quit();
+        });
+        attesa.exec();
+    }
+    regia_.renderizzaTutto();
+    v->setWindowModality(Qt::NonModal);
+}
+
+bool TPiattaformaQt::impostazioniDisponibili() {
+    return impostazioni_->status() == QSettings::NoError && impostazioni_->isWritable();
+}
+
+std::optional<bool> TPiattaformaQt::leggiImpostazione(const std::string& chiave) {
+    const QString k = qs(chiave);
+    if (impostazioni_->status() != QSettings::NoError || !impostazioni_->contains(k))
+        return std::nullopt;
+    return impostazioni_->value(k).toBool();
+}
+
+bool TPiattaformaQt::scriviImpostazione(const std::string& chiave, bool valore) {
+    if (!impostazioniDisponibili()) return false;
+    impostazioni_->setValue(qs(chiave), valore);
+    impostazioni_->sync();
+    return impostazioni_->status() == QSettings::NoError;
+}
+
+void TPiattaformaQt::apriIndirizzo(const std::string& url) {
+    registro.push_back("url: " + url);
+    if (browserReale) QDesktopServices::openUrl(QUrl(qs(url)));
+}
+
+std::uint64_t TPiattaformaQt::orologio() {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+std::string TPiattaformaQt::cartellaProgramma() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string TPiattaformaQt::cartellaDocumenti() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+void TPiattaformaQt::fuoco(ui::TForm& f, int id) {
+    regia_.renderizzaTutto();
+    TVistaForm* v = regia_.vista(f);
+    QWidget* w = v ? v->widget(id) : nullptr;
+    if (!w) return;
+    v->activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+}
+
+void TPiattaformaQt::esci() {
+    uscita_ = true;
+    QCoreApplication::exit(0);
+}
+
+} // namespace girolino::qt

@@ -1,0 +1,73 @@
+#pragma once
+// The outside world of the windows on Qt: message boxes, file dialogs, modal
+// windows, the settings store, the browser, the clock and the folders.
+
+#include "ui/Piattaforma.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QSettings;
+class QWidget;
+
+namespace girolino::qt {
+
+class TRegia;
+
+// "Desc (*.ext)|*.ext|Other|*.*" as Qt name filters: "Desc (*.ext *.EXT)", "Other (*)".
+QStringList filtriQt(const std::string& filtro);
+
+class TPiattaformaQt : public ui::TPiattaforma {
+public:
+    // An empty settings file means the user's own store; tests pass a file of their own.
+    explicit TPiattaformaQt(TRegia& regia, const QString& fileImpostazioni = {});
+    ~TPiattaformaQt() override;
+
+    // Answers for the next boxes and dialogs, consumed in order instead of asking a
+    // person (toolkit tests, the picture tool). A message box takes any answer; a
+    // question is "Sì" only for the answer "Sì"; a file dialog returns the answer as
+    // the chosen file, or is cancelled by an empty answer.
+    std::deque<std::string> prossimeRisposte;
+    // What was shown, in order: "messaggio: ...", "errore: ...", "domanda: ...",
+    // "salva: <titolo>", "apri: <titolo>", "modale: TFormX", "url: ...".
+    std::vector<std::string> registro;
+    // Run while a modal window is up, instead of waiting for a person when set.
+    std::function<void(ui::TForm&)> duranteModale;
+    // False keeps web addresses out of the browser (they are still recorded).
+    bool browserReale = true;
+
+    bool uscitaRichiesta() const { return uscita_; }
+
+    void messaggio(const std::string& testo) override;
+    void errore(const std::string& testo) override;
+    bool domanda(const std::string& testo) override;
+    std::optional<std::string> dialogoSalva(const ui::TDialogoFile& d) override;
+    std::optional<std::string> dialogoApri(const ui::TDialogoFile& d) override;
+    void mostraModale(ui::TForm& f) override;
+    bool impostazioniDisponibili() override;
+    std::optional<bool> leggiImpostazione(const std::string& chiave) override;
+    bool scriviImpostazione(const std::string& chiave, bool valore) override;
+    void apriIndirizzo(const std::string& url) override;
+    std::uint64_t orologio() override;
+    std::string cartellaProgramma() override;
+    std::string cartellaDocumenti() override;
+    void fuoco(ui::TForm& f, int id) override;
+    void esci() override;
+
+private:
+    bool rispostaPronta(std::string& risposta);
+    QWidget* genitoreBox() const;
+    std::optional<std::string> dialogoFile(const ui::TDialogoFile& d, bool salva);
+
+    TRegia& regia_;
+    std::unique_ptr<QSettings> impostazioni_;
+    bool uscita_ = false;
+};
+
+} // namespace girolino::qt

@@ -1,0 +1,33 @@
+#include "qt/Programma.h"
+
+#include "qt/VistaForm.h"
+
+#include <QCoreApplication>
+
+#include <stdexcept>
+
+namespace girolino::qt {
+
+TProgramma::TProgramma(const QString& fileImpostazioni)
+    : piattaforma_(regia_, fileImpostazioni), applicazione_(piattaforma_) {
+    for (ui::TForm* f : applicazione_.finestre()) regia_.crea(*f);
+    // Closing the main window ends the program once its model has agreed.
+    QObject::connect(regia_.principale(), &TVistaForm::chiusa, [this] { piattaforma_.esci(); });
+}
+
+TProgramma::~TProgramma() {
+    regia_.eliminaViste();
+}
+
+void TProgramma::avvia() {
+    applicazione_.avvia();
+    regia_.renderizzaTutto();
+}
+
+TVistaForm& TProgramma::vista(const ui::TForm& f) {
+    TVistaForm* v = regia_.vista(f);
+    if (!v) throw std::logic_error("finestra senza vista: " + f.nomeClasse());
+    return *v;
+}
+
+} // namespace girolino::qt

@@ -1,0 +1,37 @@
+#pragma once
+// The whole program on Qt: the platform, the window models and one view per window,
+// wired together. main() runs it; the picture tool and the benchmarks drive it.
+
+#include "qt/PiattaformaQt.h"
+#include "qt/Regia.h"
+#include "ui/Applicazione.h"
+
+#include <QString>
+
+namespace girolino::qt {
+
+class TVistaForm;
+
+class TProgramma {
+public:
+    // An empty settings file means the user's own store.
+    explicit TProgramma(const QString& fileImpostazioni = {});
+    TProgramma(const TProgramma&) = delete;
+    TProgramma& operator=(const TProgramma&) = delete;
+    ~TProgramma();
+
+    // The main window's show step, then everything it changed is put on screen.
+    void avvia();
+
+    TRegia& regia() { return regia_; }
+    TPiattaformaQt& piattaforma() { return piattaforma_; }
+    ui::TApplicazione& applicazione() { return applicazione_; }
+    TVistaForm& vista(const ui::TForm& f);
+
+private:
+    TRegia regia_;
+    TPiattaformaQt piattaforma_;
+    ui::TApplicazione applicazione_;
+};
+
+} // namespace girolino::qt

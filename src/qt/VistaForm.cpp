@@ -1,0 +1,637 @@
+#include "qt/VistaForm.h"
+
+#include "qt/Caratteri.h"
+#include "qt/Immagini.h"
+#include "qt/Regia.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+namespace girolino::qt {
+
+using ui::TControllo;
+using ui::TTipo;
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QColor colore(ui::TColore c) {
+    return QColor::fromRgb(static_cast<QRgb>(c & 0xFFFFFFu));
+}
+
+Qt::Alignment orizzontale(ui::TAllinea a) {
+    switch (a) {
+    case ui::TAllinea::Centro:
+        return Qt::AlignHCenter;
+    case ui::TAllinea::Destra:
+        return Qt::AlignRight;
+    case ui::TAllinea::Sinistra:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+// A hint may carry a long form after '|'; the tooltip shows the short one.
+QString suggerimento(const std::string& hint) {
+    return qs(hint.substr(0, hint.find('|')));
+}
+
+// A display field tall enough for several lines of its font shows multi-line text.
+bool memoMultiriga(const TControllo& c) {
+    return c.h >= 3 * std::max(c.font.px, 1) || c.testo.find('\n') != std::string::npos;
+}
+
+bool haTestoModificabile(TTipo t) {
+    return t == TTipo::Campo || t == TTipo::Memo || t == TTipo::Nastro || t == TTipo::Striscia ||
+           t == TTipo::Combo;
+}
+
+// The palette role a control paints its background with.
+QPalette::ColorRole ruoloSfondo(TTipo t) {
+    if (haTestoModificabile(t)) return QPalette::Base;
+    if (t == TTipo::Pulsante) return QPalette::Button;
+    return QPalette::Window;
+}
+
+bool stessoFont(const ui::TCarattere& a, const ui::TCarattere& b) {
+    return a.famiglia == b.famiglia && a.px == b.px && a.grassetto == b.grassetto;
+}
+
+} // namespace
+
+TVistaForm::TVistaForm(ui::TForm& modello, TRegia& regia) : modello_(modello), regia_(regia) {
+    setObjectName(qs(modello_.nomeClasse()));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    area_ = new QWidget(this);
+    area_->setObjectName(QStringLiteral("area"));
+    area_->setFixedSize(modello_.larghezza(), modello_.altezza());
+    layout->addWidget(area_);
+    costruisci();
+}
+
+TVistaForm::~TVistaForm() = default;
+
+QWidget* TVistaForm::widget(int id) const {
+    return id >= 0 && id < static_cast<int>(widget_.size()) ? widget_[id] : nullptr;
+}
+
+QWidget* TVistaForm::widget(std::string_view nome) const {
+    return modello_.esiste(nome) ? widget(modello_.id(nome)) : nullptr;
+}
+
+QTimer* TVistaForm::timer(int id) const {
+    return id >= 0 && id < static_cast<int>(timer_.size()) ? timer_[id] : nullptr;
+}
+
+QAction* TVistaForm::azione(std::string_view nomeVoce) const {
+    const QString n = QString::fromUtf8(nomeVoce.data(), static_cast<qsizetype>(nomeVoce.size()));
+    for (auto* a : azioni_)
+        if (a->objectName() == n) return a;
+    return nullptr;
+}
+
+// --- construction ----------------------------------------------------------------------
+
+void TVistaForm::costruisci() {
+    QPalette pal;
+    pal.setColor(QPalette::Window, colore(modello_.sfondo()));
+    area_->setPalette(pal);
+    area_->setAutoFillBackground(true);
+    area_->setFont(fontQt(modello_.fontBase()));
+
+    const auto n = modello_.numControlli();
+    widget_.assign(n, nullptr);
+    timer_.assign(n, nullptr);
+    mostrato_.assign(n, TMostrato{});
+    for (std::size_t i = 0; i < n; ++i) {
+        const int id = static_cast<int>(i);
+        const auto& c = modello_.controllo(id);
+        if (c.tipo == TTipo::Timer) {
+            auto* t = new QTimer(this);
+            t->setObjectName(qs(c.nome));
+            t->setInterval(c.intervallo);
+            connect(t, &QTimer::timeout, this, [this, id] { inoltra([&] { modello_.tick(id); }); });
+            timer_[i] = t;
+            continue;
+        }
+        QWidget* genitore = c.genitore >= 0 && widget_[c.genitore] ? widget_[c.genitore] : area_;
+        QWidget* w = creaWidget(c, genitore);
+        w->setObjectName(qs(c.nome));
+        w->setGeometry(c.x, c.y, c.w, c.h);
+        widget_[i] = w;
+        collega(id, w, c);
+    }
+    costruisciMenu();
+    // Every control starts as its model describes it.
+    for (std::size_t i = 0; i < n; ++i) copia(static_cast<int>(i));
+    setWindowTitle(qs(modello_.caption()));
+    copiaMenu();
+}
+
+QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
+    const Qt::Alignment oriz = orizzontale(c.allinea);
+    switch (c.tipo) {
+    case TTipo::Etichetta: {
+        auto* l = new QLabel(g);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(oriz | Qt::AlignTop);
+        l->setWordWrap(c.h >= 2 * std::max(c.font.px, 1) + 4);
+        return l;
+    }
+    case TTipo::Pannello: {
+        auto* l = new QLabel(g);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setFrameStyle(c.bordo ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
+        return l;
+    }
+    case TTipo::Campo: {
+        auto* e = new QLineEdit(g);
+        e->setAlignment(oriz | Qt::AlignVCenter);
+        e->setReadOnly(c.solaLettura);
+        e->setFrame(c.bordo);
+        return e;
+    }
+    case TTipo::Memo: {
+        if (memoMultiriga(c)) {
+            auto* t = new QTextEdit(g);
+            t->setAcceptRichText(false);
+            t->setReadOnly(c.solaLettura);
+            t->setUndoRedoEnabled(false);
+            QTextOption o = t->document()->defaultTextOption();
+            o.setAlignment(oriz);
+            t->document()->setDefaultTextOption(o);
+            if (!c.bordo) t->setFrameShape(QFrame::NoFrame);
+            return t;
+        }
+        auto* e = new QLineEdit(g);
+        e->setAlignment(oriz | Qt::AlignVCenter);
+        e->setReadOnly(c.solaLettura);
+        e->setFrame(c.bordo);
+        return e;
+    }
+    case TTipo::Pulsante: {
+        auto* b = new QToolButton(g);
+        if (!c.immagine.empty()) {
+            b->setIcon(icona(c.immagine));
+            const int lato = std::max(8, std::min(c.h - 6, 32));
+            b->setIconSize(QSize(lato, lato));
+        }
+        b->setToolButtonStyle(c.immagine.empty() ? Qt::ToolButtonTextOnly
+                              : c.testo.empty()  ? Qt::ToolButtonIconOnly
+                                                 : Qt::ToolButtonTextBesideIcon);
+        return b;
+    }
+    case TTipo::Casella:
+        return new QCheckBox(g);
+    case TTipo::Radio: {
+        auto* r = new QRadioButton(g);
+        auto& gruppo = gruppiRadio_[c.genitore];
+        if (!gruppo) gruppo = new QButtonGroup(this);
+        gruppo->addButton(r);
+        return r;
+    }
+    case TTipo::Combo: {
+        auto* cb = new QComboBox(g);
+        cb->setEditable(true);
+        cb->setInsertPolicy(QComboBox::NoInsert);
+        return cb;
+    }
+    case TTipo::Gruppo:
+        return new QGroupBox(g);
+    case TTipo::Nastro: {
+        auto* t = new QPlainTextEdit(g);
+        t->setReadOnly(true);
+        t->setUndoRedoEnabled(false);
+        t->setLineWrapMode(QPlainTextEdit::NoWrap);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return t;
+    }
+    case TTipo::Striscia: {
+        auto* t = new QTextEdit(g);
+        t->setReadOnly(true);
+        t->setUndoRedoEnabled(false);
+        t->setAcceptRichText(false);
+        return t;
+    }
+    case TTipo::Barra: {
+        auto* b = new QProgressBar(g);
+        b->setTextVisible(false);
+        b->setOrientation(c.h > c.w ? Qt::Vertical : Qt::Horizontal);
+        return b;
+    }
+    case TTipo::Immagine: {
+        auto* l = new QLabel(g);
+        l->setAlignment(Qt::AlignCenter);
+        l->setPixmap(immagine(c.immagine, QSize(c.w, c.h)));
+        return l;
+    }
+    case TTipo::Timer:
+        break;
+    }
+    Q_UNREACHABLE();
+}
+
+void TVistaForm::collega(int id, QWidget* w, const TControllo& c) {
+    switch (c.tipo) {
+    case TTipo::Etichetta:
+    case TTipo::Pannello:
+    case TTipo::Immagine:
+        w->installEventFilter(this);
+        break;
+    case TTipo::Campo: {
+        auto* e = static_cast<QLineEdit*>(w);
+        connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) {
+            inoltra([&] {
+                modello_.testoDigitato(id, t.toStdString());
+                modello_.cambiato(id);
+            });
+        });
+        connect(e, &QLineEdit::returnPressed, this,
+                [this, id] { inoltra([&] { modello_.invio(id); }); });
+        break;
+    }
+    case TTipo::Memo:
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) {
+                inoltra([&] {
+                    modello_.testoDigitato(id, t.toStdString());
+                    modello_.cambiato(id);
+                });
+            });
+        }
+        break;
+    case TTipo::Pulsante:
+        connect(static_cast<QToolButton*>(w), &QToolButton::clicked, this,
+                [this, id] { inoltra([&] { modello_.click(id); }); });
+        break;
+    case TTipo::Casella:
+        connect(static_cast<QCheckBox*>(w), &QCheckBox::clicked, this, [this, id](bool b) {
+            inoltra([&] {
+                modello_.spuntaUtente(id, b);
+                modello_.click(id);
+            });
+        });
+        break;
+    case TTipo::Radio:
+        connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [this, id] {
+            // Clicking the radio that is already selected changes nothing.
+            if (modello_.spuntato(id)) return;
+            inoltra([&] {
+                modello_.spuntaUtente(id, true);
+                modello_.click(id);
+            });
+        });
+        break;
+    case TTipo::Combo: {
+        auto* cb = static_cast<QComboBox*>(w);
+        connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, id](const QString& t) {
+            inoltra([&] {
+                modello_.testoDigitato(id, t.toStdString());
+                modello_.cambiato(id);
+            });
+        });
+        connect(cb, &QComboBox::activated, this, [this, id, cb](int indice) {
+            inoltra([&] {
+                modello_.testoDigitato(id, cb->itemText(indice).toStdString());
+                modello_.cambiato(id);
+            });
+        });
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TVistaForm::costruisciMenu() {
+    const auto& voci = modello_.menu();
+    azioni_.clear();
+    if (voci.empty()) return;
+    if (!barra_) {
+        barra_ = new QMenuBar(this);
+        barra_->setObjectName(QStringLiteral("MainMenu"));
+        layout()->setMenuBar(barra_);
+    }
+    barra_->clear();
+    std::vector<QMenu*> sottomenu(voci.size(), nullptr);
+    azioni_.assign(voci.size(), nullptr);
+    auto haFigli = [&](int i) {
+        return std::any_of(voci.begin(), voci.end(), [i](const auto& v) { return v.padre == i; });
+    };
+    for (std::size_t i = 0; i < voci.size(); ++i) {
+        const int idVoce = static_cast<int>(i);
+        const auto& v = voci[i];
+        const bool padreValido = v.padre >= 0 && v.padre < idVoce && sottomenu[v.padre];
+        if (v.padre < 0 || haFigli(idVoce)) {
+            QMenu* m = padreValido ? sottomenu[v.padre]->addMenu(qs(v.testo))
+                                   : barra_->addMenu(qs(v.testo));
+            m->setObjectName(qs(v.nome));
+            sottomenu[i] = m;
+            azioni_[i] = m->menuAction();
+        } else {
+            QAction* a = padreValido ? sottomenu[v.padre]->addAction(qs(v.testo))
+                                     : barra_->addAction(qs(v.testo));
+            connect(a, &QAction::triggered, this,
+                    [this, idVoce] { inoltra([&] { modello_.voceMenu(idVoce); }); });
+            azioni_[i] = a;
+        }
+        azioni_[i]->setObjectName(qs(v.nome));
+    }
+}
+
+// --- events ---------------------------------------------------------------------------
+
+void TVistaForm::inoltra(const std::function<void()>& evento) {
+    try {
+        evento();
+    } catch (const std::exception& e) {
+        regia_.segnalaErrore(e.what());
+    }
+    regia_.programma();
+}
+
+bool TVistaForm::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::MouseButtonRelease) return QWidget::eventFilter(o, e);
+    auto* w = static_cast<QWidget*>(o);
+    const auto* m = static_cast<QMouseEvent*>(e);
+    const auto it = std::find(widget_.begin(), widget_.end(), w);
+    if (it == widget_.end() || m->button() != Qt::LeftButton) return false;
+    if (w->rect().contains(m->position().toPoint())) {
+        const int id = static_cast<int>(it - widget_.begin());
+        inoltra([&] { modello_.click(id); });
+    }
+    return true; // a click on a label must not reach the panel beneath it as well
+}
+
+void TVistaForm::closeEvent(QCloseEvent* e) {
+    bool puoChiudere = true;
+    try {
+        puoChiudere = modello_.chiusuraRichiesta();
+    } catch (const std::exception& ex) {
+        regia_.segnalaErrore(ex.what());
+    }
+    if (puoChiudere) {
+        e->accept();
+        emit chiusa();
+    } else {
+        e->ignore();
+    }
+    regia_.programma();
+}
+
+// --- rendering ------------------------------------------------------------------------
+
+void TVistaForm::renderizza() {
+    if (azioni_.size() != modello_.menu().size()) costruisciMenu();
+    for (int id : modello_.sporchi()) copia(id);
+    if (modello_.menuSporco()) copiaMenu();
+    if (modello_.formSporca()) setWindowTitle(qs(modello_.caption()));
+    copiaForm();
+    modello_.renderizzato();
+}
+
+void TVistaForm::copiaForm() {
+    if (modello_.visibile() == isVisible()) return;
+    if (modello_.visibile()) {
+        if (!giaMostrata_) collocaFinestra();
+        giaMostrata_ = true;
+        show();
+        raise();
+    } else {
+        hide();
+    }
+}
+
+void TVistaForm::collocaFinestra() {
+    setWindowFlag(Qt::WindowStaysOnTopHint, modello_.sempreInPrimoPiano());
+    const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!schermo) return;
+    const QRect disponibile = schermo->availableGeometry();
+    const QSize dim = sizeHint();
+    switch (modello_.posizione()) {
+    case ui::TPosizioneForm::CentroSchermo:
+        move(disponibile.center() - QPoint(dim.width() / 2, dim.height() / 2));
+        break;
+    case ui::TPosizioneForm::CentroPrincipale: {
+        const QWidget* p = regia_.principale();
+        const QRect base = p && p != this && p->isVisible() ? p->frameGeometry() : disponibile;
+        move(base.center() - QPoint(dim.width() / 2, dim.height() / 2));
+        break;
+    }
+    case ui::TPosizioneForm::InAltoASinistra:
+        move(disponibile.topLeft());
+        break;
+    case ui::TPosizioneForm::Libera:
+        break;
+    }
+}
+
+void TVistaForm::copiaMenu() {
+    const auto& voci = modello_.menu();
+    for (std::size_t i = 0; i < voci.size() && i < azioni_.size(); ++i) {
+        const QString t = qs(voci[i].testo);
+        if (azioni_[i]->text() != t) azioni_[i]->setText(t);
+        azioni_[i]->setEnabled(voci[i].abilitata);
+    }
+}
+
+void TVistaForm::copiaAspetto(int id, QWidget* w, const TControllo& c) {
+    auto& m = mostrato_[id];
+    if (!m.fontImpostato || !stessoFont(m.font, c.font)) w->setFont(fontQt(c.font));
+    if (!m.fontImpostato || m.font.colore != c.font.colore || m.sfondo != c.sfondo) {
+        QPalette pal;
+        const QColor testo = colore(c.font.colore);
+        for (auto gruppo : {QPalette::Active, QPalette::Inactive}) {
+            pal.setColor(gruppo, QPalette::WindowText, testo);
+            pal.setColor(gruppo, QPalette::Text, testo);
+            pal.setColor(gruppo, QPalette::ButtonText, testo);
+        }
+        const bool proprio = c.sfondo != ui::clPredefinito;
+        if (proprio) {
+            pal.setColor(QPalette::Window, colore(c.sfondo));
+            pal.setColor(ruoloSfondo(c.tipo), colore(c.sfondo));
+        }
+        w->setPalette(pal);
+        w->setAutoFillBackground(proprio);
+    }
+    m.font = c.font;
+    m.sfondo = c.sfondo;
+    m.fontImpostato = true;
+
+    if (w->isHidden() == c.visibile) w->setVisible(c.visibile);
+    if (w->testAttribute(Qt::WA_Disabled) == c.abilitato) w->setEnabled(c.abilitato);
+    const QString tip = suggerimento(c.hint);
+    if (w->toolTip() != tip) w->setToolTip(tip);
+    if (c.cursoreMano) w->setCursor(Qt::PointingHandCursor);
+}
+
+void TVistaForm::copia(int id) {
+    const auto& c = modello_.controllo(id);
+    if (c.tipo == TTipo::Timer) {
+        copiaTimer(id, c);
+        return;
+    }
+    QWidget* w = widget_[id];
+    if (!w) return;
+    copiaAspetto(id, w, c);
+    const QString testo = qs(c.testo);
+    switch (c.tipo) {
+    case TTipo::Etichetta:
+    case TTipo::Pannello: {
+        auto* l = static_cast<QLabel*>(w);
+        if (l->text() != testo) l->setText(testo);
+        break;
+    }
+    case TTipo::Campo:
+    case TTipo::Memo:
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if (e->text() != testo) {
+                e->setText(testo);
+                e->setCursorPosition(0);
+            }
+        } else if (auto* t = qobject_cast<QTextEdit*>(w); t && t->toPlainText() != testo) {
+            t->setPlainText(testo);
+        }
+        break;
+    case TTipo::Pulsante:
+    case TTipo::Casella:
+    case TTipo::Radio: {
+        auto* b = static_cast<QAbstractButton*>(w);
+        if (b->text() != testo) b->setText(testo);
+        if (c.tipo == TTipo::Pulsante || b->isChecked() == c.spuntato) break;
+        auto* gruppo = b->group();
+        if (gruppo && !c.spuntato) gruppo->setExclusive(false); // lets every radio go off
+        b->setChecked(c.spuntato);
+        if (gruppo) gruppo->setExclusive(true);
+        break;
+    }
+    case TTipo::Combo: {
+        auto* cb = static_cast<QComboBox*>(w);
+        bool stesseVoci = cb->count() == static_cast<int>(c.voci.size());
+        for (int i = 0; stesseVoci && i < cb->count(); ++i)
+            stesseVoci = cb->itemText(i) == qs(c.voci[i]);
+        if (!stesseVoci) {
+            cb->clear();
+            for (const auto& v : c.voci) cb->addItem(qs(v));
+        }
+        if (cb->currentText() != testo) cb->setEditText(testo);
+        break;
+    }
+    case TTipo::Gruppo: {
+        auto* g = static_cast<QGroupBox*>(w);
+        if (g->title() != testo) g->setTitle(testo);
+        break;
+    }
+    case TTipo::Nastro:
+        copiaNastro(id, w, c);
+        break;
+    case TTipo::Striscia: {
+        auto* t = static_cast<QTextEdit*>(w);
+        t->clear();
+        QTextCursor cur(t->document());
+        for (const auto& s : c.spezzoni) {
+            QTextCharFormat f;
+            f.setForeground(colore(s.colore));
+            cur.insertText(qs(s.testo), f);
+        }
+        break;
+    }
+    case TTipo::Barra: {
+        auto* b = static_cast<QProgressBar*>(w);
+        const int massimo = std::max(c.massimo, c.minimo + 1); // an empty range would spin
+        b->setRange(c.minimo, massimo);
+        b->setValue(std::clamp(c.posizione, c.minimo, massimo));
+        break;
+    }
+    case TTipo::Immagine:
+    case TTipo::Timer:
+        break;
+    }
+}
+
+void TVistaForm::copiaNastro(int id, QWidget* w, const TControllo& c) {
+    auto* ed = static_cast<QPlainTextEdit*>(w);
+    auto* doc = ed->document();
+    auto& m = mostrato_[id];
+    const std::size_t tenute = std::min(c.righeInvariate, m.righe);
+    QTextCursor cur(doc);
+    cur.beginEditBlock();
+    if (m.righe > tenute) {
+        if (tenute == 0) {
+            cur.select(QTextCursor::Document);
+        } else {
+            const QTextBlock ultima = doc->findBlockByNumber(static_cast<int>(tenute) - 1);
+            cur.setPosition(ultima.position() + ultima.length() - 1);
+            cur.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        }
+        cur.removeSelectedText();
+    }
+    if (c.righe.size() > tenute) {
+        QString nuove;
+        for (std::size_t i = tenute; i < c.righe.size(); ++i) {
+            if (i > 0) nuove += QLatin1Char('\n');
+            nuove += qs(c.righe[i]);
+        }
+        cur.movePosition(QTextCursor::End);
+        cur.insertText(nuove);
+    }
+    cur.endEditBlock();
+    m.righe = c.righe.size();
+
+    if (m.scorrimenti != c.richiesteScorrimento) {
+        m.scorrimenti = c.richiesteScorrimento;
+        ed->moveCursor(c.cursoreInFondo ? QTextCursor::End : QTextCursor::Start);
+        ed->ensureCursorVisible();
+    }
+}
+
+void TVistaForm::copiaTimer(int id, const TControllo& c) {
+    QTimer* t = timer_[id];
+    auto& m = mostrato_[id];
+    if (!t) return;
+    t->setInterval(c.intervallo);
+    if (!c.abilitato) {
+        t->stop();
+    } else if (m.avvii != c.avvii || !t->isActive()) {
+        t->start();
+    }
+    m.avvii = c.avvii;
+}
+
+} // namespace girolino::qt

@@ -1,0 +1,83 @@
+#pragma once
+// The observable state of one control of a window: what the toolkit view shows.
+// Presentation models change these fields only through TForm's setters, which
+// record what changed so that the view copies just that, once per turn of the
+// event loop.
+
+#include "ui/Colori.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace girolino::ui {
+
+enum class TTipo {
+    Etichetta, // static text (TLabel)
+    Pannello,  // framed text area that may hold other controls (TPanel)
+    Campo,     // single-line edit field (TEdit)
+    Memo,      // single-value display field (TMemo used as a cell)
+    Pulsante,  // push button, with a caption or a picture (TSpeedButton, TBitBtn)
+    Casella,   // check box
+    Radio,     // radio button; radios with the same parent exclude each other
+    Combo,     // editable combo box
+    Gruppo,    // group box / radio group holding other controls
+    Nastro,    // multi-line read-only text, one entry per line (ribbon)
+    Striscia,  // read-only rich text made of coloured runs
+    Barra,     // progress bar
+    Timer,     // invisible timer
+    Immagine,  // picture
+};
+
+enum class TAllinea { Sinistra, Centro, Destra };
+
+struct TCarattere {
+    std::string famiglia = "MS Sans Serif";
+    int px = 11; // character height in pixels
+    bool grassetto = false;
+    TColore colore = clBlack;
+
+    friend bool operator==(const TCarattere&, const TCarattere&) = default;
+};
+
+struct TSpezzone {
+    std::string testo;
+    TColore colore = clBlack;
+
+    friend bool operator==(const TSpezzone&, const TSpezzone&) = default;
+};
+
+struct TControllo {
+    // Design: fixed once the window is built.
+    std::string nome;
+    TTipo tipo = TTipo::Etichetta;
+    int genitore = -1; // id of the containing control, -1 for the window itself
+    int x = 0, y = 0, w = 0, h = 0;
+    TAllinea allinea = TAllinea::Sinistra;
+    bool solaLettura = false;
+    bool bordo = true;
+    bool cursoreMano = false;   // hand cursor over a clickable label
+    std::string immagine;       // picture name of a picture button ("aiuto", "annulla", ...)
+    int intervallo = 0;         // timer interval in ms
+
+    // State.
+    std::string testo; // caption or text
+    TCarattere font;
+    TColore sfondo = clPredefinito;
+    bool visibile = true;
+    bool abilitato = true;
+    bool spuntato = false;
+    std::string hint;
+    std::vector<std::string> voci;      // combo items
+    std::vector<std::string> righe;     // lines of a ribbon
+    std::vector<TSpezzone> spezzoni;    // runs of a coloured strip
+    int minimo = 0, massimo = 100, posizione = 0; // progress bar
+    bool cursoreInFondo = true;         // ribbon caret at the end (true) or at the start
+    int richiesteScorrimento = 0;       // bumped each time the caret is moved into view
+    int avvii = 0;                      // timer: bumped each time it is (re)started
+
+    // Lines [0, righeInvariate) of a ribbon are unchanged since the last render.
+    std::size_t righeInvariate = 0;
+};
+
+} // namespace girolino::ui

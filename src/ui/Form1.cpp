@@ -1,0 +1,196 @@
+#include "ui/Form1.h"
+
+#include "engine/Annulla.h"
+#include "ui/Decimale.h"
+#include "ui/Form1Layout.h"
+#include "ui/Form5.h"
+
+#include <string>
+
+namespace girolino::ui {
+
+namespace {
+
+// The captions of the fixed-count buttons SpeedButton38..43.
+constexpr std::array<std::string_view, 6> conteggiFissi = {"1", "5", "10", "20", "50", "100"};
+
+// The help buttons SpeedButton51..55 and what each explains.
+constexpr std::array<std::string_view, 5> testiAiuto = {
+    "Tramite questi pulsanti puoi far estrarre un tot di numeri casuali, in questo modo puoi "
+    "simulare una sessione di gioco per poter fare dei test con un tuo sistema di gioco. Puoi "
+    "anche scrivere esattamente quanti numeri estrarre e cliccare il pulsante 'Vai'.",
+
+    "In questa parte del programma ti vengono mostrati i 5 numeri che hanno accumulato il "
+    "maggior ritardo di sortita, i 5 numeri più frequenti, ovvero che sono usciti maggiormente, "
+    "i 5 numeri meno frequenti, ovvero che sono usciti meno degli altri e i 5 numeri più "
+    "probabili, ovvero che hanno il rapporto 'Ritardo / Massimo Ritardo' superiore agli altri. "
+    "Se ad esempio un numero ha accumulato un ritardo di 80 estrazioni e ha un Massimo Ritardo "
+    "di 50 estrazioni (ovvero che al massimo fino ad ora ha ritardato di 50 estrazioni) allora "
+    "avrà un tasso di probabilità di 30 (80 - 50).",
+
+    "Indica un numero di ritardo e quando una chance semplice (o una dozzina, colonna) avrà un "
+    "ritardo superiore al numero da te indicato ti verrà segnalato.",
+
+    "Indica un numero di ripetizioni e quando una chance semplice (o una dozzina, colonna) avrà "
+    "una ripetizione superiore al numero da te indicato ti verrà segnalato.",
+
+    "In questa parte del programma ti vengono mostrate le duine, le terzine, le quartine, le "
+    "sestine e le ennine (gruppi di 9 numeri) che hanno maggior ritardo (o maggiore frequenza). "
+    "Con il pulsante più in basso 'Guarda tutte ....' puoi aprire un pannello in cui ti verranno "
+    "mostrate tutte le combinazioni del tipo di gruppo da te selezionato con le loro "
+    "statistiche.",
+};
+
+constexpr std::array<std::string_view, 6> nomiNastri = {"richeditnumero", "RichEditrosso",
+                                                        "RichEditpari",   "RichEditmanq",
+                                                        "RichEditdoz",    "RichEditcol"};
+
+} // namespace
+
+TForm1::TForm1(TPiattaforma& p, TPartita& partita)
+    : TForm(p, "TForm1", captionForm1, larghezzaForm1, altezzaForm1), partita_(partita),
+      estrattore_([&p] { return p.orologio(); }, p.orologio()) {
+    costruisciForm1(*this);
+    cercaIdentificativi();
+    partita_.seguiUltimo = true;
+    banner_.testo = testo(ids_.banner);
+}
+
+void TForm1::cercaIdentificativi() {
+    const auto nome = [this](std::string_view prefisso, int k) {
+        std::string n(prefisso);
+        n += TDecimale(k);
+        return id(n);
+    };
+    auto& i = ids_;
+    numeroDelPulsante_.assign(numControlli(), -1);
+    numeroDellEtichetta_.assign(numControlli(), -1);
+    for (int n = 0; n < NUMERI; ++n) {
+        i.pulsanti[n] = nome("SpeedButton", n + 1);
+        i.etichette[n] = nome("n", n);
+        i.r[n] = nome("r", n);
+        i.m[n] = nome("m", n);
+        i.s[n] = nome("s", n);
+        numeroDelPulsante_[i.pulsanti[n]] = n;
+        numeroDellEtichetta_[i.etichette[n]] = n;
+    }
+    for (int c = Rosso; c <= Col3; ++c) {
+        i.rr[c] = nome("rr", c);
+        i.mm[c] = nome("mm", c);
+        i.ss[c] = nome("ss", c);
+        i.segnaliRitardo[c] = nome("Label", 69 + c);
+    }
+    for (int f = 0; f < NUM_FAMIGLIE; ++f) {
+        i.nnn[f] = nome("nnn", f + 1);
+        i.rrr[f] = nome("rrr", f + 1);
+        i.mmm[f] = nome("mmm", f + 1);
+        i.sss[f] = nome("sss", f + 1);
+        i.titoli[f] = nome("Label", f + 1);
+        i.aiuti[f] = nome("SpeedButton", 51 + f);
+    }
+    for (int k = 0; k < 20; ++k) i.classifiche[k] = nome("Memo", 3 + k);
+    for (int k = 0; k < 6; ++k) {
+        i.nastri[k] = id(nomiNastri[k]);
+        i.casuali[k] = nome("SpeedButton", 38 + k);
+    }
+    for (int k = 0; k < 4; ++k) i.connotazioni[k] = nome("Panel", 2 + k);
+    i.memo1 = id("Memo1");
+    i.memo2 = id("Memo2");
+    i.edit1 = id("Edit1");
+    i.edit2 = id("Edit2");
+    i.combo1 = id("ComboBox1");
+    i.grassetto = id("CheckBox1");
+    i.segnalaRitardo = id("CheckBox2");
+    i.rosso = id("CheckBox3");
+    i.segnalaRipetizioni = id("CheckBox4");
+    i.perRitardo = id("RadioButton1");
+    i.perFrequenza = id("RadioButton2");
+    i.timer3 = id("Timer3");
+    i.annulla = id("SpeedButton47");
+    i.andamento = id("BitBtn9");
+    i.salva = id("SpeedButton48");
+    i.nuova = id("BitBtn1");
+    i.vai = id("BitBtn2");
+    i.tastiera = id("SpeedButton46");
+    i.banner = id("Panel6");
+    i.voceSalva = idMenu("SalvaconNome1");
+    i.voceVicini = idMenu("MostramiiVicinidelNumeroPiRitardatario1");
+}
+
+void TForm1::collegaTastiera(TForm5& tastiera) {
+    tastiera_ = &tastiera;
+}
+
+void TForm1::collegaAnalisi(TOsservatoriAnalisi* analisi) {
+    analisi_ = analisi;
+}
+
+void TForm1::avvia() {
+    girolino::pulisciPartita(partita_);
+    mostra();
+}
+
+void TForm1::chiudi() {
+    piattaforma().esci();
+}
+
+void TForm1::click(int id) {
+    if (id < 0 || id >= static_cast<int>(numControlli())) return;
+    if (const int n = numeroDelPulsante_[id]; n >= 0) {
+        inserisciNumero(n);
+        return;
+    }
+    if (const int n = numeroDellEtichetta_[id]; n >= 0) {
+        cercavicini(TDecimale(n));
+        avviaTimer(ids_.timer3, true); // the marks last five seconds from the last click
+        return;
+    }
+    const auto& i = ids_;
+    for (int k = 0; k < 6; ++k)
+        if (id == i.casuali[k]) return estraiCasuali(conteggiFissi[k]);
+    for (int k = 0; k < 5; ++k)
+        if (id == i.aiuti[k]) return piattaforma().messaggio(std::string(testiAiuto[k]));
+
+    if (id == i.vai) {
+        vai();
+    } else if (id == i.annulla) {
+        if (controllo(id).abilitato) annullaUltimo();
+    } else if (id == i.nuova) {
+        nuovaPartita();
+    } else if (id == i.tastiera) {
+        if (tastiera_) tastiera_->mostra();
+    } else if (id == i.grassetto) {
+        if (spuntato(id))
+            numeriBold();
+        else
+            numeriNoBold();
+    } else if (id == i.rosso) {
+        if (spuntato(id))
+            colorarosso();
+        else
+            coloraNorosso();
+    } else if (id == i.segnalaRitardo || id == i.segnalaRipetizioni) {
+        ritardisignificativi();
+    } else if (id == i.perRitardo || id == i.perFrequenza) {
+        calcoliCalcola();
+    }
+}
+
+void TForm1::invio(int id) {
+    if (id == ids_.edit1) vai();
+}
+
+void TForm1::tick(int id) {
+    if (id == ids_.timer3) pulisciNumeri();
+}
+
+void TForm1::voceMenu(int idVoce) {
+    if (idVoce == ids_.voceVicini) mostraViciniDelPiuRitardatario();
+}
+
+bool TForm1::chiusuraRichiesta() {
+    chiudi();
+    return true;
+}
+
+} // namespace girolino::ui

@@ -1,0 +1,139 @@
+#pragma once
+// The main window: the number pad, the board of the 37 numbers, the chance table, the
+// family rows, the rankings, the six ribbons, the random runs and the signals. It drives
+// every spin, undo and clear of the game and refreshes every display that shows it.
+
+#include "engine/Classifiche.h"
+#include "engine/Estrazione.h"
+#include "engine/GruppiOrdinati.h"
+#include "engine/Segnali.h"
+#include "model/Partita.h"
+#include "ui/Form.h"
+#include "ui/OsservatoriAnalisi.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace girolino::ui {
+
+class TForm5;
+
+class TForm1 : public TForm {
+public:
+    // The most spins one random run may draw.
+    static constexpr int MASSIMO_CASUALI = 100000;
+
+    TForm1(TPiattaforma& p, TPartita& partita);
+
+    // The floating number pad, whose strip and spin count follow every spin.
+    void collegaTastiera(TForm5& tastiera);
+    // The analysis windows refreshed by spins, undo and clear; null for none.
+    void collegaAnalisi(TOsservatoriAnalisi* analisi);
+
+    TPartita& partita() { return partita_; }
+    const TPartita& partita() const { return partita_; }
+    // The rankings of the last refresh (the frequency ranking feeds the trend window).
+    const TClassifiche& classifiche() const { return classifiche_; }
+    const TGruppiOrdinati& gruppiOrdinati() const { return gruppiOrdinati_; }
+
+    // The window's show step at start-up: the game starts from zero.
+    void avvia();
+
+    // --- spin entry -------------------------------------------------------------------
+    void inserisciNumero(int n);
+    void aumentaritardi();
+    void calcola(int n);
+
+    // --- random runs: the count typed in Edit1 ----------------------------------------
+    void vai();
+    void estraiCasuali(std::string_view quante); // a fixed-count button
+
+    // --- undo and new game ------------------------------------------------------------
+    void annullaUltimo();
+    void riCalcola();
+    void nuovaPartita();
+    void pulisciTutto();
+    void azzeracaselle();
+
+    // --- the board, rankings and highlighting ----------------------------------------
+    void calcoliCalcola();
+    void assegnaChanceComplesse();
+    void colorarosso();
+    void coloraNorosso();
+    void numeriBold();
+    void numeriNoBold();
+    void reimpostaConnotazioni();
+    void cercavicini(std::string_view num);
+    void pulisciNumeri();
+    void mostraViciniDelPiuRitardatario();
+    void spostaCursori();
+    void spostaCursoriInAlto();
+
+    // --- signals ----------------------------------------------------------------------
+    void ritardisignificativi();
+    void segnala();
+    void controSegnala();
+    void aggiornaStriscia();
+
+    // Closing the main window ends the program.
+    void chiudi();
+
+    // --- events -----------------------------------------------------------------------
+    void click(int id) override;
+    void invio(int id) override;
+    void tick(int id) override;
+    void voceMenu(int idVoce) override;
+    bool chiusuraRichiesta() override;
+
+private:
+    struct TIdentificativi {
+        std::array<int, NUMERI> pulsanti{}, etichette{}, r{}, m{}, s{};
+        std::array<int, NUM_CHANCE + 1> rr{}, mm{}, ss{}, segnaliRitardo{}; // [1..12]
+        std::array<int, NUM_FAMIGLIE> nnn{}, rrr{}, mmm{}, sss{};
+        std::array<int, 20> classifiche{}; // Memo3..Memo22
+        std::array<int, 6> nastri{};       // numero, rosso, pari, manq, doz, col
+        std::array<int, NUM_TITOLI> titoli{};
+        std::array<int, 4> connotazioni{}; // Panel2..Panel5
+        std::array<int, 6> casuali{};      // SpeedButton38..43
+        std::array<int, 5> aiuti{};        // SpeedButton51..55
+        int memo1 = 0, memo2 = 0, edit1 = 0, edit2 = 0, combo1 = 0;
+        int grassetto = 0, segnalaRitardo = 0, rosso = 0, segnalaRipetizioni = 0; // CheckBox1..4
+        int perRitardo = 0, perFrequenza = 0;                                     // RadioButton1, 2
+        int timer3 = 0, annulla = 0, andamento = 0, salva = 0, nuova = 0, vai = 0, tastiera = 0;
+        int banner = 0;
+        int voceSalva = 0, voceVicini = 0;
+    };
+
+    void cercaIdentificativi();
+    void impostaConteggio(std::string_view testo);
+    void aggiungiAiNastri();
+    void mostraClassifica(int primo, const std::array<int, 5>& numeri);
+    void passataEvidenza(bool rosso);
+    std::optional<std::int32_t> leggiSogliaRipetizioni() const;
+    void mostraTitoli(std::optional<std::int32_t> soglia);
+    void aggiornaVistaSegnali();
+    void seguiSeRichiesto();
+
+    TPartita& partita_;
+    TForm5* tastiera_ = nullptr;
+    TOsservatoriAnalisi* analisi_ = nullptr;
+    TIdentificativi ids_;
+    // Control id -> the number of the pad button or board label; -1 for other controls.
+    std::vector<int> numeroDelPulsante_;
+    std::vector<int> numeroDellEtichetta_;
+
+    TClassifiche classifiche_;
+    TGruppiOrdinati gruppiOrdinati_;
+    TTitoliNastri titoli_;
+    TBanner banner_;
+    TEstrattore estrattore_;
+    int numeroAnnullato_ = 0;
+    // The ranking cells hold their design text until the first refresh: it does not
+    // name a number, so the neighbours of "the most delayed" mark nothing until then.
+    bool classificheMaiMostrate_ = true;
+};
+
+} // namespace girolino::ui

@@ -1,0 +1,97 @@
+#pragma once
+// The complex chances window: every group of one family with its three counters, in
+// catalogue order or ranked by one counter, with the delays that passed their maximum
+// marked red and bold.
+
+#include "engine/AnalisiGruppi.h"
+#include "model/Partita.h"
+#include "ui/Form.h"
+
+#include <array>
+#include <string>
+
+namespace girolino::ui {
+
+// Which family and which order the window shows. The main window holds both texts in its
+// own combo boxes; the window reads them on every refresh and writes them back when the
+// user picks another family or order here.
+class TSceltaGruppi {
+public:
+    virtual ~TSceltaGruppi() = default;
+    virtual std::string famiglia() const = 0;
+    virtual std::string ordine() const = 0;
+    virtual void impostaFamiglia(const std::string& testo) = 0;
+    virtual void impostaOrdine(const std::string& testo) = 0;
+};
+
+class TForm11 : public TForm {
+public:
+    static constexpr int RIGHE = 57;
+
+    TForm11(TPiattaforma& p, const TPartita& partita);
+
+    // Until a choice is linked, the window's own combo boxes hold the family and order.
+    void collegaScelta(TSceltaGruppi& scelta) { scelta_ = &scelta; }
+
+    // Clears and re-enables the grid, refills it, copies the choice into the window's
+    // combo boxes and caption, and shows the window.
+    void guardaTutte();
+    // Refills rows 1..N of the chosen family and re-applies the two highlight passes.
+    void assegnaValori();
+    void pulisciCampi();
+    void abilitaCampi();
+    // A new game: a cleared grid whose rows of the chosen family are active at once.
+    void nuovaPartita();
+
+    void assegnaChanceComplesse();
+    void compilaCampiConOrd();
+
+    void colorarosso();
+    void coloraNorosso();
+    void numeribold();
+    void numeriNobold();
+
+    void click(int id) override;
+    void cambiato(int id) override;
+
+private:
+    // The window's own combo boxes as the choice, for a window not linked to another.
+    class TSceltaPropria : public TSceltaGruppi {
+    public:
+        explicit TSceltaPropria(TForm11& f) : f_(f) {}
+        std::string famiglia() const override { return f_.testo(f_.idFamiglia_); }
+        std::string ordine() const override { return f_.testo(f_.idOrdine_); }
+        void impostaFamiglia(const std::string& t) override { f_.setTesto(f_.idFamiglia_, t); }
+        void impostaOrdine(const std::string& t) override { f_.setTesto(f_.idOrdine_, t); }
+
+    private:
+        TForm11& f_;
+    };
+
+    // The family texts in catalogue order and the order texts, as the combos list them.
+    static const std::array<std::string, NUM_FAMIGLIE>& testiFamiglie();
+    static const std::array<std::string, 4>& testiOrdini();
+
+    void crea();
+    void scriviRiga(int riga, const std::string& etichetta, const TContatore& c);
+    void rigaAttiva(int riga, bool attiva);
+    void evidenzia();
+    void sceltaPannello(int id);
+
+    const TPartita& partita_;
+    TSceltaPropria propria_{*this};
+    TSceltaGruppi* scelta_ = &propria_;
+    TCopiaGruppi copiaGruppi_{};
+    // What rows 1..57 show, so that the highlight passes compare numbers, not texts.
+    std::array<TContatore, RIGHE + 1> mostrati_{};
+
+    std::array<int, RIGHE + 1> idN_{}, idR_{}, idM_{}, idS_{};
+    std::array<int, NUM_FAMIGLIE> idPannelliFamiglia_{};
+    std::array<int, 4> idPannelliOrdine_{};
+    int idFamiglia_ = -1;  // ComboBox2
+    int idOrdine_ = -1;    // ComboBox3
+    int idRosso_ = -1;     // CheckBox3
+    int idGrassetto_ = -1; // CheckBox1
+};
+
+} // namespace girolino::ui

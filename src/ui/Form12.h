@@ -1,0 +1,57 @@
+#pragma once
+// The numbers table window: the 37 numbers with their three counters, in number order or
+// ranked by one counter, with the delays that passed their maximum marked red and bold.
+
+#include "engine/AnalisiNumeri.h"
+#include "model/Partita.h"
+#include "ui/Form.h"
+
+#include <array>
+
+namespace girolino::ui {
+
+class TForm12 : public TForm {
+public:
+    TForm12(TPiattaforma& p, const TPartita& partita);
+
+    // Rebuilds the working copy from the game and ranks it by the order text.
+    void assegnaStat();
+    // Writes the working copy into the grid and applies the marks the check boxes ask for.
+    void compilaCampi();
+    // A new order: rebuild, refill and name the order in the caption.
+    void cambiatoCombo();
+    // The main window's "Statistiche 37 Numeri": shows the rows of the last refresh.
+    void mostraStatistiche();
+    // Shows the current game: after a spin, an undo, a new game or an opened file.
+    void aggiorna();
+
+    void numeribold();
+    void numeriNobold();
+    void colorarosso();
+    void coloraNorosso();
+
+    void click(int id) override;
+    void cambiato(int id) override;
+
+private:
+    static constexpr int RIGHE = NUMERI;
+
+    void crea();
+    void applicaEvidenziazione();
+    void impostaCaption();
+
+    const TPartita& partita_;
+    TCopiaNumeri copiaNumeri_{};
+
+    std::array<int, RIGHE> idN_{}, idR_{}, idM_{}, idS_{};
+    int idOrdine_ = -1;    // ComboBox3
+    int idNumero_ = -1;    // Panel32 "N"
+    int idRitardo_ = -1;   // Panel33 "R"
+    int idMassimo_ = -1;   // Panel34 "M"
+    int idSortita_ = -1;   // Panel1 "S"
+    int idGrassetto_ = -1; // CheckBox1
+    int idRosso_ = -1;     // CheckBox3
+    int idAiuto_ = -1;     // SpeedButton55
+};
+
+} // namespace girolino::ui

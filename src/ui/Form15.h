@@ -1,0 +1,20 @@
+#pragma once
+// The first help window: shows what a help button looks like and lets the user try one.
+
+#include "ui/Form.h"
+
+namespace girolino::ui {
+
+class TForm15 : public TForm {
+public:
+    explicit TForm15(TPiattaforma& p);
+
+    // The sample help button answers with a message; "OK" closes the window.
+    void click(int id) override;
+
+private:
+    int idEsempio_ = -1;
+    int idOk_ = -1;
+};
+
+} // namespace girolino::ui

@@ -1,0 +1,38 @@
+#pragma once
+// The rules-of-use window. Shown at start until the user accepts with "Non mostrare piu'
+// questa finestra" ticked; until the rules are accepted in this run, refusing them or
+// closing the window ends the program.
+
+#include "ui/Form.h"
+
+namespace girolino::ui {
+
+// The per-user setting: whether the rules window is shown at start.
+inline constexpr const char* chiaveMostraRegole = "mostraRegole";
+
+class TForm17 : public TForm {
+public:
+    explicit TForm17(TPiattaforma& p);
+
+    // Showing the window while the stored setting says not to show it at start means
+    // the rules were accepted in an earlier run: the box is ticked and they count as
+    // accepted now.
+    void mostra() override;
+
+    // "Accetto" stores the choice of the box and closes; "Non Accetto" ends the program.
+    void click(int id) override;
+    // The close box ends the program until the rules are accepted, then it just hides.
+    bool chiusuraRichiesta() override;
+
+    bool regoleAccettate() const { return regoleAccettate_; }
+
+private:
+    void accetta();
+
+    int idCasella_ = -1;
+    int idAccetto_ = -1;
+    int idNonAccetto_ = -1;
+    bool regoleAccettate_ = false; // for this run only, never cleared
+};
+
+} // namespace girolino::ui

@@ -1,0 +1,106 @@
+// Entering spins: one number from a button, or a run of random ones.
+
+#include "ui/Form1.h"
+
+#include "engine/Chance.h"
+#include "engine/Giocata.h"
+#include "ui/Decimale.h"
+
+#include <string>
+
+namespace girolino::ui {
+
+void TForm1::inserisciNumero(int n) {
+    girolino::verificaNumero(n);
+    aumentaritardi();
+    setTesto(ids_.memo1, TDecimale(n));
+    girolino::aggiungiNumeroAlNastro(partita_, n);
+    girolino::aggiornaChance(partita_, n);
+    aggiungiAiNastri();
+    girolino::aggiornaGruppi(partita_, n);
+    partita_.ultimoNumero = n;
+    if (analisi_) {
+        analisi_->assegnaValori();
+        if (n != 0) {
+            analisi_->numeribold();
+            analisi_->colorarosso();
+        }
+    }
+    assegnaChanceComplesse();
+    ++partita_.bouleEseguite;
+    calcola(n);
+    impostaConteggio(TDecimale(partita_.bouleEseguite));
+    reimpostaConnotazioni();
+    segnala();
+    if (analisi_) {
+        analisi_->assegnaStat();
+        analisi_->compilaCampi();
+    }
+    seguiSeRichiesto();
+}
+
+void TForm1::aumentaritardi() {
+    setAbilitato(ids_.annulla, true);
+    setAbilitato(ids_.andamento, true);
+    girolino::aumentaritardi(partita_);
+}
+
+void TForm1::calcola(int n) {
+    girolino::aggiornaNumeri(partita_, n);
+    calcoliCalcola();
+    if (spuntato(ids_.rosso)) colorarosso();
+    if (spuntato(ids_.grassetto)) numeriBold();
+    ritardisignificativi();
+}
+
+// The ribbons on screen mirror the game's: the new last line of each is appended.
+void TForm1::aggiungiAiNastri() {
+    const auto nastri = partita_.nastri();
+    for (int k = 0; k < 6; ++k) aggiungiRiga(ids_.nastri[k], nastri[k]->back());
+}
+
+void TForm1::impostaConteggio(std::string_view testo) {
+    setTesto(ids_.memo2, testo);
+    // A game with spins can be saved.
+    if (testo != "0") {
+        setAbilitato(ids_.salva, true);
+        setVoceAbilitata(ids_.voceSalva, true);
+    }
+}
+
+void TForm1::seguiSeRichiesto() {
+    if (partita_.seguiUltimo) spostaCursori();
+}
+
+void TForm1::estraiCasuali(std::string_view quante) {
+    setTesto(ids_.edit1, quante);
+    vai();
+    setTesto(ids_.edit1, "");
+}
+
+void TForm1::vai() {
+    const std::string testoConteggio = testo(ids_.edit1);
+    if (testoConteggio.empty()) {
+        piattaforma().messaggio("Attenzione: devi inserire il numero di Boules casuali che vuoi "
+                                "eseguire nell'apposito spazio bianco");
+        piattaforma().fuoco(*this, ids_.edit1);
+        return;
+    }
+    const std::optional<std::int32_t> quante = girolino::leggiIntero(testoConteggio);
+    if (!quante) {
+        piattaforma().errore("'" + testoConteggio + "' non è un valore intero valido.");
+        return;
+    }
+    // A run is synchronous: a huge count would freeze the window for minutes.
+    if (*quante > MASSIMO_CASUALI) {
+        piattaforma().messaggio("Attenzione: puoi estrarre al massimo " +
+                                std::to_string(MASSIMO_CASUALI) + " Boules per volta.");
+        return;
+    }
+    partita_.seguiUltimo = false;
+    for (std::int32_t k = 0; k < *quante; ++k) inserisciNumero(estrattore_.estrai());
+    partita_.seguiUltimo = true;
+    spostaCursori();
+}
+
+} // namespace girolino::ui

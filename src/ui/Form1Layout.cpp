@@ -1,0 +1,410 @@
+#include "ui/Form1Layout.h"
+
+#include "ui/Disegno.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace girolino::ui {
+
+using namespace disegno;
+
+namespace {
+
+constexpr int finestra = -1;
+constexpr const char* odessa = "Odessa LET";
+
+// The three counter columns shared by the board, the chance table and the family rows.
+constexpr std::array<const char*, 3> intestazioni = {"Ritardo", "Max Rit", "Sortite"};
+
+// Number pad: 37 buttons in rows of ten, the spin count after the last one.
+void tastiera(TForm& f) {
+    TControllo pannello = controllo("Panel1", TTipo::Pannello, finestra, 11, 4, 247, 102);
+    pannello.sfondo = clGreen;
+    const int p = f.aggiungi(pannello);
+    for (int n = 0; n <= 36; ++n) {
+        f.aggiungi(controllo("SpeedButton" + std::to_string(n + 1), TTipo::Pulsante, p,
+                             4 + (n % 10) * 24, 4 + (n / 10) * 24, 23, 22, std::to_string(n)));
+    }
+    TControllo boule = controllo("Memo2", TTipo::Memo, p, 176, 76, 66, 22, "0");
+    boule.sfondo = clSkyBlue;
+    boule.font = carattere(16, true, clBlue);
+    boule.solaLettura = true;
+    boule.hint = "Numero di Boules eseguite";
+    f.aggiungi(boule);
+}
+
+// The last number, large, and its four attributes beside it.
+void ultimoNumero(TForm& f) {
+    TControllo numero = controllo("Memo1", TTipo::Memo, finestra, 263, 8, 46, 41);
+    numero.font = carattere(32, true, clRed);
+    numero.allinea = TAllinea::Centro;
+    // Undo reads the number back from here: it must not accept typing.
+    numero.solaLettura = true;
+    f.aggiungi(numero);
+    constexpr std::array<int, 4> xs = {310, 407, 504, 607};
+    for (int i = 0; i < 4; ++i) {
+        TControllo c =
+            controllo("Panel" + std::to_string(i + 2), TTipo::Pannello, finestra, xs[i], 8, 97, 41);
+        c.sfondo = clWhite;
+        c.font = carattere(27, false, clNavy, odessa);
+        c.allinea = TAllinea::Centro;
+        f.aggiungi(c);
+    }
+}
+
+// Random spins: six fixed counts, a free count with "Vai", and help.
+void casuali(TForm& f) {
+    TControllo pannello = controllo("Panel7", TTipo::Pannello, finestra, 779, 8, 209, 100);
+    pannello.sfondo = clGreen;
+    const int p = f.aggiungi(pannello);
+    TControllo titoloPannello =
+        controllo("Label68", TTipo::Etichetta, p, 8, 7, 166, 15, "Esegui Boules Casuali");
+    titoloPannello.font = carattere(11, true, clWhite);
+    f.aggiungi(titoloPannello);
+    f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", "Aiuto"));
+    constexpr std::array<const char*, 6> quante = {"1", "5", "10", "20", "50", "100"};
+    for (int i = 0; i < 6; ++i) {
+        f.aggiungi(controllo("SpeedButton" + std::to_string(38 + i), TTipo::Pulsante, p, 8 + i * 33,
+                             31, 30, 22, quante[i]));
+    }
+    TControllo indica =
+        controllo("Label69", TTipo::Etichetta, p, 8, 58, 190, 13, "Indica un numero di Boules");
+    indica.font.colore = clWhite;
+    f.aggiungi(indica);
+    TControllo campo = controllo("Edit1", TTipo::Campo, p, 8, 74, 120, 21);
+    campo.hint = "Inserisci qui un numero di Boules casuali da estrarre";
+    f.aggiungi(campo);
+    TControllo vai = controllo("BitBtn2", TTipo::Pulsante, p, 134, 73, 67, 24, "Vai");
+    vai.immagine = "vai";
+    f.aggiungi(vai);
+}
+
+// Command row: undo, floating pad, new game, save, open, help.
+void comandi(TForm& f) {
+    TControllo annulla = pulsanteImmagine("SpeedButton47", finestra, 191, 110, "annulla",
+                                          "Annulla ultimo numero inserito");
+    annulla.abilitato = false;
+    f.aggiungi(annulla);
+    f.aggiungi(
+        pulsanteImmagine("SpeedButton46", finestra, 219, 110, "tastiera", "Apri Tastiera Libera"));
+    TControllo nuova =
+        controllo("BitBtn1", TTipo::Pulsante, finestra, 247, 110, 115, 25, "Nuova Partita");
+    nuova.hint = "Inizia una nuova sessione di gioco";
+    nuova.immagine = "nuova";
+    f.aggiungi(nuova);
+    TControllo salva = pulsanteImmagine("SpeedButton48", finestra, 367, 110, "salva", "Salva");
+    salva.abilitato = false;
+    f.aggiungi(salva);
+    f.aggiungi(pulsanteImmagine("SpeedButton49", finestra, 400, 110, "apri", "Apri"));
+    f.aggiungi(pulsanteImmagine("SpeedButton50", finestra, 440, 110, "aiuto", "Aiuto"));
+}
+
+// Board: 0 on top of the first column, then 1-12, 13-24, 25-36 side by side; each
+// number label is followed by its delay, longest delay and hits.
+void tabellone(TForm& f) {
+    constexpr int primaRiga = 121, passoRiga = 22, passoColonna = 150, sinistra = 13;
+    constexpr int campo = 40, passoCampo = 42, scostamentoCampi = 18;
+    for (int n = 0; n <= 36; ++n) {
+        const int colonna = n == 0 ? 0 : (n - 1) / 12;
+        const int riga = n == 0 ? 0 : (n - 1) % 12 + 1;
+        const int x = sinistra + colonna * passoColonna;
+        const int y = primaRiga + riga * passoRiga;
+        const std::string k = std::to_string(n);
+        TControllo etichetta = titolo("n" + k, finestra, x, y + 4, 16, 13, k, clMaroon);
+        etichetta.cursoreMano = true;
+        f.aggiungi(etichetta);
+        int i = 0;
+        for (const char* prefisso : {"r", "m", "s"}) {
+            f.aggiungi(contatore(prefisso + k, finestra, x + scostamentoCampi + i++ * passoCampo, y,
+                                 campo));
+        }
+    }
+    // Headings under each column: Label21..Label29.
+    const int yIntestazioni = primaRiga + 12 * passoRiga + 21 + 3;
+    int nome = 21;
+    for (int colonna = 0; colonna < 3; ++colonna) {
+        for (int i = 0; i < 3; ++i) {
+            f.aggiungi(
+                titolo("Label" + std::to_string(nome++), finestra,
+                       sinistra + colonna * passoColonna + scostamentoCampi + i * passoCampo - 1,
+                       yIntestazioni, passoCampo, 13, intestazioni[i], clGreen));
+        }
+    }
+    TControllo rosso = controllo("CheckBox3", TTipo::Casella, finestra, 15, 446, 340, 16,
+                                 "Colora di rosso i ritardi che superano il Max Rit");
+    rosso.spuntato = true;
+    f.aggiungi(rosso);
+    TControllo grassetto = controllo("CheckBox1", TTipo::Casella, finestra, 15, 462, 340, 16,
+                                     "Metti in grassetto i ritardi che superano il Max Rit");
+    grassetto.spuntato = true;
+    f.aggiungi(grassetto);
+}
+
+// Chance table: twelve sides in TChance order with their counters and delay signals.
+void tabellaChance(TForm& f) {
+    constexpr std::array<const char*, 12> lati = {"ROSSO", "NERO", "PARI", "DISPARI",
+                                                  "MANQ",  "PASS", "DOZ1", "DOZ2",
+                                                  "DOZ3",  "COL1", "COL2", "COL3"};
+    constexpr std::array<int, 12> righe = {117, 141, 165, 187, 211, 235,
+                                           259, 283, 307, 329, 353, 377};
+    constexpr std::array<int, 12> segnali = {120, 145, 169, 192, 215, 238,
+                                             263, 286, 310, 333, 357, 381};
+    constexpr std::array<int, 3> xCampi = {534, 574, 614};
+    for (int i = 0; i < 3; ++i) {
+        f.aggiungi(titolo("Label" + std::to_string(87 + i), finestra, xCampi[i] - 2, 102, 40, 13,
+                          intestazioni[i], clGreen));
+    }
+    for (int c = 0; c < 12; ++c) {
+        const std::string k = std::to_string(c + 1);
+        f.aggiungi(titolo("Label" + std::to_string(53 + c), finestra, 480, righe[c] + 3, 52, 15,
+                          lati[c], clMaroon));
+        int i = 0;
+        for (const char* prefisso : {"rr", "mm", "ss"})
+            f.aggiungi(contatore(prefisso + k, finestra, xCampi[i++], righe[c], 36));
+        // Wider than the bare word: a raised signal reads "Ritardo <soglia>+".
+        TControllo segnale = controllo("Label" + std::to_string(70 + c), TTipo::Etichetta, finestra,
+                                       652, segnali[c], 66, 13, "RITARDO");
+        segnale.font = carattere(11, true, clRed);
+        segnale.sfondo = clWhite;
+        segnale.hint = "RITARDO SIGNIFICATIVO";
+        segnale.visibile = false;
+        f.aggiungi(segnale);
+    }
+    for (int i = 0; i < 3; ++i) {
+        f.aggiungi(titolo("Label" + std::to_string(65 + i), finestra, xCampi[i] - 2, 401, 40, 13,
+                          intestazioni[i], clGreen));
+    }
+}
+
+// Family rows: the leading group of each family, the "Mostra" choice and "Guarda Tutte".
+void famiglie(TForm& f) {
+    constexpr std::array<const char*, 5> nomi = {"DUINE", "TERZINE", "QUARTINE", "SESTINE",
+                                                 "ENNINE"};
+    f.aggiungi(titolo("Label20", finestra, 788, 123, 80, 13, "Tipo", clGreen));
+    constexpr std::array<const char*, 3> nomiIntestazioni = {"Label13", "Label15", "Label16"};
+    for (int i = 0; i < 3; ++i) {
+        f.aggiungi(titolo(nomiIntestazioni[i], finestra, 870 + i * 40, 123, 40, 13, intestazioni[i],
+                          clGreen));
+    }
+    for (int r = 0; r < 5; ++r) {
+        const int y = 140 + r * 24;
+        const std::string k = std::to_string(r + 1);
+        f.aggiungi(titolo("Label" + std::to_string(8 + r), finestra, 721, y + 2, 62, 17, nomi[r],
+                          clMaroon));
+        f.aggiungi(contatore("nnn" + k, finestra, 788, y, 80));
+        int i = 0;
+        for (const char* prefisso : {"rrr", "mmm", "sss"})
+            f.aggiungi(contatore(prefisso + k, finestra, 872 + i++ * 40, y, 36));
+    }
+    const int mostra =
+        f.aggiungi(controllo("RadioGroup1", TTipo::Gruppo, finestra, 802, 262, 186, 56, "Mostra"));
+    TControllo ritardatari =
+        controllo("RadioButton1", TTipo::Radio, mostra, 10, 16, 160, 17, "i + Ritardatari");
+    ritardatari.spuntato = true;
+    f.aggiungi(ritardatari);
+    f.aggiungi(controllo("RadioButton2", TTipo::Radio, mostra, 10, 35, 160, 17, "i + Frequenti"));
+
+    TControllo guarda =
+        controllo("BitBtn3", TTipo::Pulsante, finestra, 721, 324, 104, 25, "Guarda Tutte");
+    guarda.immagine = "guarda";
+    f.aggiungi(guarda);
+    TControllo famiglia =
+        controllo("ComboBox2", TTipo::Combo, finestra, 826, 326, 120, 21, "le Duine");
+    famiglia.voci = {"le Duine", "le Terzine", "le Quartine", "le Sestine", "le Ennine"};
+    f.aggiungi(famiglia);
+    f.aggiungi(pulsanteImmagine("SpeedButton55", finestra, 958, 325, "aiuto", "Aiuto"));
+    TControllo ordine = controllo("ComboBox3", TTipo::Combo, finestra, 721, 356, 225, 21,
+                                  "in Ordine di Apparizione");
+    ordine.voci = {"in Ordine di Apparizione", "in Ordine di Ritardo",
+                   "in Ordine di Massimo Ritardo", "in Ordine di Sortita"};
+    f.aggiungi(ordine);
+}
+
+// Rankings: four rows of five numbers, captions right-aligned before them.
+void classifiche(TForm& f) {
+    struct TRiga {
+        const char* etichetta;
+        const char* testo;
+        int y;
+        int primoMemo;
+    };
+    static const std::array<TRiga, 4> righe = {{
+        {"Label7", "I Maggiori Ritardatari", 489, 3},
+        {"Label82", "I Più Probabili", 521, 8},
+        {"Label83", "I Più Frequenti", 553, 13},
+        {"Label84", "I Meno Frequenti", 585, 18},
+    }};
+    for (const TRiga& r : righe) {
+        TControllo etichetta =
+            controllo(r.etichetta, TTipo::Etichetta, finestra, 4, r.y + 6, 134, 13, r.testo);
+        etichetta.allinea = TAllinea::Destra;
+        f.aggiungi(etichetta);
+        for (int i = 0; i < 5; ++i) {
+            TControllo cella = controllo("Memo" + std::to_string(r.primoMemo + i), TTipo::Memo,
+                                         finestra, 142 + i * 50, r.y, 44, 25, "0");
+            cella.font = carattere(16, true, clBlue);
+            cella.allinea = TAllinea::Centro;
+            cella.solaLettura = true;
+            f.aggiungi(cella);
+        }
+    }
+    f.aggiungi(pulsanteImmagine("SpeedButton52", finestra, 392, 490, "aiuto", "Aiuto"));
+}
+
+// Analysis windows, one button each.
+void analisi(TForm& f) {
+    struct TBottone {
+        const char* nome;
+        const char* testo;
+        const char* immagine;
+    };
+    static const std::array<TBottone, 4> bottoni = {{
+        {"BitBtn9", "Andamento 37 Numeri", "grafico"},
+        {"BitBtn8", "Andamento Chance Semplici", "grafico"},
+        {"BitBtn5", "Statistiche 37 Numeri", "lista"},
+        {"BitBtn4", "Analisi Chance Semplici", "grafico"},
+    }};
+    for (int i = 0; i < 4; ++i) {
+        TControllo b = controllo(bottoni[i].nome, TTipo::Pulsante, finestra, 431, 477 + i * 33, 190,
+                                 25, bottoni[i].testo);
+        b.immagine = bottoni[i].immagine;
+        b.abilitato = i != 0; // the number trend needs at least one spin
+        f.aggiungi(b);
+    }
+}
+
+// The six history ribbons with their titles.
+void nastri(TForm& f) {
+    struct TNastro {
+        const char* nome;
+        const char* etichetta;
+        const char* titolo;
+        int x;
+    };
+    static const std::array<TNastro, 6> elenco = {{
+        {"richeditnumero", "Label6", "Numero", 634},
+        {"RichEditrosso", "Label1", "R/N", 692},
+        {"RichEditpari", "Label2", "Pari/Disp.", 753},
+        {"RichEditmanq", "Label3", "Manq/Pass", 814},
+        {"RichEditdoz", "Label4", "Doz. 1-2-3", 875},
+        {"RichEditcol", "Label5", "Col 1-2-3", 936},
+    }};
+    for (std::size_t i = 0; i < elenco.size(); ++i) {
+        const TNastro& n = elenco[i];
+        // Titles are centred over their ribbon and as wide as the gap allows: the
+        // repetition signal writes longer texts into them.
+        const int w = i == 0 ? 58 : 61;
+        TControllo t =
+            controllo(n.etichetta, TTipo::Etichetta, finestra, n.x - 6, 456, w, 13, n.titolo);
+        t.allinea = TAllinea::Centro;
+        f.aggiungi(t);
+        TControllo nastro = controllo(n.nome, TTipo::Nastro, finestra, n.x, 472, 49, 160);
+        nastro.solaLettura = true;
+        f.aggiungi(nastro);
+    }
+}
+
+// Delay and repetition signal options, and the repetition banner.
+void opzioniSegnali(TForm& f) {
+    TControllo box1 = controllo("GroupBox1", TTipo::Gruppo, finestra, 440, 425, 322, 30);
+    box1.sfondo = clMoneyGreen;
+    const int g1 = f.aggiungi(box1);
+    TControllo ritardo = controllo("CheckBox2", TTipo::Casella, g1, 6, 7, 278, 17,
+                                   "Segnala una C. S. se ha un ritardo superiore a");
+    ritardo.spuntato = true;
+    f.aggiungi(ritardo);
+    f.aggiungi(controllo("Edit2", TTipo::Campo, g1, 286, 5, 34, 21, "4"));
+    f.aggiungi(pulsanteImmagine("SpeedButton53", finestra, 764, 427, "aiuto", "Aiuto"));
+
+    TControllo banner = controllo("Panel6", TTipo::Pannello, finestra, 790, 425, 198, 25);
+    banner.sfondo = clWhite;
+    banner.font = carattere(16, false, clNavy, odessa);
+    banner.allinea = TAllinea::Centro;
+    banner.visibile = false;
+    f.aggiungi(banner);
+
+    TControllo box2 = controllo("GroupBox2", TTipo::Gruppo, finestra, 634, 633, 351, 27);
+    box2.sfondo = clMoneyGreen;
+    const int g2 = f.aggiungi(box2);
+    TControllo ripetizione =
+        controllo("CheckBox4", TTipo::Casella, g2, 6, 5, 180, 17, "Segnala una ripetizione di");
+    ripetizione.spuntato = true;
+    f.aggiungi(ripetizione);
+    TControllo soglia = controllo("ComboBox1", TTipo::Combo, g2, 190, 3, 49, 21, "4");
+    soglia.voci = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18", "20"};
+    f.aggiungi(soglia);
+    f.aggiungi(controllo("Label14", TTipo::Etichetta, g2, 245, 7, 40, 13, "volte"));
+    f.aggiungi(pulsanteImmagine("SpeedButton54", finestra, 601, 631, "aiuto", "Aiuto"));
+}
+
+void timerVicini(TForm& f) {
+    TControllo t = controllo("Timer3", TTipo::Timer, finestra, 0, 0, 0, 0);
+    t.intervallo = 5000;
+    t.abilitato = false;
+    f.aggiungi(t);
+}
+
+void menuPrincipale(TForm& f) {
+    struct TVoce {
+        const char* nome;
+        const char* testo;
+        bool abilitata = true;
+    };
+    struct TMenu {
+        const char* nome;
+        const char* testo;
+        std::vector<TVoce> voci;
+    };
+    // "Salva" starts disabled: nothing to save before the first spin.
+    static const std::array<TMenu, 3> menu = {{
+        {"File1",
+         "File",
+         {{"SalvaconNome1", "Salva", false}, {"Apri1", "Salva con Nome"}, {"Apri2", "Apri"}}},
+        {"Utility1",
+         "Utility",
+         {{"AnalisiChanceSemplici1", "Analisi Chance Semplici"},
+          {"AndamentoChanceSemplici1", "Andamento Chance Semplici"},
+          {"Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
+          {"Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
+          {"MostramiiVicinidelNumeroPiRitardatario1",
+           "Mostrami i Vicini del Numero Più Ritardatario"}}},
+        {"Help1",
+         "Help",
+         {{"Aiuto1", "Aiuto"},
+          {"GuidaallUso1", "Guida all'Uso"},
+          {"SitoWebUfficiale1", "Sito Web Ufficiale"},
+          {"SuggerisciUnMiglioramento1", "I tuoi suggerimenti"},
+          {"RegolediUtilizzo1", "Regole di Utilizzo"},
+          {"Info2", "Info"}}},
+    }};
+    for (const TMenu& m : menu) {
+        const int padre = f.aggiungiMenu({m.nome, m.testo});
+        for (const TVoce& v : m.voci) f.aggiungiMenu({v.nome, v.testo, padre, v.abilitata});
+    }
+}
+
+} // namespace
+
+void costruisciForm1(TForm& f) {
+    f.setCaption(captionForm1);
+    f.setFontBase(carattere(11));
+    f.setSfondo(clBtnFace);
+    f.setPosizione(TPosizioneForm::CentroSchermo);
+    tastiera(f);
+    ultimoNumero(f);
+    casuali(f);
+    comandi(f);
+    tabellone(f);
+    tabellaChance(f);
+    famiglie(f);
+    classifiche(f);
+    analisi(f);
+    nastri(f);
+    opzioniSegnali(f);
+    timerVicini(f);
+    menuPrincipale(f);
+}
+
+} // namespace girolino::ui

@@ -1,0 +1,47 @@
+#include "ui/Form5.h"
+
+#include "engine/Striscia.h"
+#include "ui/Decimale.h"
+#include "ui/Form1.h"
+#include "ui/Form5Layout.h"
+
+#include <string>
+
+namespace girolino::ui {
+
+TForm5::TForm5(TPiattaforma& p, TForm1& principale)
+    : TForm(p, "TForm5", captionForm5, larghezzaForm5, altezzaForm5), principale_(principale) {
+    costruisciForm5(*this);
+    numeroDelPulsante_.assign(numControlli(), -1);
+    for (int n = 0; n < NUMERI; ++n) {
+        std::string nome = "SpeedButton";
+        nome += TDecimale(n + 1);
+        pulsanti_[n] = id(nome);
+        numeroDelPulsante_[pulsanti_[n]] = n;
+    }
+    conteggio_ = id("Memo2");
+    striscia_ = id("RichEdit1");
+}
+
+void TForm5::aggiornaStriscia(const TPartita& partita, std::string_view conteggio) {
+    static constexpr std::array<TColore, 3> coloreDelCodice = {clGreen, clRed, clBlack};
+    std::vector<TSpezzone> spezzoni;
+    for (auto& [testo, codice] : girolino::striscia(partita)) {
+        testo += ' ';
+        spezzoni.push_back({std::move(testo), coloreDelCodice[codice]});
+    }
+    setSpezzoni(striscia_, std::move(spezzoni));
+    setTesto(conteggio_, conteggio);
+}
+
+void TForm5::pulisciStriscia() {
+    setSpezzoni(striscia_, {});
+    setTesto(conteggio_, "0");
+}
+
+void TForm5::click(int id) {
+    if (id < 0 || id >= static_cast<int>(numControlli())) return;
+    if (const int n = numeroDelPulsante_[id]; n >= 0) principale_.inserisciNumero(n);
+}
+
+} // namespace girolino::ui

@@ -1,0 +1,16 @@
+#pragma once
+// The controls of the floating number pad as data.
+
+#include "ui/Form.h"
+
+namespace girolino::ui {
+
+inline constexpr const char* captionForm5 = "Girolino";
+inline constexpr int larghezzaForm5 = 517;
+inline constexpr int altezzaForm5 = 263;
+
+// Adds the pad's panel, its 37 number buttons, the spin count and the recent-numbers
+// strip to `f` (a window of larghezzaForm5 x altezzaForm5), and sets its caption and font.
+void costruisciForm5(TForm& f);
+
+} // namespace girolino::ui

@@ -1,0 +1,26 @@
+#pragma once
+// The analysis windows that follow the main window's game: the main window calls these
+// hooks at fixed points of spin entry, undo and clear. Each does nothing until the
+// application connects the window behind it.
+
+namespace girolino::ui {
+
+class TOsservatoriAnalisi {
+public:
+    virtual ~TOsservatoriAnalisi() = default;
+
+    // Complex chances window.
+    virtual void assegnaValori() {}
+    virtual void numeribold() {}
+    virtual void colorarosso() {}
+    virtual void pulisciCampi() {}
+
+    // Numbers table window.
+    virtual void assegnaStat() {}
+    virtual void compilaCampi() {}
+
+    // Trend of the 37 numbers: reads the frequency ranking of the last refresh.
+    virtual void impostaFrequentoni() {}
+};
+
+} // namespace girolino::ui

@@ -1,0 +1,94 @@
+#pragma once
+// A scripted platform for presentation tests: queued answers to questions and dialogs,
+// a record of every message, a settings store in memory, a recorded browser.
+
+#include "ui/Form.h"
+#include "ui/Piattaforma.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace girolino::test {
+
+class PiattaformaFinta : public ui::TPiattaforma {
+public:
+    // What happened, in order: "messaggio: ...", "errore: ...", "domanda: ...",
+    // "salva: <titolo>", "apri: <titolo>", "modale: TFormX", "url: ...", "fuoco: TFormX/Edit1",
+    // "esci".
+    std::vector<std::string> registro;
+    std::deque<bool> risposte;                         // answers to questions (default: No)
+    std::deque<std::optional<std::string>> fileScelti; // dialog results (default: cancel)
+    std::vector<ui::TDialogoFile> dialoghi;
+    bool impostazioniOk = true;
+    bool scritturaOk = true;
+    std::map<std::string, bool> impostazioni;
+    std::uint64_t tempo = 1;
+    std::string programma = "/tmp";
+    std::string documenti = "/tmp";
+    bool uscito = false;
+    // Run on mostraModale, e.g. to press a button of the modal window; by default the
+    // window is simply hidden again.
+    std::function<void(ui::TForm&)> durante;
+
+    void messaggio(const std::string& t) override { registro.push_back("messaggio: " + t); }
+    void errore(const std::string& t) override { registro.push_back("errore: " + t); }
+    bool domanda(const std::string& t) override {
+        registro.push_back("domanda: " + t);
+        if (risposte.empty()) return false;
+        const bool r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+    std::optional<std::string> dialogoSalva(const ui::TDialogoFile& d) override {
+        registro.push_back("salva: " + d.titolo);
+        return prossimoFile(d);
+    }
+    std::optional<std::string> dialogoApri(const ui::TDialogoFile& d) override {
+        registro.push_back("apri: " + d.titolo);
+        return prossimoFile(d);
+    }
+    void mostraModale(ui::TForm& f) override {
+        registro.push_back("modale: " + f.nomeClasse());
+        f.mostra();
+        if (durante) durante(f);
+        f.nascondi();
+    }
+    bool impostazioniDisponibili() override { return impostazioniOk; }
+    std::optional<bool> leggiImpostazione(const std::string& k) override {
+        if (!impostazioniOk) return std::nullopt;
+        auto it = impostazioni.find(k);
+        if (it == impostazioni.end()) return std::nullopt;
+        return it->second;
+    }
+    bool scriviImpostazione(const std::string& k, bool v) override {
+        if (!impostazioniOk || !scritturaOk) return false;
+        impostazioni[k] = v;
+        return true;
+    }
+    void apriIndirizzo(const std::string& u) override { registro.push_back("url: " + u); }
+    std::uint64_t orologio() override { return tempo; }
+    std::string cartellaProgramma() override { return programma; }
+    std::string cartellaDocumenti() override { return documenti; }
+    void fuoco(ui::TForm& f, int id) override {
+        registro.push_back("fuoco: " + f.nomeClasse() + "/" + f.controllo(id).nome);
+    }
+    void esci() override {
+        registro.push_back("esci");
+        uscito = true;
+    }
+
+private:
+    std::optional<std::string> prossimoFile(const ui::TDialogoFile& d) {
+        dialoghi.push_back(d);
+        if (fileScelti.empty()) return std::nullopt;
+        auto r = fileScelti.front();
+        fileScelti.pop_front();
+        return r;
+    }
+};
+
+} // namespace girolino::test

@@ -1,0 +1,79 @@
+// Plays a short scripted game offscreen and saves a picture of every window, to check
+// the layouts by eye: girolino-screenshots [folder] (default ./screenshots).
+
+#include "qt/Lingua.h"
+#include "qt/Programma.h"
+#include "qt/VistaForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+using girolino::qt::TProgramma;
+using girolino::qt::TVistaForm;
+
+void premi(TVistaForm& v, const char* nome) {
+    if (auto* b = qobject_cast<QAbstractButton*>(v.widget(nome)))
+        b->click();
+    else
+        std::fprintf(stderr, "%s: nessun pulsante %s\n", qPrintable(v.objectName()), nome);
+    QCoreApplication::processEvents();
+}
+
+void digita(TVistaForm& v, const char* nome, const QString& testo) {
+    QWidget* w = v.widget(nome);
+    if (!w) return;
+    for (const QChar ch : testo) {
+        QKeyEvent giu(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(w, &giu);
+    }
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    girolino::qt::impostaItaliano(app);
+    const QString cartella =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    if (!QDir().mkpath(cartella)) {
+        std::fprintf(stderr, "impossibile creare %s\n", qPrintable(cartella));
+        return 1;
+    }
+
+    QTemporaryDir impostazioni; // a first start: the rules of use are shown
+    TProgramma programma(impostazioni.filePath(QStringLiteral("girolino.ini")));
+    auto& piattaforma = programma.piattaforma();
+    piattaforma.browserReale = false;
+    piattaforma.duranteModale = [](girolino::ui::TForm&) {};
+    programma.avvia();
+
+    auto& principale = programma.vista(programma.applicazione().form1());
+    for (const char* numero : {"SpeedButton18", "SpeedButton1", "SpeedButton33", "SpeedButton18"})
+        premi(principale, numero);
+    digita(principale, "Edit1", QStringLiteral("300"));
+    premi(principale, "BitBtn2");
+    premi(principale, "SpeedButton46"); // the floating pad
+    programma.regia().renderizzaTutto();
+
+    int salvate = 0;
+    for (const auto& v : programma.regia().viste()) {
+        const QString file = QDir(cartella).filePath(v->objectName() + QStringLiteral(".png"));
+        if (v->grab().save(file))
+            ++salvate;
+        else
+            std::fprintf(stderr, "impossibile salvare %s\n", qPrintable(file));
+        for (const auto& r : piattaforma.registro) std::printf("%s\n", r.c_str());
+        piattaforma.registro.clear();
+    }
+    std::printf("%d finestre salvate in %s\n", salvate, qPrintable(cartella));
+    return salvate == static_cast<int>(programma.regia().viste().size()) ? 0 : 1;
+}

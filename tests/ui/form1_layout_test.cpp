@@ -1,0 +1,326 @@
+// The main window and the floating pad as built from their layout tables: every named
+// control exists with its kind, fits the window without overlapping its neighbours,
+// has room for its caption, and starts in the state the operations expect.
+
+#include "PiattaformaFinta.h"
+#include "ui/Form1Layout.h"
+#include "ui/Form5Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace girolino::ui {
+namespace {
+
+struct TFinestra : TForm {
+    TFinestra(TPiattaforma& p, const char* classe, const char* caption, int w, int h)
+        : TForm(p, classe, caption, w, h) {}
+};
+
+struct Form1Layout : ::testing::Test {
+    test::PiattaformaFinta piattaforma;
+    TFinestra f1{piattaforma, "TForm1", "", larghezzaForm1, altezzaForm1};
+    TFinestra f5{piattaforma, "TForm5", "", larghezzaForm5, altezzaForm5};
+    Form1Layout() {
+        costruisciForm1(f1);
+        costruisciForm5(f5);
+    }
+};
+
+// A run of names such as "r0".."r36" (primo == ultimo == -1 for a single name).
+struct TNomi {
+    std::string prefisso;
+    int primo, ultimo;
+    TTipo tipo;
+};
+
+std::vector<std::string> espandi(const TNomi& n) {
+    if (n.primo < 0) return {n.prefisso};
+    std::vector<std::string> nomi;
+    for (int i = n.primo; i <= n.ultimo; ++i) nomi.push_back(n.prefisso + std::to_string(i));
+    return nomi;
+}
+
+void verificaNomi(const TForm& f, const std::vector<TNomi>& attesi) {
+    for (const TNomi& gruppo : attesi) {
+        for (const std::string& nome : espandi(gruppo)) {
+            ASSERT_TRUE(f.esiste(nome)) << f.nomeClasse() << " manca " << nome;
+            EXPECT_EQ(f[nome].tipo, gruppo.tipo) << nome;
+        }
+    }
+}
+
+TEST_F(Form1Layout, EveryNamedControlExistsWithItsKind) {
+    using enum TTipo;
+    verificaNomi(f1, {
+                         {"SpeedButton", 1, 43, Pulsante},
+                         {"SpeedButton", 46, 55, Pulsante},
+                         {"BitBtn", 1, 5, Pulsante},
+                         {"BitBtn", 8, 9, Pulsante},
+                         {"Panel", 1, 7, Pannello},
+                         {"Memo", 1, 22, Memo},
+                         {"Label", 1, 12, Etichetta},
+                         {"Label14", -1, -1, Etichetta},
+                         {"Label20", -1, -1, Etichetta},
+                         {"Label", 53, 84, Etichetta},
+                         {"Label", 87, 89, Etichetta},
+                         {"n", 0, 36, Etichetta},
+                         {"r", 0, 36, Campo},
+                         {"m", 0, 36, Campo},
+                         {"s", 0, 36, Campo},
+                         {"rr", 1, 12, Campo},
+                         {"mm", 1, 12, Campo},
+                         {"ss", 1, 12, Campo},
+                         {"nnn", 1, 5, Campo},
+                         {"rrr", 1, 5, Campo},
+                         {"mmm", 1, 5, Campo},
+                         {"sss", 1, 5, Campo},
+                         {"CheckBox", 1, 4, Casella},
+                         {"RadioGroup1", -1, -1, Gruppo},
+                         {"RadioButton", 1, 2, Radio},
+                         {"ComboBox", 1, 3, Combo},
+                         {"Edit", 1, 2, Campo},
+                         {"GroupBox", 1, 2, Gruppo},
+                         {"richeditnumero", -1, -1, Nastro},
+                         {"RichEditrosso", -1, -1, Nastro},
+                         {"RichEditpari", -1, -1, Nastro},
+                         {"RichEditmanq", -1, -1, Nastro},
+                         {"RichEditdoz", -1, -1, Nastro},
+                         {"RichEditcol", -1, -1, Nastro},
+                         {"Timer3", -1, -1, Timer},
+                     });
+    verificaNomi(f5, {
+                         {"SpeedButton", 1, 37, Pulsante},
+                         {"Memo2", -1, -1, Memo},
+                         {"RichEdit1", -1, -1, Striscia},
+                     });
+    // Controls that never show are left out of the view.
+    for (const char* assente :
+         {"SpeedButton44", "SpeedButton45", "Label91", "RadioButton3", "URLs"})
+        EXPECT_FALSE(f1.esiste(assente)) << assente;
+}
+
+struct TRettangolo {
+    int x, y, w, h;
+};
+
+TRettangolo assoluto(const TForm& f, int id) {
+    const TControllo& c = f.controllo(id);
+    TRettangolo r{c.x, c.y, c.w, c.h};
+    for (int p = c.genitore; p >= 0; p = f.controllo(p).genitore) {
+        r.x += f.controllo(p).x;
+        r.y += f.controllo(p).y;
+    }
+    return r;
+}
+
+bool contiene(const TRettangolo& fuori, const TRettangolo& dentro) {
+    return dentro.x >= fuori.x && dentro.y >= fuori.y && dentro.x + dentro.w <= fuori.x + fuori.w &&
+           dentro.y + dentro.h <= fuori.y + fuori.h;
+}
+
+bool sovrapposti(const TControllo& a, const TControllo& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+void verificaGeometria(const TForm& f) {
+    const TRettangolo finestra{0, 0, f.larghezza(), f.altezza()};
+    const int n = static_cast<int>(f.numControlli());
+    for (int i = 0; i < n; ++i) {
+        const TControllo& c = f.controllo(i);
+        if (c.tipo == TTipo::Timer) continue;
+        EXPECT_GT(c.w, 0) << c.nome;
+        EXPECT_GT(c.h, 0) << c.nome;
+        EXPECT_TRUE(contiene(finestra, assoluto(f, i))) << c.nome << " esce dalla finestra";
+        if (c.genitore >= 0) {
+            const TControllo& p = f.controllo(c.genitore);
+            EXPECT_TRUE(contiene({0, 0, p.w, p.h}, {c.x, c.y, c.w, c.h}))
+                << c.nome << " esce da " << p.nome;
+        }
+        for (int j = i + 1; j < n; ++j) {
+            const TControllo& d = f.controllo(j);
+            if (d.tipo == TTipo::Timer || d.genitore != c.genitore) continue;
+            EXPECT_FALSE(sovrapposti(c, d)) << c.nome << " copre " << d.nome;
+        }
+    }
+}
+
+TEST_F(Form1Layout, ControlsFitTheWindowWithoutOverlapping) {
+    verificaGeometria(f1);
+    verificaGeometria(f5);
+}
+
+std::size_t caratteri(const std::string& s) {
+    return static_cast<std::size_t>(
+        std::count_if(s.begin(), s.end(), [](char ch) { return (ch & 0xC0) != 0x80; }));
+}
+
+// Room for a caption at its pixel size in a common sans face, plus the check mark,
+// drop-down arrow or button frame the kind adds.
+void verificaSpazioTesti(const TForm& f) {
+    for (int i = 0; i < static_cast<int>(f.numControlli()); ++i) {
+        const TControllo& c = f.controllo(i);
+        std::string piuLungo = c.testo;
+        for (const auto& v : c.voci)
+            if (caratteri(v) > caratteri(piuLungo)) piuLungo = v;
+        if (piuLungo.empty()) continue;
+        int extra = 0;
+        switch (c.tipo) {
+        case TTipo::Casella:
+        case TTipo::Radio:
+            extra = 18;
+            break;
+        case TTipo::Combo:
+            extra = 20;
+            break;
+        case TTipo::Pulsante:
+            // A picture beside a caption is about as wide as the button is high.
+            extra = c.immagine.empty() ? 6 : 6 + c.h;
+            break;
+        case TTipo::Etichetta:
+            break;
+        default:
+            continue;
+        }
+        const double perCarattere = c.font.px * (c.font.grassetto ? 0.55 : 0.5);
+        const double serve = static_cast<double>(caratteri(piuLungo)) * perCarattere + extra;
+        EXPECT_GE(c.w, serve) << c.nome << " \"" << piuLungo << "\"";
+    }
+}
+
+TEST_F(Form1Layout, CaptionsHaveRoomForTheirText) {
+    verificaSpazioTesti(f1);
+    verificaSpazioTesti(f5);
+}
+
+TEST_F(Form1Layout, InitialStates) {
+    EXPECT_EQ(f1.caption(), "Girolino");
+    EXPECT_EQ(f1.posizione(), TPosizioneForm::CentroSchermo);
+    EXPECT_EQ(f1.fontBase().px, 11);
+
+    for (int n = 0; n <= 36; ++n) {
+        const std::string k = std::to_string(n);
+        EXPECT_EQ(f1["SpeedButton" + std::to_string(n + 1)].testo, k);
+        EXPECT_EQ(f5["SpeedButton" + std::to_string(n + 1)].testo, k);
+        EXPECT_EQ(f1["n" + k].testo, k);
+        EXPECT_TRUE(f1["n" + k].cursoreMano);
+        EXPECT_EQ(f1["n" + k].sfondo, clMaroon);
+        for (const char* p : {"r", "m", "s"}) {
+            EXPECT_EQ(f1[p + k].testo, "0") << p << k;
+            EXPECT_TRUE(f1[p + k].solaLettura) << p << k;
+        }
+    }
+
+    const TControllo& ultimo = f1["Memo1"];
+    EXPECT_EQ(ultimo.testo, "");
+    EXPECT_EQ(ultimo.font, (TCarattere{"MS Sans Serif", 32, true, clRed}));
+    for (int m = 3; m <= 22; ++m) {
+        const TControllo& c = f1["Memo" + std::to_string(m)];
+        EXPECT_EQ(c.testo, "0");
+        EXPECT_EQ(c.font, (TCarattere{"MS Sans Serif", 16, true, clBlue}));
+        EXPECT_EQ(c.allinea, TAllinea::Centro);
+        EXPECT_TRUE(c.solaLettura);
+    }
+    for (int l = 70; l <= 81; ++l) {
+        const TControllo& c = f1["Label" + std::to_string(l)];
+        EXPECT_FALSE(c.visibile);
+        EXPECT_EQ(c.testo, "RITARDO");
+        EXPECT_EQ(c.hint, "RITARDO SIGNIFICATIVO");
+    }
+    EXPECT_EQ(f1["Label53"].testo, "ROSSO");
+    EXPECT_EQ(f1["Label64"].testo, "COL3");
+    EXPECT_EQ(f1["Label12"].testo, "ENNINE");
+    EXPECT_EQ(f1["Label5"].testo, "Col 1-2-3");
+    EXPECT_FALSE(f1["Panel6"].visibile);
+
+    for (const char* spento : {"SpeedButton47", "SpeedButton48", "BitBtn9"})
+        EXPECT_FALSE(f1[spento].abilitato) << spento;
+    for (const char* acceso : {"SpeedButton46", "SpeedButton49", "BitBtn1", "BitBtn8"})
+        EXPECT_TRUE(f1[acceso].abilitato) << acceso;
+    for (const char* spuntato :
+         {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "RadioButton1"})
+        EXPECT_TRUE(f1[spuntato].spuntato) << spuntato;
+    EXPECT_FALSE(f1["RadioButton2"].spuntato);
+    EXPECT_EQ(f1["RadioButton1"].genitore, f1.id("RadioGroup1"));
+    EXPECT_EQ(f1["RadioButton2"].genitore, f1.id("RadioGroup1"));
+
+    EXPECT_EQ(f1["Edit2"].testo, "4");
+    EXPECT_EQ(f1["ComboBox1"].testo, "4");
+    EXPECT_EQ(f1["ComboBox1"].voci,
+              (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14",
+                                        "16", "18", "20"}));
+    EXPECT_EQ(f1["ComboBox2"].testo, "le Duine");
+    EXPECT_EQ(f1["ComboBox2"].voci.size(), 5u);
+    EXPECT_EQ(f1["ComboBox3"].testo, "in Ordine di Apparizione");
+    EXPECT_EQ(f1["ComboBox3"].voci.size(), 4u);
+
+    EXPECT_EQ(f1["Timer3"].intervallo, 5000);
+    EXPECT_FALSE(f1.timerAttivo(f1.id("Timer3")));
+    EXPECT_EQ(f1["SpeedButton50"].immagine, "aiuto");
+    EXPECT_EQ(f1["SpeedButton53"].hint, "Aiuto");
+
+    for (const TForm* f : {static_cast<const TForm*>(&f1), static_cast<const TForm*>(&f5)}) {
+        const TControllo& boule = (*f)["Memo2"];
+        EXPECT_EQ(boule.testo, "0");
+        EXPECT_EQ(boule.hint, "Numero di Boules eseguite");
+        EXPECT_TRUE(boule.solaLettura);
+        EXPECT_EQ(boule.sfondo, clSkyBlue);
+    }
+    EXPECT_EQ(f5["Memo2"].font.px, 40);
+    EXPECT_EQ(f5["Memo2"].allinea, TAllinea::Destra);
+    EXPECT_EQ(f5["SpeedButton17"].font, (TCarattere{"Tahoma", 21, false, clBlack}));
+    EXPECT_EQ(f5["RichEdit1"].font.px, 24);
+    EXPECT_EQ(f5.caption(), "Girolino");
+}
+
+TEST_F(Form1Layout, MainMenu) {
+    struct TAtteso {
+        const char* menu;
+        const char* nome;
+        const char* testo;
+    };
+    const std::vector<TAtteso> attese = {
+        {"File", "SalvaconNome1", "Salva"},
+        {"File", "Apri1", "Salva con Nome"},
+        {"File", "Apri2", "Apri"},
+        {"Utility", "AnalisiChanceSemplici1", "Analisi Chance Semplici"},
+        {"Utility", "AndamentoChanceSemplici1", "Andamento Chance Semplici"},
+        {"Utility", "Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
+        {"Utility", "Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
+        {"Utility", "MostramiiVicinidelNumeroPiRitardatario1",
+         "Mostrami i Vicini del Numero Più Ritardatario"},
+        {"Help", "Aiuto1", "Aiuto"},
+        {"Help", "GuidaallUso1", "Guida all'Uso"},
+        {"Help", "SitoWebUfficiale1", "Sito Web Ufficiale"},
+        {"Help", "SuggerisciUnMiglioramento1", "I tuoi suggerimenti"},
+        {"Help", "RegolediUtilizzo1", "Regole di Utilizzo"},
+        {"Help", "Info2", "Info"},
+    };
+    std::vector<std::string> principali;
+    std::size_t voci = 0;
+    for (const TVoceMenu& v : f1.menu()) {
+        if (v.padre < 0)
+            principali.push_back(v.testo);
+        else
+            ++voci;
+    }
+    EXPECT_EQ(principali, (std::vector<std::string>{"File", "Utility", "Help"}));
+    EXPECT_EQ(voci, attese.size());
+    int precedente = -1;
+    for (const TAtteso& a : attese) {
+        const int id = f1.idMenu(a.nome);
+        const TVoceMenu& v = f1.menu()[id];
+        EXPECT_EQ(v.testo, a.testo);
+        ASSERT_GE(v.padre, 0) << a.nome;
+        EXPECT_EQ(f1.menu()[v.padre].testo, a.menu) << a.nome;
+        EXPECT_GT(id, precedente) << a.nome << " fuori ordine";
+        precedente = id;
+        EXPECT_EQ(v.abilitata, std::string(a.nome) != "SalvaconNome1") << a.nome;
+    }
+}
+
+} // namespace
+} // namespace girolino::ui
