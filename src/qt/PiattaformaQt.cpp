@@ -141,6 +141,8 @@ void TPiattaformaQt::mostraModale(ui::TForm& f) {
         f.nascondi();
         return;
     }
+    // Qt applies a modality only when the window is shown.
+    if (v->isVisible()) v->hide();
     v->setWindowModality(Qt::ApplicationModal);
     regia_.renderizzaTutto();
     if (duranteModale) {

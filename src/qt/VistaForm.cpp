@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -83,6 +84,43 @@ QPalette::ColorRole ruoloSfondo(TTipo t) {
 
 bool stessoFont(const ui::TCarattere& a, const ui::TCarattere& b) {
     return a.famiglia == b.famiglia && a.px == b.px && a.grassetto == b.grassetto;
+}
+
+bool vaACapo(const TControllo& c) {
+    return c.h >= 2 * std::max(c.font.px, 1) + 4;
+}
+
+// The width a one-line caption has inside its control; 0 when the text may wrap or scroll.
+int spazioPerTesto(const TControllo& c, const QWidget* w) {
+    switch (c.tipo) {
+    case TTipo::Etichetta:
+    case TTipo::Pannello:
+        return vaACapo(c) ? 0 : c.w - (c.tipo == TTipo::Pannello ? 4 : 0);
+    case TTipo::Casella:
+    case TTipo::Radio: {
+        const auto* st = w->style();
+        return c.w - st->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) -
+               st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) - 2;
+    }
+    case TTipo::Pulsante: {
+        const auto* b = static_cast<const QToolButton*>(w);
+        const bool conIcona = b->toolButtonStyle() == Qt::ToolButtonTextBesideIcon;
+        return c.w - 8 - (conIcona ? b->iconSize().width() + 4 : 0);
+    }
+    default:
+        return 0;
+    }
+}
+
+// The substitute faces are close to the named ones but not equal: a caption that no
+// longer fits its control is condensed rather than cut.
+QFont fontCheSta(const TControllo& c, const QWidget* w) {
+    QFont f = fontQt(c.font);
+    const int spazio = spazioPerTesto(c, w);
+    if (spazio <= 0 || c.testo.empty()) return f;
+    const int serve = QFontMetrics(f).horizontalAdvance(QString::fromStdString(c.testo));
+    if (serve > spazio) f.setStretch(std::max(60, spazio * 100 / serve));
+    return f;
 }
 
 } // namespace
@@ -151,6 +189,7 @@ void TVistaForm::costruisci() {
         QWidget* w = creaWidget(c, genitore);
         w->setObjectName(qs(c.nome));
         w->setGeometry(c.x, c.y, c.w, c.h);
+        if (c.cursoreMano) w->setCursor(Qt::PointingHandCursor);
         widget_[i] = w;
         collega(id, w, c);
     }
@@ -168,14 +207,14 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
         auto* l = new QLabel(g);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(oriz | Qt::AlignTop);
-        l->setWordWrap(c.h >= 2 * std::max(c.font.px, 1) + 4);
+        l->setWordWrap(vaACapo(c));
         return l;
     }
     case TTipo::Pannello: {
         auto* l = new QLabel(g);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(true);
+        l->setWordWrap(vaACapo(c));
         l->setFrameStyle(c.bordo ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return l;
     }
@@ -237,7 +276,13 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
         auto* t = new QPlainTextEdit(g);
         t->setReadOnly(true);
         t->setUndoRedoEnabled(false);
-        t->setLineWrapMode(QPlainTextEdit::NoWrap);
+        if (c.allinea == ui::TAllinea::Sinistra) {
+            t->setLineWrapMode(QPlainTextEdit::NoWrap);
+        } else { // lines are aligned within the width of the control
+            QTextOption o = t->document()->defaultTextOption();
+            o.setAlignment(oriz);
+            t->document()->setDefaultTextOption(o);
+        }
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return t;
@@ -418,6 +463,13 @@ void TVistaForm::closeEvent(QCloseEvent* e) {
 // --- rendering ------------------------------------------------------------------------
 
 void TVistaForm::renderizza() {
+    if (!modello_.visibile() && !isVisible()) {
+        // Nobody sees a hidden window: its changes wait until it is shown, so that long
+        // runs cost nothing for it. Its timers still run as the model says.
+        for (int id : modello_.sporchi())
+            if (modello_.controllo(id).tipo == TTipo::Timer) copiaTimer(id, modello_.controllo(id));
+        return;
+    }
     if (azioni_.size() != modello_.menu().size()) costruisciMenu();
     for (int id : modello_.sporchi()) copia(id);
     if (modello_.menuSporco()) copiaMenu();
@@ -432,7 +484,6 @@ void TVistaForm::copiaForm() {
         if (!giaMostrata_) collocaFinestra();
         giaMostrata_ = true;
         show();
-        raise();
     } else {
         hide();
     }
@@ -473,7 +524,11 @@ void TVistaForm::copiaMenu() {
 
 void TVistaForm::copiaAspetto(int id, QWidget* w, const TControllo& c) {
     auto& m = mostrato_[id];
-    if (!m.fontImpostato || !stessoFont(m.font, c.font)) w->setFont(fontQt(c.font));
+    if (spazioPerTesto(c, w) > 0) {
+        if (const QFont f = fontCheSta(c, w); !m.fontImpostato || w->font() != f) w->setFont(f);
+    } else if (!m.fontImpostato || !stessoFont(m.font, c.font)) {
+        w->setFont(fontQt(c.font));
+    }
     if (!m.fontImpostato || m.font.colore != c.font.colore || m.sfondo != c.sfondo) {
         QPalette pal;
         const QColor testo = colore(c.font.colore);
@@ -496,9 +551,10 @@ void TVistaForm::copiaAspetto(int id, QWidget* w, const TControllo& c) {
 
     if (w->isHidden() == c.visibile) w->setVisible(c.visibile);
     if (w->testAttribute(Qt::WA_Disabled) == c.abilitato) w->setEnabled(c.abilitato);
-    const QString tip = suggerimento(c.hint);
-    if (w->toolTip() != tip) w->setToolTip(tip);
-    if (c.cursoreMano) w->setCursor(Qt::PointingHandCursor);
+    if (m.hint != c.hint) {
+        w->setToolTip(suggerimento(c.hint));
+        m.hint = c.hint;
+    }
 }
 
 void TVistaForm::copia(int id) {

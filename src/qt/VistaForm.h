@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -37,7 +38,8 @@ public:
     // The client area holding the controls (the window less its menu bar).
     QWidget* area() const { return area_; }
 
-    // Copies the model's pending changes into the widgets and acknowledges them.
+    // Copies the model's pending changes into the widgets and acknowledges them. A hidden
+    // window keeps its changes pending until the model shows it again.
     void renderizza();
 
 signals:
@@ -53,6 +55,7 @@ private:
         ui::TCarattere font;
         ui::TColore sfondo = ui::clPredefinito;
         bool fontImpostato = false;
+        std::string hint;
         std::size_t righe = 0; // lines shown by a ribbon
         int scorrimenti = 0;   // caret moves already done
         int avvii = 0;         // timer starts already done

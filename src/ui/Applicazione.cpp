@@ -3,16 +3,79 @@
 namespace girolino::ui {
 
 TApplicazione::TApplicazione(TPiattaforma& p)
-    : piattaforma_(p), form1_(p, partita_), form5_(p, form1_) {
+    : piattaforma_(p), form1_(p, partita_), file_(p), form4_(p, partita_), form5_(p, form1_),
+      form6_(p, partita_), form8_(p), form11_(p, partita_), form12_(p, partita_), form15_(p),
+      form16_(p), form17_(p), aiuto_(p, form15_, form16_, form17_) {
     form1_.collegaTastiera(form5_);
+    form1_.collegaFile(file_);
+    form1_.collegaAnalisi(this);
+    form1_.collegaComandi(this);
+    form11_.collegaScelta(*this);
 }
 
 std::vector<TForm*> TApplicazione::finestre() {
-    return {&form1_, &form5_};
+    return {&form1_,  &form4_,  &form5_,  &form6_,  &form8_,
+            &form11_, &form12_, &form15_, &form16_, &form17_};
 }
 
 void TApplicazione::avvia() {
     form1_.avvia();
+    aiuto_.controllaRegole();
+}
+
+void TApplicazione::assegnaValori() {
+    form11_.assegnaValori();
+}
+void TApplicazione::pulisciCampi() {
+    form11_.nuovaPartita();
+}
+void TApplicazione::assegnaStat() {
+    form12_.assegnaStat();
+}
+void TApplicazione::compilaCampi() {
+    form12_.compilaCampi();
+}
+void TApplicazione::partitaCambiata() {
+    form12_.aggiorna();
+}
+
+void TApplicazione::guardaTutte() {
+    form11_.guardaTutte();
+}
+void TApplicazione::statistiche37Numeri() {
+    form12_.mostraStatistiche();
+}
+void TApplicazione::impostaFrequentoni() {
+    form8_.impostaFrequentoni(form1_.classifiche().frequenti);
+}
+
+void TApplicazione::analisiChanceSemplici() {
+    form4_.apriAnalisi(form1_["Memo1"].testo.empty());
+}
+void TApplicazione::andamentoChanceSemplici() {
+    form6_.mostraAndamento(form1_["Memo1"].testo.empty());
+}
+void TApplicazione::andamento37Numeri() {
+    form8_.mostra();
+}
+void TApplicazione::aiutoPulsanti() {
+    aiuto_.aiutoPulsanti();
+}
+bool TApplicazione::voceAiuto(std::string_view nome) {
+    return aiuto_.eseguiVoce(nome);
+}
+
+std::string TApplicazione::famiglia() const {
+    return form1_.testo(form1_.id("ComboBox2"));
+}
+std::string TApplicazione::ordine() const {
+    return form1_.testo(form1_.id("ComboBox3"));
+}
+void TApplicazione::impostaFamiglia(const std::string& t) {
+    form1_.setTesto(form1_.id("ComboBox2"), t);
+}
+void TApplicazione::impostaOrdine(const std::string& t) {
+    form1_.setTesto(form1_.id("ComboBox3"), t);
 }
 
 } // namespace girolino::ui

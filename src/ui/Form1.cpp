@@ -115,6 +115,15 @@ void TForm1::cercaIdentificativi() {
     i.banner = id("Panel6");
     i.voceSalva = idMenu("SalvaconNome1");
     i.voceVicini = idMenu("MostramiiVicinidelNumeroPiRitardatario1");
+    i.apri = id("SpeedButton49");
+    i.voceSalvaConNome = idMenu("Apri1");
+    i.voceApri = idMenu("Apri2");
+    comandoDelControllo_.assign(numControlli(), nullptr);
+    comandoDellaVoce_.assign(menu().size(), nullptr);
+    for (const auto& c : comandiFinestre) {
+        if (!c.controllo.empty()) comandoDelControllo_[id(c.controllo)] = c.comando;
+        if (!c.voce.empty()) comandoDellaVoce_[idMenu(c.voce)] = c.comando;
+    }
 }
 
 void TForm1::collegaTastiera(TForm5& tastiera) {
@@ -125,13 +134,13 @@ void TForm1::collegaAnalisi(TOsservatoriAnalisi* analisi) {
     analisi_ = analisi;
 }
 
+void TForm1::collegaComandi(TComandiFinestre* comandi) {
+    comandi_ = comandi;
+}
+
 void TForm1::avvia() {
     girolino::pulisciPartita(partita_);
     mostra();
-}
-
-void TForm1::chiudi() {
-    piattaforma().esci();
 }
 
 void TForm1::click(int id) {
@@ -145,6 +154,10 @@ void TForm1::click(int id) {
         avviaTimer(ids_.timer3, true); // the marks last five seconds from the last click
         return;
     }
+    if (const auto comando = comandoDelControllo_[id]; comando) {
+        if (comandi_ && controllo(id).abilitato) (comandi_->*comando)();
+        return;
+    }
     const auto& i = ids_;
     for (int k = 0; k < 6; ++k)
         if (id == i.casuali[k]) return estraiCasuali(conteggiFissi[k]);
@@ -155,6 +168,10 @@ void TForm1::click(int id) {
         vai();
     } else if (id == i.annulla) {
         if (controllo(id).abilitato) annullaUltimo();
+    } else if (id == i.salva) {
+        if (controllo(id).abilitato) salva();
+    } else if (id == i.apri) {
+        apri();
     } else if (id == i.nuova) {
         nuovaPartita();
     } else if (id == i.tastiera) {
@@ -185,12 +202,24 @@ void TForm1::tick(int id) {
 }
 
 void TForm1::voceMenu(int idVoce) {
-    if (idVoce == ids_.voceVicini) mostraViciniDelPiuRitardatario();
+    if (idVoce < 0 || idVoce >= static_cast<int>(menu().size())) return;
+    if (idVoce == ids_.voceVicini) return mostraViciniDelPiuRitardatario();
+    if (idVoce == ids_.voceSalva) {
+        if (menu()[idVoce].abilitata) salva();
+        return;
+    }
+    if (idVoce == ids_.voceSalvaConNome) {
+        salvaConNome();
+        return;
+    }
+    if (idVoce == ids_.voceApri) return apri();
+    if (!comandi_) return;
+    if (const auto comando = comandoDellaVoce_[idVoce]; comando) return (comandi_->*comando)();
+    comandi_->voceAiuto(menu()[idVoce].nome);
 }
 
 bool TForm1::chiusuraRichiesta() {
-    chiudi();
-    return true;
+    return chiudi();
 }
 
 } // namespace girolino::ui

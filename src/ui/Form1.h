@@ -7,12 +7,15 @@
 #include "engine/Estrazione.h"
 #include "engine/GruppiOrdinati.h"
 #include "engine/Segnali.h"
+#include "gamefile/FilePartita.h"
 #include "model/Partita.h"
+#include "ui/ComandiFinestre.h"
 #include "ui/Form.h"
 #include "ui/OsservatoriAnalisi.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -20,6 +23,7 @@
 namespace girolino::ui {
 
 class TForm5;
+class TMainForm;
 
 class TForm1 : public TForm {
 public:
@@ -32,6 +36,10 @@ public:
     void collegaTastiera(TForm5& tastiera);
     // The analysis windows refreshed by spins, undo and clear; null for none.
     void collegaAnalisi(TOsservatoriAnalisi* analisi);
+    // The windows opened by buttons and menu items; null for none.
+    void collegaComandi(TComandiFinestre* comandi);
+    // The file buffer the save and open commands use; without it they do nothing.
+    void collegaFile(TMainForm& file);
 
     TPartita& partita() { return partita_; }
     const TPartita& partita() const { return partita_; }
@@ -78,8 +86,17 @@ public:
     void controSegnala();
     void aggiornaStriscia();
 
-    // Closing the main window ends the program.
-    void chiudi();
+    // --- game files ---------------------------------------------------------------------
+    // salva and salvaConNome return whether a file was written.
+    bool salva();
+    bool salvaConNome();
+    void apri();
+    // Opens the game file at percorso into the cleared game; false when it was refused.
+    bool caricaFilePartita(const std::filesystem::path& percorso);
+
+    // Closing the main window ends the program, after offering to save unsaved spins;
+    // false when the program stays open (the save was cancelled or failed).
+    bool chiudi();
 
     // --- events -----------------------------------------------------------------------
     void click(int id) override;
@@ -105,6 +122,7 @@ private:
         int timer3 = 0, annulla = 0, andamento = 0, salva = 0, nuova = 0, vai = 0, tastiera = 0;
         int banner = 0;
         int voceSalva = 0, voceVicini = 0;
+        int apri = 0, voceSalvaConNome = 0, voceApri = 0;
     };
 
     void cercaIdentificativi();
@@ -116,10 +134,18 @@ private:
     void mostraTitoli(std::optional<std::int32_t> soglia);
     void aggiornaVistaSegnali();
     void seguiSeRichiesto();
+    TTestiVista testiVista() const;
+    bool salvaSuFile(bool chiediNome);
+    void abilitaSalva(bool b);
 
     TPartita& partita_;
     TForm5* tastiera_ = nullptr;
     TOsservatoriAnalisi* analisi_ = nullptr;
+    TComandiFinestre* comandi_ = nullptr;
+    TMainForm* file_ = nullptr;
+    // Control id / menu item id -> the window command it runs, nullptr for none.
+    std::vector<void (TComandiFinestre::*)()> comandoDelControllo_;
+    std::vector<void (TComandiFinestre::*)()> comandoDellaVoce_;
     TIdentificativi ids_;
     // Control id -> the number of the pad button or board label; -1 for other controls.
     std::vector<int> numeroDelPulsante_;

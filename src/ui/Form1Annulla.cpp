@@ -40,6 +40,7 @@ void TForm1::annullaUltimo() {
     if (spuntato(ids_.rosso)) colorarosso();
     if (spuntato(ids_.grassetto)) numeriBold();
     ritardisignificativi();
+    if (analisi_) analisi_->partitaCambiata();
 }
 
 void TForm1::riCalcola() {
@@ -83,6 +84,7 @@ void TForm1::pulisciTutto() {
     setAbilitato(ids_.annulla, false);
     setAbilitato(ids_.salva, false);
     setVoceAbilitata(ids_.voceSalva, false);
+    if (analisi_) analisi_->partitaCambiata();
 }
 
 void TForm1::azzeracaselle() {

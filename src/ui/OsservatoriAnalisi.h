@@ -18,6 +18,8 @@ public:
     // Numbers table window.
     virtual void assegnaStat() {}
     virtual void compilaCampi() {}
+    // The game changed other than by a spin (undo, clear, a game file opened).
+    virtual void partitaCambiata() {}
 
     // Trend of the 37 numbers: reads the frequency ranking of the last refresh.
     virtual void impostaFrequentoni() {}

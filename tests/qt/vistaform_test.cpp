@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -59,6 +60,7 @@ public:
         n7.sfondo = ui::clMaroon;
         n7.cursoreMano = true;
         etichetta = aggiungi(n7);
+        stretta = aggiungi(nuovo("Label9", TTipo::Etichetta, -1, 170, 30, 45, 13, "Max Ritardo"));
         auto m = nuovo("Memo2", TTipo::Memo, -1, 190, 10, 40, 21, "0");
         m.solaLettura = true;
         m.sfondo = ui::clSkyBlue;
@@ -103,8 +105,8 @@ public:
     std::vector<std::string> eventi;
     bool puoChiudere = true;
     int colpi = 0;
-    int panel, bottone, etichetta, memo, campo, contatore, casella, gruppo, radio1, radio2, combo,
-        nastro, striscia, barra, timer, menuFile, voceApri;
+    int panel, bottone, etichetta, stretta, memo, campo, contatore, casella, gruppo, radio1, radio2,
+        combo, nastro, striscia, barra, timer, menuFile, voceApri;
 };
 
 class VistaFormTest : public ::testing::Test {
@@ -164,6 +166,10 @@ TEST_F(VistaFormTest, ColoursFontsAndContentsComeFromTheModel) {
     EXPECT_EQ(vista.widget(form.memo)->palette().color(QPalette::Base), QColor(0xA6, 0xCA, 0xF0));
     EXPECT_EQ(vista.widget(form.etichetta)->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(vista.widget(form.memo)->font().pixelSize(), 11);
+    // A caption wider than its label is condensed, not cut.
+    auto* stretta = vista.widget(form.stretta);
+    EXPECT_EQ(stretta->font().pixelSize(), 11);
+    EXPECT_LE(QFontMetrics(stretta->font()).horizontalAdvance("Max Ritardo"), 45);
 
     EXPECT_EQ(w<QLabel>(form.panel)->text(), "Verde");
     EXPECT_EQ(w<QGroupBox>(form.gruppo)->title(), "Mostra");
@@ -328,13 +334,16 @@ TEST_F(VistaFormTest, RibbonsChangeOnlyTheirNewLines) {
     EXPECT_EQ(ed->document()->blockCount(), 32767);
     EXPECT_EQ(ed->document()->lastBlock().text().toStdString(), molte.back());
     EXPECT_TRUE(ed->textCursor().atEnd());
+    EXPECT_GT(ed->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(ed->viewport()->rect().contains(ed->cursorRect())) << "newest line not in view";
 
     form.scorri(form.nastro, false);
     regia.renderizzaTutto();
     EXPECT_TRUE(ed->textCursor().atStart());
+    EXPECT_EQ(ed->verticalScrollBar()->value(), 0);
 }
 
-TEST_F(VistaFormTest, CloseBoxAsksTheModel) {
+TEST_F(VistaFormTest, CloseBoxAsksTheModelAndAHiddenWindowWaits) {
     form.puoChiudere = false;
     vista.close();
     giroDelCiclo();
@@ -350,9 +359,16 @@ TEST_F(VistaFormTest, CloseBoxAsksTheModel) {
     EXPECT_EQ(chiusa.count(), 1);
     EXPECT_EQ(form.eventi, (std::vector<std::string>{"chiusura", "chiusura"}));
 
+    // While hidden the window keeps the model's changes pending; shown, it catches up.
+    form.setTesto(form.memo, "41");
+    form.aggiungiRiga(form.nastro, "3");
+    regia.renderizzaTutto();
+    EXPECT_EQ(w<QLineEdit>(form.memo)->text(), "0");
     form.mostra();
     regia.renderizzaTutto();
     EXPECT_TRUE(vista.isVisible());
+    EXPECT_EQ(w<QLineEdit>(form.memo)->text(), "41");
+    EXPECT_EQ(w<QPlainTextEdit>(form.nastro)->toPlainText(), "1\n2\n3");
 }
 
 } // namespace

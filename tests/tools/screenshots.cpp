@@ -6,6 +6,7 @@
 #include "qt/VistaForm.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -53,7 +54,18 @@ int main(int argc, char* argv[]) {
     TProgramma programma(impostazioni.filePath(QStringLiteral("girolino.ini")));
     auto& piattaforma = programma.piattaforma();
     piattaforma.browserReale = false;
-    piattaforma.duranteModale = [](girolino::ui::TForm&) {};
+
+    QStringList salvate;
+    int errori = 0;
+    auto salva = [&](TVistaForm& v) {
+        const QString file = QDir(cartella).filePath(v.objectName() + QStringLiteral(".png"));
+        if (v.grab().save(file))
+            salvate << v.objectName();
+        else
+            ++errori;
+    };
+    // A modal window is pictured while it is up, then closed.
+    piattaforma.duranteModale = [&](girolino::ui::TForm& f) { salva(programma.vista(f)); };
     programma.avvia();
 
     auto& principale = programma.vista(programma.applicazione().form1());
@@ -61,19 +73,18 @@ int main(int argc, char* argv[]) {
         premi(principale, numero);
     digita(principale, "Edit1", QStringLiteral("300"));
     premi(principale, "BitBtn2");
-    premi(principale, "SpeedButton46"); // the floating pad
+    // The floating pad, the analysis windows, the help windows.
+    for (const char* pulsante :
+         {"SpeedButton46", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn8", "BitBtn9", "SpeedButton50"})
+        premi(principale, pulsante);
+    if (QAction* aiuto = principale.azione("Aiuto1")) aiuto->trigger();
+    QCoreApplication::processEvents();
     programma.regia().renderizzaTutto();
 
-    int salvate = 0;
-    for (const auto& v : programma.regia().viste()) {
-        const QString file = QDir(cartella).filePath(v->objectName() + QStringLiteral(".png"));
-        if (v->grab().save(file))
-            ++salvate;
-        else
-            std::fprintf(stderr, "impossibile salvare %s\n", qPrintable(file));
-        for (const auto& r : piattaforma.registro) std::printf("%s\n", r.c_str());
-        piattaforma.registro.clear();
-    }
-    std::printf("%d finestre salvate in %s\n", salvate, qPrintable(cartella));
-    return salvate == static_cast<int>(programma.regia().viste().size()) ? 0 : 1;
+    for (const auto& v : programma.regia().viste())
+        if (!salvate.contains(v->objectName())) salva(*v);
+    for (const auto& r : piattaforma.registro) std::printf("%s\n", r.c_str());
+    std::printf("%lld finestre salvate in %s\n", static_cast<long long>(salvate.size()),
+                qPrintable(cartella));
+    return errori == 0 ? 0 : 1;
 }

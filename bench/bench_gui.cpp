@@ -1,0 +1,72 @@
+// The program on screen (offscreen): a click on a number with the render that
+// follows, and a long random run with its one final render.
+
+#include "qt/Programma.h"
+#include "qt/VistaForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+
+namespace {
+
+// The GUI benchmarks share one application, made on first use.
+QApplication& applicazione() {
+    static int argc = 1;
+    static char nome[] = "girolino-bench";
+    static char* argv[] = {nome, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+struct TBanco {
+    TBanco() : programma(cartella.filePath(QStringLiteral("girolino.ini"))) {
+        programma.piattaforma().browserReale = false;
+        programma.piattaforma().duranteModale = [](girolino::ui::TForm&) {};
+        programma.avvia();
+        QCoreApplication::processEvents();
+    }
+    QAbstractButton* pulsante(const char* nome) {
+        return qobject_cast<QAbstractButton*>(
+            programma.vista(programma.applicazione().form1()).widget(nome));
+    }
+
+    QTemporaryDir cartella;
+    girolino::qt::TProgramma programma;
+};
+
+void BM_Click(benchmark::State& state) {
+    applicazione();
+    TBanco banco;
+    QAbstractButton* numero = banco.pulsante("SpeedButton18");
+    for (auto _ : state) {
+        numero->click();                   // the spin through the models
+        QCoreApplication::processEvents(); // the render, and the painting of the last one
+    }
+}
+BENCHMARK(BM_Click)->Unit(benchmark::kMillisecond);
+
+void BM_RandomRun(benchmark::State& state) {
+    applicazione();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::optional<TBanco> banco(std::in_place);
+        auto& form1 = banco->programma.applicazione().form1();
+        // What the view forwards when the user types the count.
+        form1.testoDigitato(form1.id("Edit1"), "32767");
+        state.ResumeTiming();
+        banco->pulsante("BitBtn2")->click(); // "Vai"
+        QCoreApplication::processEvents();
+        state.PauseTiming(); // closing the windows is not part of the run
+        banco.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RandomRun)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace

@@ -1,0 +1,152 @@
+// Saving the game to a file, opening a saved one, and the question at closing.
+
+#include "ui/Form1.h"
+
+#include "gamefile/CaricaPartita.h"
+#include "ui/Decimale.h"
+#include "ui/FileBuffer.h"
+#include "ui/Form1Layout.h"
+
+#include <string>
+
+namespace girolino::ui {
+
+namespace {
+constexpr const char* prefissoFileVisualizzato = "Girolino - File Visualizzato: ";
+constexpr const char* nessunNumero = "Attenzione: non hai ancora inserito nessun numero.";
+} // namespace
+
+void TForm1::collegaFile(TMainForm& file) {
+    file_ = &file;
+}
+
+void TForm1::abilitaSalva(bool b) {
+    setAbilitato(ids_.salva, b);
+    setVoceAbilitata(ids_.voceSalva, b);
+}
+
+// The texts the file keeps as the window shows them.
+TTestiVista TForm1::testiVista() const {
+    TTestiVista t;
+    t.boule = testo(ids_.memo2);
+    t.ultimoNumero = testo(ids_.memo1);
+    t.colore = controllo(ids_.memo1).font.colore == clRed ? "clred" : "clblack";
+    t.connotazioni = {testo(ids_.connotazioni[0]), testo(ids_.connotazioni[1]),
+                      testo(ids_.connotazioni[2]), testo(ids_.connotazioni[3])};
+    for (int f = 0; f < NUM_FAMIGLIE; ++f) {
+        t.riepilogoGruppi[f] = testo(ids_.nnn[f]);
+        t.riepilogoGruppi[NUM_FAMIGLIE + f] = testo(ids_.rrr[f]);
+        t.riepilogoGruppi[2 * NUM_FAMIGLIE + f] = testo(ids_.mmm[f]);
+        t.riepilogoGruppi[3 * NUM_FAMIGLIE + f] = testo(ids_.sss[f]);
+    }
+    for (int k = 0; k < 20; ++k) t.classifiche[k] = testo(ids_.classifiche[k]);
+    return t;
+}
+
+bool TForm1::salva() {
+    if (!file_) return false;
+    if (testo(ids_.memo2) == "0") {
+        piattaforma().messaggio(nessunNumero);
+        return false;
+    }
+    // The caption tells whether a file is shown: after a new game it is not, even though
+    // the buffer still knows the last file.
+    if (caption() == captionForm1) return salvaConNome();
+    file_->righe() = girolino::componiFilePartita(partita_, testiVista());
+    return salvaSuFile(false);
+}
+
+bool TForm1::salvaConNome() {
+    if (!file_) return false;
+    if (testo(ids_.memo2) == "0") {
+        piattaforma().messaggio(nessunNumero);
+        return false;
+    }
+    file_->righe() = girolino::componiFilePartita(partita_, testiVista());
+    return salvaSuFile(true);
+}
+
+bool TForm1::salvaSuFile(bool chiediNome) {
+    switch (file_->salvaSuFile(chiediNome, partita_)) {
+    case TEsitoSalvataggio::Annullato:
+        abilitaSalva(true);
+        return false;
+    case TEsitoSalvataggio::Fallito:
+        return false; // the message is shown; caption and "Salva" stay as they were
+    case TEsitoSalvataggio::Scritto:
+        break;
+    }
+    setCaption(prefissoFileVisualizzato + file_->FFileCaption());
+    abilitaSalva(false);
+    partita_.partitaModificata = false;
+    return true;
+}
+
+void TForm1::apri() {
+    if (!file_) return;
+    if (testo(ids_.memo2) != "0" &&
+        !piattaforma().domanda("Attenzione: aprendo un file salvato perderai i dati attualmente "
+                               "visualizzati. Vuoi Continuare?"))
+        return;
+    pulisciTutto();
+    const auto scelta = file_->scegliFileDaAprire();
+    if (!scelta) return;
+    file_->impostaFile(*scelta);
+    caricaFilePartita(*scelta);
+}
+
+bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
+    if (!file_) return false;
+    // The whole file and its ribbons are checked before the game is touched: a refused
+    // file leaves the game as cleared.
+    const TCaricamento c = girolino::caricaFilePartita(percorso, file_->cartellaBase());
+    if (!c.valido()) {
+        file_->righe().clear();
+        if (c.errore == MESSAGGIO_FILE_NON_VALIDO)
+            piattaforma().messaggio(c.errore);
+        else
+            piattaforma().errore(c.errore);
+        return false;
+    }
+    const TFileCaricato& f = *c.partita;
+    file_->righe() = f.righe;
+    girolino::ripristinaPartita(partita_, f);
+
+    impostaConteggio(TDecimale(partita_.bouleEseguite));
+    setTesto(ids_.memo1, TDecimale(partita_.ultimoNumero));
+    // Colour and attributes follow the number, as after a spin (a zero shows in green).
+    reimpostaConnotazioni();
+    const auto nastri = partita_.nastri();
+    for (int k = 0; k < 6; ++k) sostituisciRighe(ids_.nastri[k], *nastri[k]);
+    // The runs came back exactly as saved: only the display part of segnala runs.
+    aggiornaVistaSegnali();
+    setCaption(prefissoFileVisualizzato + file_->FFileCaption());
+    abilitaSalva(false);
+    partita_.partitaModificata = false;
+    spostaCursori();
+
+    if (analisi_) analisi_->impostaFrequentoni();
+    assegnaChanceComplesse();
+    calcoliCalcola();
+    // The highlights compare what the refresh just wrote, as after a spin.
+    if (spuntato(ids_.rosso)) colorarosso();
+    if (spuntato(ids_.grassetto)) numeriBold();
+    ritardisignificativi();
+    if (analisi_) {
+        analisi_->assegnaValori();
+        analisi_->partitaCambiata();
+    }
+    return true;
+}
+
+bool TForm1::chiudi() {
+    if (partita_.partitaModificata &&
+        piattaforma().domanda("Attenzione: hai aggiunto dei numeri ma non hai salvato. Vuoi "
+                              "Salvare prima di chiudere?") &&
+        !salva())
+        return false; // the save was cancelled or failed: the game must not be lost
+    piattaforma().esci();
+    return true;
+}
+
+} // namespace girolino::ui

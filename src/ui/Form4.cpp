@@ -1,0 +1,195 @@
+#include "ui/Form4.h"
+
+#include "engine/Segnali.h"
+#include "ui/Decimale.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+namespace girolino::ui {
+
+namespace {
+
+const char* const nessunRisultato = "--------";
+
+// The six chances the progression can be played on, in the order the search tries them.
+constexpr std::array<std::string_view, 6> chancePari = {"Rosso",   "Nero", "Pari",
+                                                        "Dispari", "Manq", "Pass"};
+
+// The longest stretch of misses of any even chance: a larger entry delay never plays, so
+// the search need not try it (a typed limit of a million would otherwise run for ages).
+std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
+    std::int64_t piuLungo = 0;
+    for (const auto chance : chancePari) {
+        const TInfoChance info = *infoChance(chance);
+        const TSerieMancate serie = serieMancate(
+            colpiDelNastro(nastroDellaFamiglia(partita, info.famiglia), n, info.lettera));
+        const auto chiusa = static_cast<std::int64_t>(serie.chiuse.size()) - 1;
+        piuLungo = std::max({piuLungo, chiusa, serie.aperta});
+    }
+    return piuLungo;
+}
+
+// A setting typed or chosen in a combo box: a whole number of at least 1.
+std::optional<int> leggiPositivo(const std::string& testo) {
+    const auto v = leggiIntero(testo);
+    if (!v || *v < 1) return std::nullopt;
+    return *v;
+}
+
+} // namespace
+
+TForm4::TForm4(TPiattaforma& p, const TPartita& partita)
+    : TForm(p, "TForm4", "Girolino - Analisi Chance Semplici", 838, 559), partita_(partita) {
+    crea();
+}
+
+void TForm4::impostaTitolo(const std::string& titolo) {
+    setTesto(idTitolo_, titolo);
+    setTesto(idOmbra_, titolo);
+}
+
+void TForm4::titoloRichiesta() {
+    impostaTitolo("Calcola " + testo(idTipo_) + " della Chance Semplice " + testo(idChance_));
+}
+
+void TForm4::apriAnalisi(bool ultimoNumeroVuoto) {
+    if (ultimoNumeroVuoto) return;
+    titoloRichiesta();
+    calcolaIstogramma();
+    simulaProgressione();
+    mostra();
+}
+
+void TForm4::calcolaIstogramma() {
+    const auto tipo = tipoIstogrammaDaTesto(testo(idTipo_));
+    if (!tipo) return; // neither kind: the rows keep what they show
+    const bool ritardi = *tipo == TTipoIstogramma::Ritardi;
+    // The last row also counts every longer delay or run.
+    for (int k = 1; k <= RIGHE; ++k) {
+        std::string didascalia = ritardi ? "Max Rit " : "Max Sort ";
+        didascalia += TDecimale(k);
+        if (k == RIGHE) didascalia += '+';
+        setTesto(idDidascalia_[k], didascalia);
+    }
+
+    const std::string& chance = testo(idChance_);
+    const auto istogramma = girolino::calcolaIstogramma(partita_, n(), chance, *tipo);
+    if (!istogramma) return; // no chance of the game: nothing to count
+    impostaTitolo((ritardi ? "I Massimi Ritardi toccati dalla Chance Semplice: "
+                           : "Le Massime Sortite toccate dalla Chance Semplice: ") +
+                  chance);
+    const std::int32_t massimo = massimoBarreIstogramma(*istogramma);
+    for (int k = 1; k <= RIGHE; ++k) {
+        const std::int32_t conteggio = (*istogramma)[k];
+        setTesto(idConteggio_[k], TDecimale(conteggio));
+        setColoreFont(idConteggio_[k], conteggio != 0 ? clRed : clBlack);
+        setBarra(idBarra_[k], 0, massimo, conteggio);
+    }
+}
+
+void TForm4::simulaProgressione() {
+    const auto ritardo = leggiPositivo(testo(idRitardo_));
+    const auto mani = leggiPositivo(testo(idMani_));
+    if (!ritardo || !mani) return;
+    const auto p = girolino::simulaProgressione(partita_, n(), testo(idChance_), *ritardo, *mani);
+    if (!p) return;
+    setTesto(idGiocate_, TDecimale(p->giocate));
+    setTesto(idPuntate_, TDecimale(p->puntate));
+    setTesto(idRiuscite_, TDecimale(p->riuscite));
+    setTesto(idVinte_, TDecimale(p->vinte));
+    setTesto(idGuadagnate_, TDecimale(p->guadagnate()));
+    tassoUltimo_ = p->tasso();
+    setTesto(idTasso_, testoTasso(tassoUltimo_));
+}
+
+void TForm4::cercaMigliorTasso() {
+    const auto maxRitardo = leggiIntero(testo(idMaxRitardo_));
+    const auto maxMani = leggiIntero(testo(idMaxMani_));
+    if (!maxRitardo || !maxMani) return;
+    // The search leaves the user's chance, delay and limit alone; the totals are then
+    // recomputed for them, so they never show a combination the search tried.
+    const auto r = std::min<std::int64_t>(*maxRitardo, ritardoPiuLungo(partita_, n()));
+    const int h = std::min(*maxMani, MAX_MANI);
+    const auto migliore = girolino::cercaMigliorTasso(partita_, n(), static_cast<int>(r), h);
+    if (migliore) {
+        setTesto(idMigliore_, migliore->nome);
+        setTesto(idMiglioreTasso_, testoTasso(migliore->tasso));
+    } else {
+        setTesto(idMigliore_, nessunRisultato);
+        setTesto(idMiglioreTasso_, nessunRisultato);
+    }
+    simulaProgressione();
+}
+
+void TForm4::aggiornaSimulazione() {
+    const auto info = infoChance(testo(idChance_));
+    const bool simulabile = info && info->simulabile;
+    setAbilitato(idSimula_, simulabile);
+    if (simulabile) simulaProgressione();
+}
+
+void TForm4::click(int id) {
+    if (id == idIstogramma_) {
+        calcolaIstogramma();
+    } else if (id == idSimula_) {
+        simulaProgressione();
+    } else if (id == idCerca_) {
+        cercaMigliorTasso();
+    } else if (const auto* r = std::find(idRapido_.begin(), idRapido_.end(), id);
+               r != idRapido_.end()) {
+        // The quick panels stand for the chance items in their order.
+        const auto k = static_cast<std::size_t>(r - idRapido_.begin());
+        setTesto(idChance_, controllo(idChance_).voci.at(k));
+        calcolaIstogramma();
+        aggiornaSimulazione();
+    } else if (id == idAiuto_) {
+        piattaforma().messaggio(
+            "In questa scheda ti vengono mostrati i massimi ritardi o le massime sortite per ogni "
+            "tipo di chance semplice. Puoi scegliere se cercare i ritardi o le sortite e su che "
+            "tipo di chance semplice fare l'analisi, per impostare i parametri puoi usare le "
+            "finestrelle a scelta multipla o i pulsanti. Se ad esempio la chance semplice Rosso "
+            "ha un valore di 5 su Max Rit 1 e un valore di 3 su Max Rit 2 significa che il Rosso "
+            "per 5 volte ha avuto un ritardo di 1 prima di uscire nuovamente e per 3 volte un "
+            "ritardo di 2 prima di uscire. Inoltre significa che non ha mai superato il ritardo "
+            "di 2.");
+    } else if (id == idAiutoTasso_) {
+        piattaforma().messaggio(
+            "In questo pannello puoi calcolare il tasso di conversione (ovvero di successo) per "
+            "le chance semplici giocando quando il ritardo è 1-2-3-4-5 e per 1-2-3-4-5 mani di "
+            "seguito. Ad esempio se ci viene indicato che il Rosso ha un tasso di 1.0 per le "
+            "impostazioni 2 - 1 significa che basandosi su tutti i numeri usciti fino adesso "
+            "giocando il rosso al secondo ritardo e per massimo 1 estrazione successiva si è "
+            "vinta una unità ad ogni giocata. Nel pannello dei risultati vengono mostrati tutti i "
+            "dati relativi, avremo infatti: il totale delle giocate eseguite (1 ad ogni mano), il "
+            "totale delle fiches puntate(1 alla prima mano, 2 alla seconda, 4 alla terza, ecc.), "
+            "il totale delle fiches guadagnate (totale vinte - totale puntate), il totale delle "
+            "giocate riuscite (che hanno avuto successo), il totale delle fiches vinte (2 alla "
+            "prima mano, 4 alla seconda, 8 alla terza, ecc.) e il tasso di conversione che è "
+            "appunto: Totale Guadagnate diviso Mani Giocate.");
+    } else if (id == idAiutoCerca_) {
+        piattaforma().messaggio(
+            "Con questa funziona puoi scoprire quale chance semplice ha il miglior tasso di "
+            "conversione, ti verrà mostrata la chance semplice, il ritardo in cui iniziare a "
+            "giocare e per quante mani giocare. Se ad esempio ti viene riportato che Rosso 1-2 "
+            "ha un tasso di conversione di 1.0 significa che tra tutte le chance semplici la "
+            "giocata Rosso al primo ritardo e giocata per 2 mani di seguito ha collezionato 1 "
+            "fiche di guadagno ad ogni mano ed è la combinazione che ha avuto il miglior "
+            "risultato fino a quel momento.");
+    }
+}
+
+void TForm4::cambiato(int id) {
+    if (id == idTipo_) {
+        titoloRichiesta();
+        calcolaIstogramma();
+    } else if (id == idChance_ || id == idRitardo_ || id == idMani_ || id == idMaxRitardo_ ||
+               id == idMaxMani_) {
+        titoloRichiesta();
+        calcolaIstogramma();
+        aggiornaSimulazione();
+    }
+}
+
+} // namespace girolino::ui

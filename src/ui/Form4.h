@@ -1,0 +1,64 @@
+#pragma once
+// The simple-chance analysis window: the histogram of the delays or runs of one outside
+// chance, the doubling progression played on an even chance with its totals, and the
+// search for the best conversion rate. It only reads the game.
+
+#include "engine/AnalisiChance.h"
+#include "model/Partita.h"
+#include "ui/Form.h"
+
+#include <array>
+#include <optional>
+
+namespace girolino::ui {
+
+class TForm4 : public TForm {
+public:
+    TForm4(TPiattaforma& p, const TPartita& partita);
+
+    // The main window's "Analisi Chance Semplici": nothing before the first spin, otherwise
+    // recomputes everything for the current settings and shows the window.
+    void apriAnalisi(bool ultimoNumeroVuoto);
+
+    // The histogram of the chance and kind the combo boxes name, into the 24 rows.
+    void calcolaIstogramma();
+    // The progression on the chance, entry delay and hand limit of the combo boxes, into the
+    // totals. Does nothing for a chance that cannot be played or a setting that is no number.
+    void simulaProgressione();
+    // The best combination of chance, entry delay and hand limit up to the search limits.
+    void cercaMigliorTasso();
+
+    // The rate of the last simulation; nothing when it played no hand.
+    std::optional<double> tassoUltimo() const { return tassoUltimo_; }
+
+    void click(int id) override;
+    void cambiato(int id) override;
+
+private:
+    static constexpr int RIGHE = LUNGHEZZE_ISTOGRAMMA;
+    static constexpr int RAPIDI = 12;
+
+    void crea();
+    void impostaTitolo(const std::string& titolo);
+    // "Calcola <kind> della Chance Semplice <chance>": what a change of settings asks for.
+    void titoloRichiesta();
+    // After a change of chance: the progression button follows whether it can be played.
+    void aggiornaSimulazione();
+    int n() const { return partita_.bouleEseguite; }
+
+    const TPartita& partita_;
+    std::optional<double> tassoUltimo_;
+
+    std::array<int, RIGHE + 1> idDidascalia_{}, idBarra_{}, idConteggio_{}; // [1..24]
+    std::array<int, RAPIDI> idRapido_{};                                    // Panel26..Panel37
+    int idTitolo_ = -1, idOmbra_ = -1;                                      // Label1, Label2
+    int idChance_ = -1, idTipo_ = -1, idRitardo_ = -1, idMani_ = -1;        // ComboBox1..4
+    int idMaxRitardo_ = -1, idMaxMani_ = -1;                                // ComboBox5, 6
+    int idIstogramma_ = -1, idSimula_ = -1, idCerca_ = -1;                  // BitBtn1..3
+    int idGiocate_ = -1, idPuntate_ = -1, idRiuscite_ = -1, idVinte_ = -1, idGuadagnate_ = -1,
+        idTasso_ = -1;
+    int idMigliore_ = -1, idMiglioreTasso_ = -1; // Label13, Label15
+    int idAiuto_ = -1, idAiutoTasso_ = -1, idAiutoCerca_ = -1;
+};
+
+} // namespace girolino::ui

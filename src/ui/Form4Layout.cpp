@@ -1,0 +1,200 @@
+// The controls of the simple-chance analysis window and where they stand.
+
+#include "ui/Decimale.h"
+#include "ui/Disegno.h"
+#include "ui/Form4.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace girolino::ui {
+
+namespace {
+
+// The 24 rows: two columns of 12, each a caption, a bar and a count.
+constexpr int RIGHE_PER_COLONNA = 12;
+constexpr std::array<int, 2> X_COLONNA = {16, 429};
+constexpr int Y_RIGHE = 72;
+constexpr int PASSO_RIGA = 26;
+constexpr int ALTEZZA_RIGA = 25;
+constexpr int LARGHEZZA_DIDASCALIA = 80; // "Max Sort 24+"
+constexpr int LARGHEZZA_BARRA = 254;
+
+// The settings on the right, under the rows.
+constexpr int X_DESTRA = 429;
+constexpr int Y_DESTRA = 388;
+
+const std::vector<std::string> unoCinque = {"1", "2", "3", "4", "5"};
+
+TControllo scritta(std::string nome, int genitore, int x, int y, int w, std::string testo) {
+    return disegno::controllo(std::move(nome), TTipo::Etichetta, genitore, x, y, w, 15,
+                              std::move(testo));
+}
+
+TControllo combo(std::string nome, int genitore, int x, int y, int w, std::vector<std::string> voci,
+                 std::string iniziale) {
+    TControllo c = disegno::controllo(std::move(nome), TTipo::Combo, genitore, x, y, w, 21,
+                                      std::move(iniziale));
+    c.voci = std::move(voci);
+    return c;
+}
+
+TControllo bottone(std::string nome, int x, int y, int w, std::string testo, std::string immagine) {
+    TControllo c =
+        disegno::controllo(std::move(nome), TTipo::Pulsante, -1, x, y, w, 25, std::move(testo));
+    c.immagine = std::move(immagine);
+    return c;
+}
+
+TControllo aiuto(std::string nome, int genitore, int x, int y) {
+    return disegno::pulsanteImmagine(std::move(nome), genitore, x, y, "aiuto", "Aiuto");
+}
+
+} // namespace
+
+void TForm4::crea() {
+    // Title band: the same text twice, black one pixel up and right of white, for relief.
+    TControllo banda = disegno::controllo("Panel25", TTipo::Pannello, -1, 16, 8, 806, 58);
+    banda.sfondo = clLime;
+    const int idBanda = aggiungi(std::move(banda));
+    const std::string titolo = "Calcola I Massimi Ritardi della Chance Semplice Rosso";
+    for (int ombra = 0; ombra < 2; ++ombra) {
+        TControllo t = disegno::controllo(ombra ? "Label2" : "Label1", TTipo::Etichetta, idBanda,
+                                          10 + ombra, 17 - ombra, 740, 26, titolo);
+        t.font = disegno::carattere(20, true, ombra ? clBlack : clWhite, "Arial");
+        t.allinea = TAllinea::Centro;
+        (ombra ? idOmbra_ : idTitolo_) = aggiungi(std::move(t));
+    }
+    idAiuto_ = aggiungi(aiuto("SpeedButton55", idBanda, 770, 16));
+
+    for (int k = 1; k <= RIGHE; ++k) {
+        const std::string num(TDecimale(k).testo());
+        const int x = X_COLONNA[(k - 1) / RIGHE_PER_COLONNA];
+        const int y = Y_RIGHE + ((k - 1) % RIGHE_PER_COLONNA) * PASSO_RIGA;
+        TControllo didascalia =
+            disegno::controllo("Panel" + num, TTipo::Pannello, -1, x, y, LARGHEZZA_DIDASCALIA,
+                               ALTEZZA_RIGA, "Max Rit " + num + (k == RIGHE ? "+" : ""));
+        didascalia.allinea = TAllinea::Centro;
+        idDidascalia_[k] = aggiungi(std::move(didascalia));
+        TControllo barra =
+            disegno::controllo("ProgressBar" + num, TTipo::Barra, -1, x + LARGHEZZA_DIDASCALIA + 4,
+                               y + 2, LARGHEZZA_BARRA, 21);
+        barra.posizione = 0;
+        idBarra_[k] = aggiungi(std::move(barra));
+        TControllo conteggio = disegno::controllo("ri" + num, TTipo::Pannello, -1,
+                                                  x + LARGHEZZA_DIDASCALIA + LARGHEZZA_BARRA + 8, y,
+                                                  33, ALTEZZA_RIGA, "0");
+        conteggio.sfondo = clWhite;
+        conteggio.allinea = TAllinea::Centro;
+        conteggio.font = disegno::carattere(11, true);
+        idConteggio_[k] = aggiungi(std::move(conteggio));
+    }
+
+    // The progression: its sentence, its button and its totals.
+    const int idTotali =
+        aggiungi(disegno::controllo("Panel38", TTipo::Pannello, -1, 8, 394, 412, 157));
+    idSimula_ = aggiungi([&] {
+        TControllo c = bottone("BitBtn2", 8, 8, 75, "Calcola", "calcola");
+        c.genitore = idTotali;
+        return c;
+    }());
+    aggiungi(scritta("Label3", idTotali, 90, 13, 200, "il Tasso di Conversione giocando"));
+    idAiutoTasso_ = aggiungi(aiuto("SpeedButton1", idTotali, 378, 6));
+    aggiungi(scritta("Label4", idTotali, 8, 45, 140, "le Chance Semplici  al "));
+    idRitardo_ = aggiungi(combo("ComboBox3", idTotali, 150, 42, 45, unoCinque, "1"));
+    aggiungi(scritta("Label5", idTotali, 199, 45, 72, "° Ritardo x "));
+    idMani_ = aggiungi(combo("ComboBox4", idTotali, 273, 42, 45, unoCinque, "1"));
+    aggiungi(scritta("Label6", idTotali, 322, 45, 40, "Boules"));
+
+    struct TTotale {
+        std::string_view didascalia, etichetta, nome;
+        int* id;
+    };
+    const std::array<TTotale, 6> totali = {{
+        {"Tot Giocate", "Label7", "totGiocateL", &idGiocate_},
+        {"Tot Puntate", "Label8", "totPuntateL", &idPuntate_},
+        {"Tot Riuscite", "Label9", "totRiusciteL", &idRiuscite_},
+        {"Tot Vinte:", "Label10", "totVinteL", &idVinte_},
+        {"Tot Guadagnate:", "Label11", "totGuadagnateL", &idGuadagnate_},
+        {"Tasso di Conversione:", "Label12", "tassoDiConv", &idTasso_},
+    }};
+    for (int i = 0; i < 6; ++i) {
+        const auto& t = totali[i];
+        const int colonna = i / 3;
+        const int xDidascalia = colonna ? 170 : 8;
+        const int wDidascalia = colonna ? 132 : 80;
+        const int y = 76 + (i % 3) * 26;
+        aggiungi(scritta(std::string(t.etichetta), idTotali, xDidascalia, y + 3, wDidascalia,
+                         std::string(t.didascalia)));
+        *t.id = aggiungi(disegno::contatore(std::string(t.nome), idTotali,
+                                            xDidascalia + wDidascalia + 2, y, colonna ? 90 : 70));
+    }
+
+    // The histogram settings and the quick chance panels.
+    idIstogramma_ = aggiungi(bottone("BitBtn1", X_DESTRA, Y_DESTRA, 75, "Calcola", "grafico"));
+    idTipo_ = aggiungi(combo("ComboBox2", -1, X_DESTRA + 80, Y_DESTRA + 2, 140,
+                             {"I Massimi Ritardi", "Le Massime Sortite"}, "I Massimi Ritardi"));
+    aggiungi(scritta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, "della Chance Semplice:"));
+    idChance_ = aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90,
+                               {"Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass", "Doz 1",
+                                "Doz 2", "Doz 3", "Col 1", "Col 2", "Col 3"},
+                               "Rosso"));
+
+    struct TRapido {
+        std::string_view testo, hint;
+        TColore sfondo;
+        int larghezza;
+    };
+    static const std::array<TRapido, RAPIDI> rapidi = {{
+        {"", "Rosso", clRed, 30},
+        {"", "Nero", clBlack, 30},
+        {"P", "Pari", clBlue, 30},
+        {"D", "Dispari", clMaroon, 30},
+        {"Manq", "Manq", clBlue, 50},
+        {"Pass", "Pass", clMaroon, 50},
+        {"D1", "Dozzina 1", clGreen, 30},
+        {"D2", "Dozzina 2", clGreen, 30},
+        {"D3", "Dozzina 3", clGreen, 30},
+        {"C1", "Colonna 1", clOlive, 30},
+        {"C2", "Colonna 2", clOlive, 30},
+        {"C3", "Colonna 3", clOlive, 30},
+    }};
+    // Even chances on the first line, dozens and columns on the second.
+    int x = X_DESTRA + 96;
+    for (int i = 0; i < RAPIDI; ++i) {
+        if (i == 6) x = X_DESTRA + 96;
+        const auto& r = rapidi[i];
+        TControllo c = disegno::titolo("Panel" + std::string(TDecimale(26 + i).testo()), -1, x,
+                                       Y_DESTRA + 28 + (i / 6) * 34, r.larghezza, 30,
+                                       std::string(r.testo), r.sfondo);
+        c.tipo = TTipo::Pannello;
+        c.bordo = true;
+        c.font = disegno::carattere(13, true, clWhite);
+        c.hint = r.hint;
+        c.cursoreMano = true;
+        idRapido_[i] = aggiungi(std::move(c));
+        x += r.larghezza + 4;
+    }
+
+    // The best-rate search.
+    const int yCerca = Y_DESTRA + 98;
+    aggiungi(scritta("Label16", -1, X_DESTRA, yCerca + 3, 240,
+                     "Considerando di giocare fino massimo al "));
+    idMaxRitardo_ = aggiungi(combo("ComboBox5", -1, X_DESTRA + 241, yCerca, 42, unoCinque, "3"));
+    aggiungi(scritta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, "° Ritardo x massimo"));
+    idMaxMani_ = aggiungi(combo("ComboBox6", -1, X_DESTRA, yCerca + 26, 45, unoCinque, "3"));
+    aggiungi(scritta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, "Boules"));
+    idCerca_ = aggiungi(bottone("BitBtn3", X_DESTRA + 94, yCerca + 24, 240,
+                                "Cerca Miglior Tasso di Conversione", "vai"));
+    idAiutoCerca_ = aggiungi(aiuto("SpeedButton2", -1, X_DESTRA + 368, yCerca + 24));
+    for (int i = 0; i < 2; ++i) {
+        TControllo r = disegno::controllo(i ? "Label15" : "Label13", TTipo::Etichetta, -1,
+                                          X_DESTRA + (i ? 130 : 0), yCerca + 54, i ? 120 : 125, 17,
+                                          "--------");
+        r.font = disegno::carattere(13, true, clRed);
+        (i ? idMiglioreTasso_ : idMigliore_) = aggiungi(std::move(r));
+    }
+}
+
+} // namespace girolino::ui

@@ -1,0 +1,34 @@
+#include "ui/Form8.h"
+
+#include "engine/Andamento.h"
+#include "ui/Decimale.h"
+
+namespace girolino::ui {
+
+TForm8::TForm8(TPiattaforma& p)
+    : TForm(p, "TForm8", "Girolino - Andamento dei 37 numeri", 695, 570) {
+    setPosizione(TPosizioneForm::InAltoASinistra);
+    crea();
+}
+
+void TForm8::impostaFrequentoni(const TClassifica& frequenti) {
+    const std::int32_t massimo = massimoBarreNumeri(frequenti);
+    for (int k = 0; k < RIGHE; ++k) {
+        setTesto(idNumero_[k], TDecimale(frequenti[k].numero));
+        setTesto(idConteggio_[k], TDecimale(frequenti[k].chiave));
+        setBarra(idBarra_[k], 0, massimo, frequenti[k].chiave);
+    }
+}
+
+void TForm8::click(int id) {
+    if (id == idChiudi_) {
+        nascondi();
+    } else if (id == idAiuto_) {
+        piattaforma().messaggio(
+            "In questa scheda ti vengono mostrati tutti i 37 numeri in ordine di sortita, dal più "
+            "frequente al meno frequente. Per ogni numero ti viene mostrata una barra del grafico "
+            "e alla sua destra il totale di sortite ottenuto fino a quel momento.");
+    }
+}
+
+} // namespace girolino::ui

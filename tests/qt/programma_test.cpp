@@ -1,0 +1,134 @@
+// The whole program on screen: real clicks and typing on the real windows, and every
+// widget showing what its window model holds.
+
+#include "AmbienteQt.h"
+#include "qt/Programma.h"
+#include "qt/VistaForm.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace girolino {
+namespace {
+
+class ProgrammaTest : public ::testing::Test {
+protected:
+    ProgrammaTest() {
+        programma.piattaforma().browserReale = false;
+        programma.piattaforma().duranteModale = [](ui::TForm&) {};
+        programma.avvia();
+    }
+    qt::TVistaForm& principale() { return programma.vista(programma.applicazione().form1()); }
+    qt::TVistaForm& tastiera() { return programma.vista(programma.applicazione().form5()); }
+    void premi(qt::TVistaForm& v, const char* nome) {
+        auto* b = qobject_cast<QAbstractButton*>(v.widget(nome));
+        ASSERT_NE(b, nullptr) << nome;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QString testo(qt::TVistaForm& v, const char* nome) {
+        if (auto* e = qobject_cast<QLineEdit*>(v.widget(nome))) return e->text();
+        if (auto* l = qobject_cast<QLabel*>(v.widget(nome))) return l->text();
+        return {};
+    }
+
+    // Every widget of every window on screen shows its model's text, visibility and enabling.
+    void ogniWidgetComeIlModello() {
+        for (const auto& v : programma.regia().viste()) {
+            const auto& f = v->modello();
+            if (!f.visibile()) continue;
+            EXPECT_TRUE(v->isVisible()) << f.nomeClasse();
+            for (std::size_t i = 0; i < f.numControlli(); ++i) {
+                const auto& c = f.controllo(static_cast<int>(i));
+                QWidget* w = v->widget(static_cast<int>(i));
+                if (!w) continue;
+                SCOPED_TRACE(f.nomeClasse() + "/" + c.nome);
+                EXPECT_EQ(!w->isHidden(), c.visibile);
+                EXPECT_EQ(w->isEnabledTo(w->parentWidget()), c.abilitato);
+                const QString atteso = QString::fromStdString(c.testo);
+                if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                    EXPECT_EQ(e->text(), atteso);
+                } else if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull()) {
+                    EXPECT_EQ(l->text(), atteso);
+                } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                    EXPECT_EQ(b->text(), atteso);
+                } else if (auto* n = qobject_cast<QPlainTextEdit*>(w)) {
+                    EXPECT_EQ(n->document()->blockCount(), std::max<int>(1, c.righe.size()));
+                }
+            }
+        }
+    }
+
+    QTemporaryDir cartella;
+    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+};
+
+TEST_F(ProgrammaTest, StartsWithTheMainWindowOnScreen) {
+    auto& v = principale();
+    EXPECT_EQ(v.objectName(), "TForm1");
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_EQ(v.windowTitle(), "Girolino");
+    EXPECT_EQ(v.area()->size(), QSize(1001, 662));
+    ASSERT_NE(v.barraMenu(), nullptr);
+    EXPECT_FALSE(tastiera().isVisible());
+    ogniWidgetComeIlModello();
+}
+
+TEST_F(ProgrammaTest, AtTheFirstStartTheRulesAreShownAndTheirCloseBoxEndsTheProgram) {
+    auto& regole = programma.vista(programma.applicazione().form17());
+    EXPECT_TRUE(regole.isVisible());
+    EXPECT_TRUE(principale().isVisible());
+    regole.close();
+    EXPECT_TRUE(programma.piattaforma().uscitaRichiesta());
+}
+
+TEST_F(ProgrammaTest, BothNumberPadsEnterTheSameSpinAndTheScreenFollowsTheModels) {
+    premi(principale(), "SpeedButton46"); // opens the floating pad
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(tastiera().isVisible());
+
+    premi(principale(), "SpeedButton18");
+    premi(tastiera(), "SpeedButton18");
+    EXPECT_EQ(testo(principale(), "Memo2"), "0") << "the screen changed before the loop was free";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(testo(principale(), "Memo2"), "2");
+    EXPECT_EQ(testo(tastiera(), "Memo2"), "2");
+    EXPECT_EQ(testo(principale(), "s17"), "2");
+    EXPECT_EQ(testo(principale(), "r17"), "0");
+    ogniWidgetComeIlModello();
+}
+
+TEST_F(ProgrammaTest, ARandomRunTypedByTheUserEndsInOneRender) {
+    QTest::keyClicks(principale().widget("Edit1"), "300");
+    premi(principale(), "BitBtn2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(testo(principale(), "Memo2"), "300");
+    auto* nastro = qobject_cast<QPlainTextEdit*>(principale().widget("richeditnumero"));
+    ASSERT_NE(nastro, nullptr);
+    EXPECT_EQ(nastro->document()->blockCount(), 300);
+    ogniWidgetComeIlModello();
+}
+
+TEST_F(ProgrammaTest, AHiddenWindowCatchesUpWhenItIsShown) {
+    for (const char* numero : {"SpeedButton6", "SpeedButton6", "SpeedButton8"})
+        premi(principale(), numero);
+    premi(principale(), "BitBtn5"); // "Statistiche 37 Numeri"
+    QCoreApplication::processEvents();
+    auto& tabella = programma.vista(programma.applicazione().form12());
+    EXPECT_TRUE(tabella.isVisible());
+    ogniWidgetComeIlModello();
+}
+
+TEST_F(ProgrammaTest, ClosingTheMainWindowEndsTheProgram) {
+    premi(principale(), "SpeedButton1");
+    QCoreApplication::processEvents();
+    programma.piattaforma().prossimeRisposte = {"No"}; // do not save, if asked
+    principale().close();
+    EXPECT_TRUE(programma.piattaforma().uscitaRichiesta());
+}
+
+} // namespace
+} // namespace girolino
