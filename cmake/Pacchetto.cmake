@@ -3,10 +3,6 @@
 
 include(GNUInstallDirs)
 
-# Reverse-DNS id of the program: names the desktop entry and the AppStream metainfo, and is
-# what the running program must give as its desktop file name so docks match its windows.
-set(GIROLINO_ID "example.girolino.Girolino")
-
 # Release date of this build; follows SOURCE_DATE_EPOCH when set, so packages can be reproduced.
 string(TIMESTAMP GIROLINO_DATA_RILASCIO "%Y-%m-%d" UTC)
 

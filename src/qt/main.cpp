@@ -5,12 +5,15 @@
 #include "qt/Programma.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(girolino::nomeProgramma));
     QApplication::setOrganizationName(QString::fromUtf8(girolino::nomeProgramma));
     QApplication::setApplicationVersion(QString::fromUtf8(girolino::versioneProgramma));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(girolino::idDesktop));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icone/girolino.png")));
     // Windows are hidden and shown again freely; only the main window's model ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     girolino::qt::impostaItaliano(app);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -109,6 +110,10 @@ TEST_F(ProgrammaTest, ARandomRunTypedByTheUserEndsInOneRender) {
     auto* nastro = qobject_cast<QPlainTextEdit*>(principale().widget("richeditnumero"));
     ASSERT_NE(nastro, nullptr);
     EXPECT_EQ(nastro->document()->blockCount(), 300);
+    // The run ends with the newest line of every ribbon in view.
+    EXPECT_TRUE(nastro->textCursor().atEnd());
+    EXPECT_GT(nastro->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(nastro->viewport()->rect().contains(nastro->cursorRect()));
     ogniWidgetComeIlModello();
 }
 
