@@ -1,5 +1,6 @@
 // The program on screen (offscreen): a click on a number with the render that
-// follows, and a long random run with its one final render.
+// follows, and a long random run with its one final render, alone and with every
+// analysis window open.
 
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
@@ -68,5 +69,28 @@ void BM_RandomRun(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RandomRun)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same run with every analysis window on screen, each following the game.
+void BM_RandomRunFinestreAperte(benchmark::State& state) {
+    applicazione();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::optional<TBanco> banco(std::in_place);
+        // The analyses open only once there is a spin to analyse.
+        banco->pulsante("SpeedButton18")->click();
+        for (const char* analisi : {"BitBtn3", "BitBtn5", "BitBtn4", "BitBtn8", "BitBtn9"})
+            banco->pulsante(analisi)->click();
+        QCoreApplication::processEvents();
+        auto& form1 = banco->programma.applicazione().form1();
+        form1.testoDigitato(form1.id("Edit1"), "32767");
+        state.ResumeTiming();
+        banco->pulsante("BitBtn2")->click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        banco.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RandomRunFinestreAperte)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -188,6 +188,7 @@ std::uint64_t TPiattaformaQt::orologio() {
 }
 
 std::string TPiattaformaQt::cartellaProgramma() {
+    if (!cartellaProgrammaProva.empty()) return cartellaProgrammaProva;
     return QCoreApplication::applicationDirPath().toStdString();
 }
 

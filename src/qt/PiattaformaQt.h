@@ -41,6 +41,9 @@ public:
     std::function<void(ui::TForm&)> duranteModale;
     // False keeps web addresses out of the browser (they are still recorded).
     bool browserReale = true;
+    // When set, stands for the folder of the running program, so that tests keep the
+    // saved games out of the build tree.
+    std::string cartellaProgrammaProva;
 
     bool uscitaRichiesta() const { return uscita_; }
 
