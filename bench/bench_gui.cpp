@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -78,10 +79,18 @@ void BM_RandomRunFinestreAperte(benchmark::State& state) {
         std::optional<TBanco> banco(std::in_place);
         // The analyses open only once there is a spin to analyse.
         banco->pulsante("SpeedButton18")->click();
+        QCoreApplication::processEvents(); // "Andamento 37 Numeri" is enabled on screen
         for (const char* analisi : {"BitBtn3", "BitBtn5", "BitBtn4", "BitBtn8", "BitBtn9"})
             banco->pulsante(analisi)->click();
         QCoreApplication::processEvents();
-        auto& form1 = banco->programma.applicazione().form1();
+        auto& app = banco->programma.applicazione();
+        for (const girolino::ui::TForm* f : std::initializer_list<const girolino::ui::TForm*>{
+                 &app.form11(), &app.form12(), &app.form4(), &app.form6(), &app.form8()})
+            if (!banco->programma.vista(*f).isVisible()) {
+                state.SkipWithError(("finestra non aperta: " + f->nomeClasse()).c_str());
+                return;
+            }
+        auto& form1 = app.form1();
         form1.testoDigitato(form1.id("Edit1"), "32767");
         state.ResumeTiming();
         banco->pulsante("BitBtn2")->click();

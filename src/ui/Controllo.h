@@ -13,11 +13,11 @@
 namespace girolino::ui {
 
 enum class TTipo {
-    Etichetta, // static text (TLabel)
-    Pannello,  // framed text area that may hold other controls (TPanel)
-    Campo,     // single-line edit field (TEdit)
-    Memo,      // single-value display field (TMemo used as a cell)
-    Pulsante,  // push button, with a caption or a picture (TSpeedButton, TBitBtn)
+    Etichetta, // static text
+    Pannello,  // framed text area that may hold other controls
+    Campo,     // single-line edit field
+    Memo,      // single-value display cell
+    Pulsante,  // push button, with a caption or a picture
     Casella,   // check box
     Radio,     // radio button; radios with the same parent exclude each other
     Combo,     // editable combo box
@@ -56,9 +56,9 @@ struct TControllo {
     TAllinea allinea = TAllinea::Sinistra;
     bool solaLettura = false;
     bool bordo = true;
-    bool cursoreMano = false;   // hand cursor over a clickable label
-    std::string immagine;       // picture name of a picture button ("aiuto", "annulla", ...)
-    int intervallo = 0;         // timer interval in ms
+    bool cursoreMano = false; // hand cursor over a clickable label
+    std::string immagine;     // picture name of a picture button ("aiuto", "annulla", ...)
+    int intervallo = 0;       // timer interval in ms
 
     // State.
     std::string testo; // caption or text
@@ -68,13 +68,13 @@ struct TControllo {
     bool abilitato = true;
     bool spuntato = false;
     std::string hint;
-    std::vector<std::string> voci;      // combo items
-    std::vector<std::string> righe;     // lines of a ribbon
-    std::vector<TSpezzone> spezzoni;    // runs of a coloured strip
+    std::vector<std::string> voci;                // combo items
+    std::vector<std::string> righe;               // lines of a ribbon
+    std::vector<TSpezzone> spezzoni;              // runs of a coloured strip
     int minimo = 0, massimo = 100, posizione = 0; // progress bar
-    bool cursoreInFondo = true;         // ribbon caret at the end (true) or at the start
-    int richiesteScorrimento = 0;       // bumped each time the caret is moved into view
-    int avvii = 0;                      // timer: bumped each time it is (re)started
+    bool cursoreInFondo = true;                   // ribbon caret at the end (true) or at the start
+    int richiesteScorrimento = 0;                 // bumped each time the caret is moved into view
+    int avvii = 0;                                // timer: bumped each time it is (re)started
 
     // Lines [0, righeInvariate) of a ribbon are unchanged since the last render.
     std::size_t righeInvariate = 0;

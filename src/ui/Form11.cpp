@@ -1,6 +1,7 @@
 #include "ui/Form11.h"
 
 #include "engine/AnalisiNumeri.h"
+#include "ui/GrigliaContatori.h"
 
 #include <algorithm>
 
@@ -117,22 +118,19 @@ void TForm11::evidenzia() {
 }
 
 void TForm11::colorarosso() {
-    if (!spuntato(idRosso_)) return;
-    for (int k = 1; k <= RIGHE; ++k)
-        setColoreFont(idR_[k], superaMaxRitardo(mostrati_[k]) ? clRed : clBlack);
+    if (spuntato(idRosso_)) griglia::rosso(*this, righeRitardo(), righeMostrate(), true);
 }
 
 void TForm11::coloraNorosso() {
-    for (int k = 1; k <= RIGHE; ++k) setColoreFont(idR_[k], clBlack);
+    griglia::rosso(*this, righeRitardo(), righeMostrate(), false);
 }
 
 void TForm11::numeribold() {
-    if (!spuntato(idGrassetto_)) return;
-    for (int k = 1; k <= RIGHE; ++k) setGrassetto(idR_[k], superaMaxRitardo(mostrati_[k]));
+    if (spuntato(idGrassetto_)) griglia::grassetto(*this, righeRitardo(), righeMostrate(), true);
 }
 
 void TForm11::numeriNobold() {
-    for (int k = 1; k <= RIGHE; ++k) setGrassetto(idR_[k], false);
+    griglia::grassetto(*this, righeRitardo(), righeMostrate(), false);
 }
 
 void TForm11::sceltaPannello(int id) {

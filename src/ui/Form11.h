@@ -8,6 +8,8 @@
 #include "ui/Form.h"
 
 #include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 
 namespace girolino::ui {
@@ -77,6 +79,11 @@ private:
     void rigaAttiva(int riga, bool attiva);
     void evidenzia();
     void sceltaPannello(int id);
+    // The delay cells of rows 1..57 and, by the same 0-based index, what each row shows.
+    std::span<const int> righeRitardo() const { return std::span(idR_).subspan(1); }
+    auto righeMostrate() const {
+        return [this](std::size_t k) -> const TContatore& { return mostrati_[k + 1]; };
+    }
 
     const TPartita& partita_;
     TSceltaPropria propria_{*this};

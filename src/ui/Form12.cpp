@@ -1,5 +1,7 @@
 #include "ui/Form12.h"
 
+#include "ui/GrigliaContatori.h"
+
 #include <string>
 
 namespace girolino::ui {
@@ -58,21 +60,19 @@ void TForm12::aggiorna() {
 }
 
 void TForm12::numeribold() {
-    for (int k = 0; k < RIGHE; ++k)
-        setGrassetto(idR_[k], superaMaxRitardo(copiaNumeri_[k].contatore));
+    griglia::grassetto(*this, idR_, righeMostrate(), true);
 }
 
 void TForm12::numeriNobold() {
-    for (int k = 0; k < RIGHE; ++k) setGrassetto(idR_[k], false);
+    griglia::grassetto(*this, idR_, righeMostrate(), false);
 }
 
 void TForm12::colorarosso() {
-    for (int k = 0; k < RIGHE; ++k)
-        setColoreFont(idR_[k], superaMaxRitardo(copiaNumeri_[k].contatore) ? clRed : clBlack);
+    griglia::rosso(*this, idR_, righeMostrate(), true);
 }
 
 void TForm12::coloraNorosso() {
-    for (int k = 0; k < RIGHE; ++k) setColoreFont(idR_[k], clBlack);
+    griglia::rosso(*this, idR_, righeMostrate(), false);
 }
 
 void TForm12::click(int id) {

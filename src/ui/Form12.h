@@ -7,6 +7,7 @@
 #include "ui/Form.h"
 
 #include <array>
+#include <cstddef>
 
 namespace girolino::ui {
 
@@ -39,6 +40,10 @@ private:
     void crea();
     void applicaEvidenziazione();
     void impostaCaption();
+    // What row k of the grid shows.
+    auto righeMostrate() const {
+        return [this](std::size_t k) -> const TContatore& { return copiaNumeri_[k].contatore; };
+    }
 
     const TPartita& partita_;
     TCopiaNumeri copiaNumeri_{};

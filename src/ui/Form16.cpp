@@ -7,6 +7,7 @@
 namespace girolino::ui {
 
 using namespace aiuto;
+using namespace disegno;
 
 namespace {
 
@@ -44,26 +45,33 @@ constexpr int Y_LEGENDA = 128;
 constexpr int PASSO_LEGENDA = 36;
 constexpr int PX_LEGENDA = 16;
 
+// One copy of a command button, in the window's font.
+TControllo copia(const TCopia& c, std::string nome, int x, int y) {
+    return disegno::conCarattere(disegno::pulsante(std::move(nome), -1, x, y, c.w, 25,
+                                                   std::string(c.caption), std::string(c.immagine),
+                                                   std::string(c.hint)),
+                                 disegno::inTahoma());
+}
+
 } // namespace
 
 TForm16::TForm16(TPiattaforma& p) : TForm(p, "TForm16", "Girolino - Help", 448, 381) {
     preparaFinestraAiuto(*this);
-    for (const auto& c : copie)
-        aggiungi(pulsante(std::string(c.nomeRiga), X_RIGA + c.dx, Y_RIGA, c.w, 25,
-                          std::string(c.immagine), std::string(c.hint), std::string(c.caption)));
+    for (const auto& c : copie) aggiungi(copia(c, std::string(c.nomeRiga), X_RIGA + c.dx, Y_RIGA));
 
-    aggiungi(scritta("Label1", 16, 96, 300, 24, "Con questi pulsanti puoi:", pxRiga));
+    aggiungi(
+        etichetta("Label1", -1, 16, 96, 300, 24, "Con questi pulsanti puoi:", inTahoma(pxRiga)));
     int y = Y_LEGENDA;
     for (const auto& c : copie) {
         // The wide button starts the row; the small ones sit centred under it.
         const int x = X_LEGENDA + (113 - c.w) / 2;
-        aggiungi(pulsante(std::string(c.nomeLegenda), x, y, c.w, 25, std::string(c.immagine),
-                          std::string(c.hint), std::string(c.caption)));
-        aggiungi(scritta(std::string(c.nomeTesto), X_TESTO, y + 3, larghezza() - X_TESTO - 4, 20,
-                         std::string(c.legenda), PX_LEGENDA));
+        aggiungi(copia(c, std::string(c.nomeLegenda), x, y));
+        aggiungi(etichetta(std::string(c.nomeTesto), -1, X_TESTO, y + 3, larghezza() - X_TESTO - 4,
+                           20, std::string(c.legenda), inTahoma(PX_LEGENDA)));
         y += PASSO_LEGENDA;
     }
-    idOk_ = aggiungi(pulsante("BitBtn1", 126, 326, 193, 43, "ok", "", "OK"));
+    idOk_ =
+        aggiungi(conCarattere(pulsante("BitBtn1", -1, 126, 326, 193, 43, "OK", "ok"), inTahoma()));
 }
 
 void TForm16::click(int id) {

@@ -7,6 +7,8 @@
 
 namespace girolino::ui {
 
+using namespace disegno;
+
 namespace {
 
 const std::vector<std::string>& righeRegole() {
@@ -35,34 +37,26 @@ const std::vector<std::string>& righeRegole() {
     return righe;
 }
 
-TControllo inTahoma(TControllo c) {
-    c.font = disegno::carattere(11, false, clBlack, "Tahoma");
-    return c;
-}
-
 } // namespace
 
 TForm17::TForm17(TPiattaforma& p) : TForm(p, "TForm17", "Girolino Regole di Utilizzo", 585, 429) {
     setPosizione(TPosizioneForm::CentroSchermo);
     setSempreInPrimoPiano(true);
 
-    TControllo testo = inTahoma(disegno::controllo("Memo1", TTipo::Nastro, -1, 8, 15, 569, 330));
+    TControllo testo =
+        conCarattere(disegno::controllo("Memo1", TTipo::Nastro, -1, 8, 15, 569, 330), inTahoma());
     testo.allinea = TAllinea::Centro;
     testo.solaLettura = true;
     testo.cursoreInFondo = false;
     testo.righe = righeRegole();
     aggiungi(std::move(testo));
 
-    idCasella_ = aggiungi(inTahoma(disegno::controllo(
-        "CheckBox1", TTipo::Casella, -1, 187, 351, 220, 17, "Non mostrare piu' questa finestra")));
-    TControllo accetto =
-        inTahoma(disegno::controllo("BitBtn1", TTipo::Pulsante, -1, 135, 384, 145, 25, "Accetto"));
-    accetto.immagine = "accetto";
-    idAccetto_ = aggiungi(std::move(accetto));
-    TControllo rifiuto = inTahoma(
-        disegno::controllo("BitBtn2", TTipo::Pulsante, -1, 295, 384, 145, 25, "Non Accetto"));
-    rifiuto.immagine = "nonaccetto";
-    idNonAccetto_ = aggiungi(std::move(rifiuto));
+    idCasella_ = aggiungi(conCarattere(
+        casella("CheckBox1", -1, 187, 351, 220, "Non mostrare piu' questa finestra"), inTahoma()));
+    idAccetto_ = aggiungi(
+        conCarattere(pulsante("BitBtn1", -1, 135, 384, 145, 25, "Accetto", "accetto"), inTahoma()));
+    idNonAccetto_ = aggiungi(conCarattere(
+        pulsante("BitBtn2", -1, 295, 384, 145, 25, "Non Accetto", "nonaccetto"), inTahoma()));
 }
 
 void TForm17::mostra() {

@@ -10,6 +10,8 @@
 
 namespace girolino::ui {
 
+using namespace disegno;
+
 namespace {
 
 // The 24 rows: two columns of 12, each a caption, a bar and a count.
@@ -27,30 +29,6 @@ constexpr int Y_DESTRA = 388;
 
 const std::vector<std::string> unoCinque = {"1", "2", "3", "4", "5"};
 
-TControllo scritta(std::string nome, int genitore, int x, int y, int w, std::string testo) {
-    return disegno::controllo(std::move(nome), TTipo::Etichetta, genitore, x, y, w, 15,
-                              std::move(testo));
-}
-
-TControllo combo(std::string nome, int genitore, int x, int y, int w, std::vector<std::string> voci,
-                 std::string iniziale) {
-    TControllo c = disegno::controllo(std::move(nome), TTipo::Combo, genitore, x, y, w, 21,
-                                      std::move(iniziale));
-    c.voci = std::move(voci);
-    return c;
-}
-
-TControllo bottone(std::string nome, int x, int y, int w, std::string testo, std::string immagine) {
-    TControllo c =
-        disegno::controllo(std::move(nome), TTipo::Pulsante, -1, x, y, w, 25, std::move(testo));
-    c.immagine = std::move(immagine);
-    return c;
-}
-
-TControllo aiuto(std::string nome, int genitore, int x, int y) {
-    return disegno::pulsanteImmagine(std::move(nome), genitore, x, y, "aiuto", "Aiuto");
-}
-
 } // namespace
 
 void TForm4::crea() {
@@ -58,15 +36,13 @@ void TForm4::crea() {
     TControllo banda = disegno::controllo("Panel25", TTipo::Pannello, -1, 16, 8, 806, 58);
     banda.sfondo = clLime;
     const int idBanda = aggiungi(std::move(banda));
-    const std::string titolo = "Calcola I Massimi Ritardi della Chance Semplice Rosso";
+    const std::string testo = "Calcola I Massimi Ritardi della Chance Semplice Rosso";
     for (int ombra = 0; ombra < 2; ++ombra) {
-        TControllo t = disegno::controllo(ombra ? "Label2" : "Label1", TTipo::Etichetta, idBanda,
-                                          10 + ombra, 17 - ombra, 740, 26, titolo);
-        t.font = disegno::carattere(20, true, ombra ? clBlack : clWhite, "Arial");
-        t.allinea = TAllinea::Centro;
-        (ombra ? idOmbra_ : idTitolo_) = aggiungi(std::move(t));
+        (ombra ? idOmbra_ : idTitolo_) = aggiungi(
+            etichetta(ombra ? "Label2" : "Label1", idBanda, 10 + ombra, 17 - ombra, 740, 26, testo,
+                      carattere(20, true, ombra ? clBlack : clWhite, "Arial"), TAllinea::Centro));
     }
-    idAiuto_ = aggiungi(aiuto("SpeedButton55", idBanda, 770, 16));
+    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idBanda, 770, 16));
 
     for (int k = 1; k <= RIGHE; ++k) {
         const std::string num(TDecimale(k).testo());
@@ -82,30 +58,22 @@ void TForm4::crea() {
                                y + 2, LARGHEZZA_BARRA, 21);
         barra.posizione = 0;
         idBarra_[k] = aggiungi(std::move(barra));
-        TControllo conteggio = disegno::controllo("ri" + num, TTipo::Pannello, -1,
-                                                  x + LARGHEZZA_DIDASCALIA + LARGHEZZA_BARRA + 8, y,
-                                                  33, ALTEZZA_RIGA, "0");
-        conteggio.sfondo = clWhite;
-        conteggio.allinea = TAllinea::Centro;
-        conteggio.font = disegno::carattere(11, true);
-        idConteggio_[k] = aggiungi(std::move(conteggio));
+        idConteggio_[k] =
+            aggiungi(pannello("ri" + num, -1, x + LARGHEZZA_DIDASCALIA + LARGHEZZA_BARRA + 8, y, 33,
+                              ALTEZZA_RIGA, "0", clWhite, carattere(11, true)));
     }
 
     // The progression: its sentence, its button and its totals.
     const int idTotali =
         aggiungi(disegno::controllo("Panel38", TTipo::Pannello, -1, 8, 394, 412, 157));
-    idSimula_ = aggiungi([&] {
-        TControllo c = bottone("BitBtn2", 8, 8, 75, "Calcola", "calcola");
-        c.genitore = idTotali;
-        return c;
-    }());
-    aggiungi(scritta("Label3", idTotali, 90, 13, 200, "il Tasso di Conversione giocando"));
-    idAiutoTasso_ = aggiungi(aiuto("SpeedButton1", idTotali, 378, 6));
-    aggiungi(scritta("Label4", idTotali, 8, 45, 140, "le Chance Semplici  al "));
+    idSimula_ = aggiungi(pulsante("BitBtn2", idTotali, 8, 8, 75, 25, "Calcola", "calcola"));
+    aggiungi(etichetta("Label3", idTotali, 90, 13, 200, 15, "il Tasso di Conversione giocando"));
+    idAiutoTasso_ = aggiungi(pulsanteAiuto("SpeedButton1", idTotali, 378, 6));
+    aggiungi(etichetta("Label4", idTotali, 8, 45, 140, 15, "le Chance Semplici  al "));
     idRitardo_ = aggiungi(combo("ComboBox3", idTotali, 150, 42, 45, unoCinque, "1"));
-    aggiungi(scritta("Label5", idTotali, 199, 45, 72, "° Ritardo x "));
+    aggiungi(etichetta("Label5", idTotali, 199, 45, 72, 15, "° Ritardo x "));
     idMani_ = aggiungi(combo("ComboBox4", idTotali, 273, 42, 45, unoCinque, "1"));
-    aggiungi(scritta("Label6", idTotali, 322, 45, 40, "Boules"));
+    aggiungi(etichetta("Label6", idTotali, 322, 45, 40, 15, "Boules"));
 
     struct TTotale {
         std::string_view didascalia, etichetta, nome;
@@ -125,17 +93,19 @@ void TForm4::crea() {
         const int xDidascalia = colonna ? 170 : 8;
         const int wDidascalia = colonna ? 132 : 80;
         const int y = 76 + (i % 3) * 26;
-        aggiungi(scritta(std::string(t.etichetta), idTotali, xDidascalia, y + 3, wDidascalia,
-                         std::string(t.didascalia)));
-        *t.id = aggiungi(disegno::contatore(std::string(t.nome), idTotali,
-                                            xDidascalia + wDidascalia + 2, y, colonna ? 90 : 70));
+        aggiungi(etichetta(std::string(t.etichetta), idTotali, xDidascalia, y + 3, wDidascalia, 15,
+                           std::string(t.didascalia)));
+        *t.id = aggiungi(contatore(std::string(t.nome), idTotali, xDidascalia + wDidascalia + 2, y,
+                                   colonna ? 90 : 70));
     }
 
     // The histogram settings and the quick chance panels.
-    idIstogramma_ = aggiungi(bottone("BitBtn1", X_DESTRA, Y_DESTRA, 75, "Calcola", "grafico"));
+    idIstogramma_ =
+        aggiungi(pulsante("BitBtn1", -1, X_DESTRA, Y_DESTRA, 75, 25, "Calcola", "grafico"));
     idTipo_ = aggiungi(combo("ComboBox2", -1, X_DESTRA + 80, Y_DESTRA + 2, 140,
                              {"I Massimi Ritardi", "Le Massime Sortite"}, "I Massimi Ritardi"));
-    aggiungi(scritta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, "della Chance Semplice:"));
+    aggiungi(
+        etichetta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, 15, "della Chance Semplice:"));
     idChance_ = aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90,
                                {"Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass", "Doz 1",
                                 "Doz 2", "Doz 3", "Col 1", "Col 2", "Col 3"},
@@ -165,13 +135,9 @@ void TForm4::crea() {
     for (int i = 0; i < RAPIDI; ++i) {
         if (i == 6) x = X_DESTRA + 96;
         const auto& r = rapidi[i];
-        TControllo c = disegno::titolo("Panel" + std::string(TDecimale(26 + i).testo()), -1, x,
-                                       Y_DESTRA + 28 + (i / 6) * 34, r.larghezza, 30,
-                                       std::string(r.testo), r.sfondo);
-        c.tipo = TTipo::Pannello;
-        c.bordo = true;
-        c.font = disegno::carattere(13, true, clWhite);
-        c.hint = r.hint;
+        TControllo c = pannello("Panel" + std::string(TDecimale(26 + i).testo()), -1, x,
+                                Y_DESTRA + 28 + (i / 6) * 34, r.larghezza, 30, std::string(r.testo),
+                                r.sfondo, carattere(13, true, clWhite), std::string(r.hint));
         c.cursoreMano = true;
         idRapido_[i] = aggiungi(std::move(c));
         x += r.larghezza + 4;
@@ -179,22 +145,19 @@ void TForm4::crea() {
 
     // The best-rate search.
     const int yCerca = Y_DESTRA + 98;
-    aggiungi(scritta("Label16", -1, X_DESTRA, yCerca + 3, 240,
-                     "Considerando di giocare fino massimo al "));
+    aggiungi(etichetta("Label16", -1, X_DESTRA, yCerca + 3, 240, 15,
+                       "Considerando di giocare fino massimo al "));
     idMaxRitardo_ = aggiungi(combo("ComboBox5", -1, X_DESTRA + 241, yCerca, 42, unoCinque, "3"));
-    aggiungi(scritta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, "° Ritardo x massimo"));
+    aggiungi(etichetta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, 15, "° Ritardo x massimo"));
     idMaxMani_ = aggiungi(combo("ComboBox6", -1, X_DESTRA, yCerca + 26, 45, unoCinque, "3"));
-    aggiungi(scritta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, "Boules"));
-    idCerca_ = aggiungi(bottone("BitBtn3", X_DESTRA + 94, yCerca + 24, 240,
-                                "Cerca Miglior Tasso di Conversione", "vai"));
-    idAiutoCerca_ = aggiungi(aiuto("SpeedButton2", -1, X_DESTRA + 368, yCerca + 24));
-    for (int i = 0; i < 2; ++i) {
-        TControllo r = disegno::controllo(i ? "Label15" : "Label13", TTipo::Etichetta, -1,
-                                          X_DESTRA + (i ? 130 : 0), yCerca + 54, i ? 120 : 125, 17,
-                                          "--------");
-        r.font = disegno::carattere(13, true, clRed);
-        (i ? idMiglioreTasso_ : idMigliore_) = aggiungi(std::move(r));
-    }
+    aggiungi(etichetta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, 15, "Boules"));
+    idCerca_ = aggiungi(pulsante("BitBtn3", -1, X_DESTRA + 94, yCerca + 24, 240, 25,
+                                 "Cerca Miglior Tasso di Conversione", "vai"));
+    idAiutoCerca_ = aggiungi(pulsanteAiuto("SpeedButton2", -1, X_DESTRA + 368, yCerca + 24));
+    for (int i = 0; i < 2; ++i)
+        (i ? idMiglioreTasso_ : idMigliore_) =
+            aggiungi(etichetta(i ? "Label15" : "Label13", -1, X_DESTRA + (i ? 130 : 0), yCerca + 54,
+                               i ? 120 : 125, 17, "--------", carattere(13, true, clRed)));
 }
 
 } // namespace girolino::ui

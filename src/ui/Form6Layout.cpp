@@ -8,6 +8,8 @@
 
 namespace girolino::ui {
 
+using namespace disegno;
+
 namespace {
 
 constexpr int Y_RIGHE = 75;
@@ -19,45 +21,32 @@ constexpr int LARGHEZZA_BARRE = 394;
 constexpr int X_CONTEGGI = 505;
 
 // White centred text on maroon, the look of the names and counts.
-TControllo casella(std::string nome, int x, int y, int w, std::string testo) {
-    TControllo c =
-        disegno::titolo(std::move(nome), -1, x, y, w, ALTEZZA_RIGA, std::move(testo), clMaroon);
-    c.font = disegno::carattere(16, false, clWhite);
-    return c;
-}
+const TCarattere carattereRighe = carattere(16, false, clWhite);
 
 } // namespace
 
 void TForm6::crea() {
-    TControllo testata =
-        disegno::titolo("Panel2", -1, 8, 8, 540, 41, "Classifica di Sortita delle Chance Semplici",
-                        clOlive, clAqua);
-    testata.tipo = TTipo::Pannello;
-    testata.bordo = true;
-    testata.font = disegno::carattere(27, false, clAqua, "Franklin Gothic Medium Cond");
-    const int idTestata = aggiungi(std::move(testata));
-    idAiuto_ =
-        aggiungi(disegno::pulsanteImmagine("SpeedButton55", idTestata, 508, 8, "aiuto", "Aiuto"));
+    const int idTestata = aggiungi(
+        pannello("Panel2", -1, 8, 8, 540, 41, "Classifica di Sortita delle Chance Semplici",
+                 clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 508, 8));
 
-    aggiungi(disegno::controllo("Label1", TTipo::Etichetta, -1, X_BARRE, 56, 20, 15, "0"));
-    TControllo boule = disegno::controllo("Label2", TTipo::Etichetta, -1, 448, 56, 55, 15, "0");
-    boule.allinea = TAllinea::Destra;
-    idBoule_ = aggiungi(std::move(boule));
+    aggiungi(etichetta("Label1", -1, X_BARRE, 56, 20, 15, "0"));
+    idBoule_ = aggiungi(etichetta("Label2", -1, 448, 56, 55, 15, "0", {}, TAllinea::Destra));
 
     for (int k = 0; k < RIGHE; ++k) {
         const std::string num(TDecimale(k + 1).testo());
         const int y = Y_RIGHE + k * PASSO_RIGA;
-        idNome_[k] = aggiungi(casella("cs" + num, X_NOMI, y, 79,
-                                      std::string(nomeChance(static_cast<TChance>(k + 1)))));
+        idNome_[k] = aggiungi(titolo("cs" + num, -1, X_NOMI, y, 79, ALTEZZA_RIGA,
+                                     std::string(nomeChance(static_cast<TChance>(k + 1))), clMaroon,
+                                     carattereRighe));
         idBarra_[k] = aggiungi(disegno::controllo("ProgressBar" + num, TTipo::Barra, -1, X_BARRE, y,
                                                   LARGHEZZA_BARRE, ALTEZZA_RIGA));
-        idConteggio_[k] = aggiungi(casella("S" + num, X_CONTEGGI, y, 43, "0"));
+        idConteggio_[k] = aggiungi(
+            titolo("S" + num, -1, X_CONTEGGI, y, 43, ALTEZZA_RIGA, "0", clMaroon, carattereRighe));
     }
 
-    TControllo chiudi =
-        disegno::controllo("BitBtn1", TTipo::Pulsante, -1, 208, 367, 161, 25, "Chiudi");
-    chiudi.immagine = "chiudi";
-    idChiudi_ = aggiungi(std::move(chiudi));
+    idChiudi_ = aggiungi(pulsante("BitBtn1", -1, 208, 367, 161, 25, "Chiudi", "chiudi"));
 }
 
 } // namespace girolino::ui

@@ -8,6 +8,8 @@
 
 namespace girolino::ui {
 
+using namespace disegno;
+
 namespace {
 
 // Positions 1..19 on the left, 20..37 on the right.
@@ -19,12 +21,8 @@ constexpr int Y_RIGHE = 74;
 constexpr int PASSO_RIGA = 24;
 constexpr int ALTEZZA_RIGA = 19;
 
-TControllo casella(std::string nome, int x, int y, int w, std::string testo, TColore sfondo) {
-    TControllo c =
-        disegno::titolo(std::move(nome), -1, x, y, w, ALTEZZA_RIGA, std::move(testo), sfondo);
-    c.font = disegno::carattere(16, false, clWhite);
-    return c;
-}
+// White centred text on a coloured ground, the look of the numbers and counts.
+const TCarattere carattereRighe = carattere(16, false, clWhite);
 
 // The count label of position k (0-based): s0, S1..S12, s13..s36.
 std::string nomeConteggio(int k) {
@@ -36,14 +34,10 @@ std::string nomeConteggio(int k) {
 } // namespace
 
 void TForm8::crea() {
-    TControllo testata = disegno::titolo("Panel2", -1, 24, 8, 651, 41,
-                                         "Classifica di Sortita dei 37 Numeri", clOlive, clAqua);
-    testata.tipo = TTipo::Pannello;
-    testata.bordo = true;
-    testata.font = disegno::carattere(27, false, clAqua, "Franklin Gothic Medium Cond");
-    const int idTestata = aggiungi(std::move(testata));
-    idAiuto_ =
-        aggiungi(disegno::pulsanteImmagine("SpeedButton55", idTestata, 619, 8, "aiuto", "Aiuto"));
+    const int idTestata =
+        aggiungi(pannello("Panel2", -1, 24, 8, 651, 41, "Classifica di Sortita dei 37 Numeri",
+                          clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 619, 8));
 
     struct TTestataColonna {
         std::string_view nome, testo, hint;
@@ -56,9 +50,8 @@ void TForm8::crea() {
         {"Label4", "S", "Sortite", X_COLONNA[1] + X_CONTEGGIO, 43},
     }};
     for (const auto& t : testate) {
-        TControllo c = disegno::titolo(std::string(t.nome), -1, t.x, 53, t.w, 17,
-                                       std::string(t.testo), clOlive, clAqua);
-        c.font = disegno::carattere(11, true, clAqua);
+        TControllo c = titolo(std::string(t.nome), -1, t.x, 53, t.w, 17, std::string(t.testo),
+                              clOlive, carattere(11, true, clAqua));
         c.hint = t.hint;
         aggiungi(std::move(c));
     }
@@ -68,17 +61,16 @@ void TForm8::crea() {
         const int x = X_COLONNA[colonna];
         const int y = Y_RIGHE + (colonna ? k - RIGHE_SINISTRA : k) * PASSO_RIGA;
         const std::string num(TDecimale(k).testo());
-        idNumero_[k] = aggiungi(casella("n" + num, x, y, 36, num, clMaroon));
+        idNumero_[k] =
+            aggiungi(titolo("n" + num, -1, x, y, 36, ALTEZZA_RIGA, num, clMaroon, carattereRighe));
         idBarra_[k] =
             aggiungi(disegno::controllo("ProgressBar" + std::string(TDecimale(k + 1)), TTipo::Barra,
                                         -1, x + X_BARRA, y, 232, ALTEZZA_RIGA));
-        idConteggio_[k] = aggiungi(casella(nomeConteggio(k), x + X_CONTEGGIO, y, 43, "0", clGreen));
+        idConteggio_[k] = aggiungi(titolo(nomeConteggio(k), -1, x + X_CONTEGGIO, y, 43,
+                                          ALTEZZA_RIGA, "0", clGreen, carattereRighe));
     }
 
-    TControllo chiudi =
-        disegno::controllo("BitBtn1", TTipo::Pulsante, -1, 216, 534, 257, 25, "Chiudi");
-    chiudi.immagine = "chiudi";
-    idChiudi_ = aggiungi(std::move(chiudi));
+    idChiudi_ = aggiungi(pulsante("BitBtn1", -1, 216, 534, 257, 25, "Chiudi", "chiudi"));
 }
 
 } // namespace girolino::ui

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds the Debian package, installs it on this system, checks what it put there, starts the
-# installed program and removes the package again. Changes the system: run it only as root on
+# Builds the Debian package, installs it on this system, checks what it put there, uses the
+# installed program on a virtual screen and removes the package again. Changes the system: run it only as root on
 # a machine meant for it (CMake option GIROLINO_TEST_PACCHETTO, CTest label "pacchetto").
 # Usage: prova_pacchetto.sh BUILD-DIR ID [CPACK]
 set -eu
@@ -64,12 +64,17 @@ fi
 prova_programma_installato() {
     for strumento in Xvfb xdotool xwininfo import python3 setpriv; do
         command -v "$strumento" >/dev/null 2>&1 && continue
-        apt-get install -y -q --no-install-recommends xvfb xdotool x11-utils imagemagick python3 ||
-            { echo "SALTATO: impossibile installare Xvfb, xdotool, x11-utils, imagemagick"; exit 77; }
+        if ! apt-get install -y -q --no-install-recommends \
+            xvfb xdotool x11-utils imagemagick python3 util-linux; then
+            echo "SALTATO: impossibile installare Xvfb, xdotool, x11-utils, imagemagick"
+            exit 77
+        fi
         break
     done
-    getent passwd nobody >/dev/null && getent group nogroup >/dev/null ||
-        { echo "SALTATO: mancano l'utente nobody o il gruppo nogroup"; exit 77; }
+    if ! getent passwd nobody >/dev/null || ! getent group nogroup >/dev/null; then
+        echo "SALTATO: mancano l'utente nobody o il gruppo nogroup"
+        exit 77
+    fi
 
     lavoro=$(mktemp -d)
     chmod 711 "$lavoro" # the user must reach its home folder inside
@@ -82,6 +87,7 @@ prova_programma_installato() {
     xvfb_pid=
     programma_pid=
     immagine="$build/prova_pacchetto.png"
+    rm -f "$immagine" "$build/prova_pacchetto_errore.png"
     trap 'ferma_programma_installato; rimuovi' EXIT
     trap 'exit 130' INT TERM
 
@@ -108,11 +114,14 @@ prova_programma_installato() {
     # The client area lies below the menu bar: the window is 662 pixels taller than the area.
     altezza=$(xdotool getwindowgeometry --shell "$principale" | sed -n 's/^HEIGHT=//p')
     menu=$((altezza - 662))
-    [ "$menu" -ge 0 ] && [ "$menu" -le 80 ] ||
+    if [ "$menu" -lt 0 ] || [ "$menu" -gt 80 ]; then
         fallisci "finestra principale alta $altezza pixel, attesi 662 più la barra dei menu"
+    fi
 
-    for numero in 7 0 32; do # number pad at (11,4): buttons 23x22, 24 pixels apart
-        clic "$principale" $((11 + 4 + numero % 10 * 24 + 11)) $((menu + 4 + 4 + numero / 10 * 24 + 11))
+    for numero in 7 0 32; do # number pad at (11,4): ten buttons of 23x22 a row, 24 pixels apart
+        colonna=$((numero % 10))
+        riga=$((numero / 10))
+        clic "$principale" $((11 + 4 + colonna * 24 + 11)) $((menu + 4 + 4 + riga * 24 + 11))
         sleep 0.3
     done
     sleep 0.5
@@ -218,7 +227,8 @@ attendi_finestra() {
             printf '%s\n' "$trovate" | head -n 1
             return 0
         fi
-        kill -0 "$programma_pid" 2>/dev/null || fallisci "il programma è terminato in attesa di '$1'" >&2
+        kill -0 "$programma_pid" 2>/dev/null ||
+            fallisci "il programma è terminato in attesa di '$1'" >&2
         n=$((n + 1))
         [ "$n" -le 200 ] || fallisci "nessuna finestra '$1' entro 20 s" >&2
         sleep 0.1

@@ -28,9 +28,7 @@ protected:
         return p;
     }
     QString fileImpostazioni() const { return cartella.filePath("girolino.ini"); }
-    static qt::TVistaForm& regole(qt::TProgramma& p) {
-        return p.vista(p.applicazione().form17());
-    }
+    static qt::TVistaForm& regole(qt::TProgramma& p) { return p.vista(p.applicazione().form17()); }
     static QCheckBox* casella(qt::TProgramma& p) {
         return qobject_cast<QCheckBox*>(regole(p).widget("CheckBox1"));
     }
