@@ -11,7 +11,7 @@ namespace {
 template <typename Chiave>
 void classifica(const TPartita& partita, TClassifica& voci, Chiave chiave) {
     for (int n = 0; n < NUMERI; ++n) voci[n] = {chiave(partita.numeri[n]), n};
-    ordinaScambio(std::span<TVoceClassifica>(voci),
+    ordinaScambioRapido(std::span<TVoceClassifica>(voci),
                   [](const TVoceClassifica& v) { return v.chiave; });
 }
 
