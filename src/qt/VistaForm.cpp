@@ -1,8 +1,10 @@
 #include "qt/VistaForm.h"
 
+#include "qt/CampoLettura.h"
 #include "qt/Caratteri.h"
 #include "qt/Immagini.h"
 #include "qt/Regia.h"
+#include "qt/Riquadri.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -123,6 +125,15 @@ QFont fontCheSta(const TControllo& c, const QWidget* w) {
     return f;
 }
 
+// A one-line text field; a framed read-only one draws a lighter frame of its own.
+QLineEdit* rigaDiTesto(const TControllo& c, QWidget* g) {
+    QLineEdit* e = c.solaLettura && c.bordo ? new TCampoLettura(g) : new QLineEdit(g);
+    e->setAlignment(orizzontale(c.allinea) | Qt::AlignVCenter);
+    e->setReadOnly(c.solaLettura);
+    if (!c.solaLettura || !c.bordo) e->setFrame(c.bordo);
+    return e;
+}
+
 } // namespace
 
 TVistaForm::TVistaForm(ui::TForm& modello, TRegia& regia) : modello_(modello), regia_(regia) {
@@ -174,6 +185,34 @@ void TVistaForm::costruisci() {
     widget_.assign(n, nullptr);
     timer_.assign(n, nullptr);
     mostrato_.assign(n, TMostrato{});
+
+    // Controls placed straight on the client area go into invisible boxes of neighbours.
+    const auto inArea = [&](const TControllo& c, std::size_t i) {
+        return c.tipo != TTipo::Timer &&
+               (c.genitore < 0 || static_cast<std::size_t>(c.genitore) >= i ||
+                modello_.controllo(c.genitore).tipo == TTipo::Timer);
+    };
+    std::vector<int> sullArea;
+    std::vector<QRect> posti;
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto& c = modello_.controllo(static_cast<int>(i));
+        if (!inArea(c, i)) continue;
+        sullArea.push_back(static_cast<int>(i));
+        posti.emplace_back(c.x, c.y, c.w, c.h);
+    }
+    const TRaggruppamento gruppi = raggruppa(posti, 16);
+    std::vector<QWidget*> riquadri;
+    for (const auto& r : gruppi.riquadri) {
+        const bool interno = r.genitore >= 0;
+        auto* q = new QWidget(interno ? riquadri[r.genitore] : area_);
+        const QPoint origine = interno ? gruppi.riquadri[r.genitore].posto.topLeft() : QPoint();
+        q->setGeometry(r.posto.translated(-origine));
+        riquadri.push_back(q);
+    }
+    std::vector<int> riquadroDi(n, -1);
+    for (std::size_t k = 0; k < sullArea.size(); ++k)
+        riquadroDi[sullArea[k]] = gruppi.riquadroDi[k];
+
     for (std::size_t i = 0; i < n; ++i) {
         const int id = static_cast<int>(i);
         const auto& c = modello_.controllo(id);
@@ -185,10 +224,17 @@ void TVistaForm::costruisci() {
             timer_[i] = t;
             continue;
         }
-        QWidget* genitore = c.genitore >= 0 && widget_[c.genitore] ? widget_[c.genitore] : area_;
+        QWidget* genitore = area_;
+        QPoint origine;
+        if (!inArea(c, i)) {
+            genitore = widget_[c.genitore];
+        } else if (riquadroDi[i] >= 0) {
+            genitore = riquadri[riquadroDi[i]];
+            origine = gruppi.riquadri[riquadroDi[i]].posto.topLeft();
+        }
         QWidget* w = creaWidget(c, genitore);
         w->setObjectName(qs(c.nome));
-        w->setGeometry(c.x, c.y, c.w, c.h);
+        w->setGeometry(QRect(QPoint(c.x, c.y) - origine, QSize(c.w, c.h)));
         if (c.cursoreMano) w->setCursor(Qt::PointingHandCursor);
         widget_[i] = w;
         collega(id, w, c);
@@ -218,13 +264,8 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
         l->setFrameStyle(c.bordo ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return l;
     }
-    case TTipo::Campo: {
-        auto* e = new QLineEdit(g);
-        e->setAlignment(oriz | Qt::AlignVCenter);
-        e->setReadOnly(c.solaLettura);
-        e->setFrame(c.bordo);
-        return e;
-    }
+    case TTipo::Campo:
+        return rigaDiTesto(c, g);
     case TTipo::Memo: {
         if (memoMultiriga(c)) {
             auto* t = new QTextEdit(g);
@@ -237,11 +278,7 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
             if (!c.bordo) t->setFrameShape(QFrame::NoFrame);
             return t;
         }
-        auto* e = new QLineEdit(g);
-        e->setAlignment(oriz | Qt::AlignVCenter);
-        e->setReadOnly(c.solaLettura);
-        e->setFrame(c.bordo);
-        return e;
+        return rigaDiTesto(c, g);
     }
     case TTipo::Pulsante: {
         auto* b = new QToolButton(g);
@@ -672,7 +709,12 @@ void TVistaForm::copiaNastro(int id, QWidget* w, const TControllo& c) {
 
     if (m.scorrimenti != c.richiesteScorrimento) {
         m.scorrimenti = c.richiesteScorrimento;
-        ed->moveCursor(c.cursoreInFondo ? QTextCursor::End : QTextCursor::Start);
+        // A caret at the end stays there as lines are appended; moving it again costs a
+        // relayout of the ribbon at every spin.
+        const QTextCursor caret = ed->textCursor();
+        const bool giaLi =
+            !caret.hasSelection() && (c.cursoreInFondo ? caret.atEnd() : caret.atStart());
+        if (!giaLi) ed->moveCursor(c.cursoreInFondo ? QTextCursor::End : QTextCursor::Start);
         ed->ensureCursorVisible();
     }
 }

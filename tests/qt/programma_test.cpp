@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <vector>
+
 namespace girolino {
 namespace {
 
@@ -76,6 +78,50 @@ TEST_F(ProgrammaTest, StartsWithTheMainWindowOnScreen) {
     ASSERT_NE(v.barraMenu(), nullptr);
     EXPECT_FALSE(tastiera().isVisible());
     ogniWidgetComeIlModello();
+}
+
+// The main window's controls sit in invisible boxes: each must still be where its model
+// puts it, and a click anywhere must reach the control that was on top there.
+TEST_F(ProgrammaTest, EveryControlOfTheMainWindowIsInPlaceAndTakesTheClicksOnIt) {
+    auto& v = principale();
+    const auto& f = v.modello();
+    std::vector<int> sullArea; // controls placed straight on the client area, creation order
+    for (std::size_t i = 0; i < f.numControlli(); ++i) {
+        const int id = static_cast<int>(i);
+        const auto& c = f.controllo(id);
+        QWidget* w = v.widget(id);
+        if (!w) continue;
+        SCOPED_TRACE(c.nome);
+        const QRect posto(c.x, c.y, c.w, c.h);
+        if (c.genitore < 0) {
+            EXPECT_EQ(QRect(w->mapTo(v.area(), QPoint()), w->size()), posto);
+            EXPECT_TRUE(v.area()->isAncestorOf(w));
+            sullArea.push_back(id);
+        } else { // placed inside its parent control
+            EXPECT_EQ(w->geometry(), posto);
+            EXPECT_EQ(w->parentWidget(), v.widget(c.genitore));
+        }
+    }
+    ASSERT_GT(sullArea.size(), 100u);
+    for (int id : sullArea) {
+        const auto& c = f.controllo(id);
+        if (!c.visibile) continue;
+        for (const QPoint p : {QPoint(c.x + 1, c.y + 1), QPoint(c.x + c.w / 2, c.y + c.h / 2),
+                               QPoint(c.x + c.w - 2, c.y + c.h - 2)}) {
+            // Without boxes, the last visible control created over a point is on top there.
+            int sopra = -1;
+            for (int altro : sullArea) {
+                const auto& a = f.controllo(altro);
+                if (a.visibile && QRect(a.x, a.y, a.w, a.h).contains(p)) sopra = altro;
+            }
+            QWidget* colpito = v.area()->childAt(p);
+            ASSERT_NE(colpito, nullptr) << c.nome;
+            QWidget* atteso = v.widget(sopra);
+            EXPECT_TRUE(colpito == atteso || atteso->isAncestorOf(colpito))
+                << c.nome << " at " << p.x() << "," << p.y() << " hits "
+                << colpito->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(ProgrammaTest, AtTheFirstStartTheRulesAreShownAndTheirCloseBoxEndsTheProgram) {

@@ -1,0 +1,30 @@
+#pragma once
+// Invisible boxes for the controls of a crowded window. Qt walks every sibling of
+// a widget whenever part of it is repainted; with hundreds of controls side by
+// side that walk costs more than the painting. Grouping neighbours into nested
+// boxes that never overlap keeps each walk short, and since a control lies
+// wholly inside its box and boxes of one parent do not overlap, stacking and
+// mouse hits stay as they were.
+
+#include <QRect>
+
+#include <cstddef>
+#include <vector>
+
+namespace girolino::qt {
+
+struct TRiquadro {
+    QRect posto;  // in the coordinates of the client area
+    int genitore; // the enclosing box, -1 for the client area itself
+};
+
+struct TRaggruppamento {
+    std::vector<TRiquadro> riquadri; // every box comes after the box it lies in
+    std::vector<int> riquadroDi;     // per control, its box; -1 for the client area
+};
+
+// Splits the controls at `posti` along the gaps between them, alternately across
+// rows and columns, until a group has at most `perRiquadro` controls or no gap is left.
+TRaggruppamento raggruppa(const std::vector<QRect>& posti, std::size_t perRiquadro);
+
+} // namespace girolino::qt
