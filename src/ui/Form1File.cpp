@@ -124,18 +124,18 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     abilitaSalva(false);
     partita_.partitaModificata = false;
     spostaCursori();
+    // Each ribbon takes the focus in turn to show its last spin; the last one keeps it.
+    piattaforma().fuoco(*this, ids_.nastri.back());
 
     if (analisi_) analisi_->impostaFrequentoni();
     assegnaChanceComplesse();
     calcoliCalcola();
-    // The highlights compare what the refresh just wrote, as after a spin.
+    // Only the red pass runs here (and the bold pass and the delay signal only through
+    // it), after the refresh so that the family rows are compared as they are shown.
     if (spuntato(ids_.rosso)) colorarosso();
-    if (spuntato(ids_.grassetto)) numeriBold();
-    ritardisignificativi();
-    if (analisi_) {
-        analisi_->assegnaValori();
-        analisi_->partitaCambiata();
-    }
+    // The complex chances window is left as the clear made it, until the next spin or
+    // "Guarda Tutte"; the numbers table follows the opened game at once.
+    if (analisi_) analisi_->partitaCambiata();
     return true;
 }
 

@@ -168,7 +168,7 @@ void tabellaChance(TForm& f) {
                                        652, segnali[c], 66, 13, "RITARDO");
         segnale.font = carattere(11, true, clRed);
         segnale.sfondo = clWhite;
-        segnale.hint = "RITARDO SIGNIFICATIVO";
+        segnale.hint = "RITARDO SIGNIFICATIVO|"; // short hint only, no long form
         segnale.visibile = false;
         f.aggiungi(segnale);
     }

@@ -17,8 +17,7 @@ const char* const nessunRisultato = "--------";
 constexpr std::array<std::string_view, 6> chancePari = {"Rosso",   "Nero", "Pari",
                                                         "Dispari", "Manq", "Pass"};
 
-// The longest stretch of misses of any even chance: a larger entry delay never plays, so
-// the search need not try it (a typed limit of a million would otherwise run for ages).
+// The longest stretch of misses of any even chance.
 std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
     std::int64_t piuLungo = 0;
     for (const auto chance : chancePari) {
@@ -29,13 +28,6 @@ std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
         piuLungo = std::max({piuLungo, chiusa, serie.aperta});
     }
     return piuLungo;
-}
-
-// A setting typed or chosen in a combo box: a whole number of at least 1.
-std::optional<int> leggiPositivo(const std::string& testo) {
-    const auto v = leggiIntero(testo);
-    if (!v || *v < 1) return std::nullopt;
-    return *v;
 }
 
 } // namespace
@@ -64,52 +56,74 @@ void TForm4::apriAnalisi(bool ultimoNumeroVuoto) {
 
 void TForm4::calcolaIstogramma() {
     const auto tipo = tipoIstogrammaDaTesto(testo(idTipo_));
-    if (!tipo) return; // neither kind: the rows keep what they show
-    const bool ritardi = *tipo == TTipoIstogramma::Ritardi;
-    // The last row also counts every longer delay or run.
-    for (int k = 1; k <= RIGHE; ++k) {
-        std::string didascalia = ritardi ? "Max Rit " : "Max Sort ";
-        didascalia += TDecimale(k);
-        if (k == RIGHE) didascalia += '+';
-        setTesto(idDidascalia_[k], didascalia);
-    }
-
     const std::string& chance = testo(idChance_);
-    const auto istogramma = girolino::calcolaIstogramma(partita_, n(), chance, *tipo);
-    if (!istogramma) return; // no chance of the game: nothing to count
-    impostaTitolo((ritardi ? "I Massimi Ritardi toccati dalla Chance Semplice: "
-                           : "Le Massime Sortite toccate dalla Chance Semplice: ") +
-                  chance);
-    const std::int32_t massimo = massimoBarreIstogramma(*istogramma);
+    // A kind or a chance the window does not know counts nothing: the rows show zeros, while
+    // the captions and the title stay as they are.
+    TIstogramma istogramma{};
+    if (tipo) {
+        const bool ritardi = *tipo == TTipoIstogramma::Ritardi;
+        // The last row also counts every longer delay or run.
+        for (int k = 1; k <= RIGHE; ++k) {
+            std::string didascalia = ritardi ? "Max Rit " : "Max Sort ";
+            didascalia += TDecimale(k);
+            if (k == RIGHE) didascalia += '+';
+            setTesto(idDidascalia_[k], didascalia);
+        }
+        if (const auto contati = girolino::calcolaIstogramma(partita_, n(), chance, *tipo)) {
+            istogramma = *contati;
+            impostaTitolo((ritardi ? "I Massimi Ritardi toccati dalla Chance Semplice: "
+                                   : "Le Massime Sortite toccate dalla Chance Semplice: ") +
+                          chance);
+        }
+    }
+    const std::int32_t massimo = massimoBarreIstogramma(istogramma);
     for (int k = 1; k <= RIGHE; ++k) {
-        const std::int32_t conteggio = (*istogramma)[k];
+        const std::int32_t conteggio = istogramma[k];
         setTesto(idConteggio_[k], TDecimale(conteggio));
         setColoreFont(idConteggio_[k], conteggio != 0 ? clRed : clBlack);
         setBarra(idBarra_[k], 0, massimo, conteggio);
     }
 }
 
-void TForm4::simulaProgressione() {
-    const auto ritardo = leggiPositivo(testo(idRitardo_));
-    const auto mani = leggiPositivo(testo(idMani_));
-    if (!ritardo || !mani) return;
-    const auto p = girolino::simulaProgressione(partita_, n(), testo(idChance_), *ritardo, *mani);
-    if (!p) return;
-    setTesto(idGiocate_, TDecimale(p->giocate));
-    setTesto(idPuntate_, TDecimale(p->puntate));
-    setTesto(idRiuscite_, TDecimale(p->riuscite));
-    setTesto(idVinte_, TDecimale(p->vinte));
-    setTesto(idGuadagnate_, TDecimale(p->guadagnate()));
-    tassoUltimo_ = p->tasso();
+std::optional<int> TForm4::leggiImpostazione(int idCombo) {
+    const std::string& t = testo(idCombo);
+    const auto v = leggiIntero(t);
+    // An emptied field is a number being typed, not a mistake: nothing to compute yet.
+    if (!v && !t.empty()) piattaforma().errore("'" + t + "' non è un valore intero valido.");
+    return v;
+}
+
+void TForm4::mostraTotali(const TProgressione& p) {
+    setTesto(idGiocate_, TDecimale(p.giocate));
+    setTesto(idPuntate_, TDecimale(p.puntate));
+    setTesto(idRiuscite_, TDecimale(p.riuscite));
+    setTesto(idVinte_, TDecimale(p.vinte));
+    setTesto(idGuadagnate_, TDecimale(p.guadagnate()));
+    tassoUltimo_ = p.tasso();
     setTesto(idTasso_, testoTasso(tassoUltimo_));
 }
 
+void TForm4::simulaProgressione() {
+    const auto info = infoChance(testo(idChance_));
+    if (!info || !info->simulabile) return;
+    const auto ritardo = leggiImpostazione(idRitardo_);
+    if (!ritardo) return;
+    const auto mani = leggiImpostazione(idMani_);
+    if (!mani) return;
+    // An entry delay or a hand limit below 1 plays nothing: zero totals, no rate.
+    mostraTotali(*girolino::simulaProgressione(partita_, n(), testo(idChance_), *ritardo, *mani));
+}
+
 void TForm4::cercaMigliorTasso() {
-    const auto maxRitardo = leggiIntero(testo(idMaxRitardo_));
-    const auto maxMani = leggiIntero(testo(idMaxMani_));
-    if (!maxRitardo || !maxMani) return;
-    // The search leaves the user's chance, delay and limit alone; the totals are then
-    // recomputed for them, so they never show a combination the search tried.
+    const auto maxRitardo = leggiImpostazione(idMaxRitardo_);
+    if (!maxRitardo) return;
+    // The hand limit is only read when there is a delay to try it with.
+    std::optional<int> maxMani = 0;
+    if (*maxRitardo >= 1) maxMani = leggiImpostazione(idMaxMani_);
+    if (!maxMani) return;
+
+    // A delay longer than every stretch of misses never plays, so the search stops there
+    // (a typed limit of a million would otherwise run for ages).
     const auto r = std::min<std::int64_t>(*maxRitardo, ritardoPiuLungo(partita_, n()));
     const int h = std::min(*maxMani, MAX_MANI);
     const auto migliore = girolino::cercaMigliorTasso(partita_, n(), static_cast<int>(r), h);
@@ -120,6 +134,13 @@ void TForm4::cercaMigliorTasso() {
         setTesto(idMigliore_, nessunRisultato);
         setTesto(idMiglioreTasso_, nessunRisultato);
     }
+
+    // The search plays every combination in turn through the totals, the last one being Pass
+    // at the two limits; the user's own setting is then played again. A chance that cannot
+    // be played leaves the totals of that last combination.
+    if (*maxRitardo >= 1 && *maxMani >= 1)
+        mostraTotali(
+            *girolino::simulaProgressione(partita_, n(), chancePari.back(), *maxRitardo, *maxMani));
     simulaProgressione();
 }
 

@@ -23,9 +23,11 @@ public:
     // The histogram of the chance and kind the combo boxes name, into the 24 rows.
     void calcolaIstogramma();
     // The progression on the chance, entry delay and hand limit of the combo boxes, into the
-    // totals. Does nothing for a chance that cannot be played or a setting that is no number.
+    // totals. Does nothing for a chance that cannot be played; a setting that is no whole
+    // number is reported and stops it.
     void simulaProgressione();
-    // The best combination of chance, entry delay and hand limit up to the search limits.
+    // The best combination of chance, entry delay and hand limit up to the search limits;
+    // afterwards the totals show the user's own setting again.
     void cercaMigliorTasso();
 
     // The rate of the last simulation; nothing when it played no hand.
@@ -44,6 +46,9 @@ private:
     void titoloRichiesta();
     // After a change of chance: the progression button follows whether it can be played.
     void aggiornaSimulazione();
+    void mostraTotali(const TProgressione& p);
+    // The whole number in a combo box, or nothing after telling the user it is not one.
+    std::optional<int> leggiImpostazione(int idCombo);
     int n() const { return partita_.bouleEseguite; }
 
     const TPartita& partita_;

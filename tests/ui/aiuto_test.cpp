@@ -212,6 +212,91 @@ TEST(Info, NomeVersioneScopoEAvvertenza) {
     EXPECT_NE(m.find("nessuna statistica può prevedere il prossimo numero"), std::string::npos);
 }
 
+TEST(FinestreDiAiuto, FinestreTestiEPulsanti) {
+    PiattaformaFinta p;
+    TSessione s(p);
+    struct TFinestraAttesa {
+        const TForm& f;
+        const char* caption;
+        int w, h;
+        TPosizioneForm posizione;
+    };
+    const TFinestraAttesa finestre[] = {
+        {s.f15, "Girolino - Help", 530, 279, TPosizioneForm::CentroPrincipale},
+        {s.f16, "Girolino - Help", 448, 381, TPosizioneForm::CentroPrincipale},
+        {s.f17, "Girolino Regole di Utilizzo", 585, 429, TPosizioneForm::CentroSchermo},
+    };
+    for (const auto& a : finestre) {
+        SCOPED_TRACE(a.f.nomeClasse());
+        EXPECT_EQ(a.f.caption(), a.caption);
+        EXPECT_EQ(a.f.larghezza(), a.w);
+        EXPECT_EQ(a.f.altezza(), a.h);
+        EXPECT_EQ(a.f.posizione(), a.posizione);
+        EXPECT_FALSE(a.f.visibile());
+    }
+
+    // A control's text, and its place where the window's design fixes it (x < 0: any).
+    struct TControlloAtteso {
+        const TForm& f;
+        const char* nome;
+        const char* testo;
+        int x = -1, y = -1, w = -1, h = -1;
+    };
+    const TControlloAtteso controlli[] = {
+        {s.f15, "Label3", "HELP  -  AIUTO"},
+        {s.f15, "Label4", "HELP  -  AIUTO"},
+        {s.f15, "Label1", "All'interno del programma troverai delle icone come questa"},
+        {s.f15, "Label2", "Cliccaci sopra per ottenere degli aiuti riguardanti la sezione "},
+        {s.f15, "Label5", "in cui si trovano"},
+        {s.f15, "BitBtn1", "OK", 168, 222, 193, 43},
+        {s.f16, "Label3", "HELP  -  AIUTO"},
+        {s.f16, "Label1", "Con questi pulsanti puoi:"},
+        {s.f16, "Label2", "Annullare l'ultimo numero inserito"},
+        {s.f16, "Label5", "Aprire una tastiera libera per inserire i numeri"},
+        {s.f16, "Label6", "Iniziare una nuova sessione di gioco"},
+        {s.f16, "Label7", "Salvare la sessione di gioco"},
+        {s.f16, "Label8", "Aprire una sessione di gioco salvata"},
+        {s.f16, "BitBtn1", "OK", 126, 326, 193, 43},
+        {s.f17, "Memo1", "", 8, 15, 569, 330},
+        {s.f17, "CheckBox1", "Non mostrare piu' questa finestra", 187, 351},
+        {s.f17, "BitBtn1", "Accetto", 135, 384, 145, 25},
+        {s.f17, "BitBtn2", "Non Accetto", 295, 384, 145, 25},
+    };
+    for (const auto& a : controlli) {
+        SCOPED_TRACE(a.f.nomeClasse() + "/" + a.nome);
+        ASSERT_TRUE(a.f.esiste(a.nome));
+        const TControllo& c = a.f[a.nome];
+        EXPECT_EQ(c.testo, a.testo);
+        if (a.x < 0) continue;
+        EXPECT_EQ(c.x, a.x);
+        EXPECT_EQ(c.y, a.y);
+        if (a.w >= 0) {
+            EXPECT_EQ(c.w, a.w);
+            EXPECT_EQ(c.h, a.h);
+        }
+    }
+
+    // The title is drawn twice, the blue copy one pixel to the right of the black one.
+    for (const TForm* f : {static_cast<const TForm*>(&s.f15), static_cast<const TForm*>(&s.f16)}) {
+        const TControllo& nero = (*f)["Label3"];
+        const TControllo& blu = (*f)["Label4"];
+        EXPECT_EQ(nero.font, (TCarattere{"Tahoma", 32, false, clBlack}));
+        EXPECT_EQ(blu.font, (TCarattere{"Tahoma", 32, false, clBlue}));
+        EXPECT_EQ(blu.x, nero.x + 1);
+        EXPECT_EQ(blu.y, nero.y);
+        EXPECT_EQ(f->sfondo(), clWhite);
+    }
+    EXPECT_EQ(s.f15["SpeedButton50"].hint, "Aiuto");
+    // The inert copies of the main window's command row keep its hints.
+    for (const char* hint : {"Annulla ultimo numero inserito", "Apri Tastiera Libera",
+                             "Inizia una nuova sessione di gioco", "Salva", "Apri"}) {
+        int copie = 0;
+        for (std::size_t k = 0; k < s.f16.numControlli(); ++k)
+            copie += s.f16.controllo(static_cast<int>(k)).hint == hint;
+        EXPECT_EQ(copie, 2) << hint; // one in the row, one in the legend
+    }
+}
+
 TEST(FinestreDiAiuto, SiApronoModaliEOkLeChiude) {
     PiattaformaFinta p;
     TSessione s(p);

@@ -49,6 +49,13 @@ TEST(Collegamenti, ASpinRefreshesEveryAnalysisWindow) {
     p.premi("BitBtn1");
     EXPECT_EQ(f12["s5"].testo, "0");
     EXPECT_EQ(f11["n3"].testo, "-");
+    // The trend of the numbers keeps the last ranking until the next spin.
+    EXPECT_EQ(f8["n0"].testo, "5");
+    EXPECT_EQ(f8["s0"].testo, "2");
+    EXPECT_EQ(f8["ProgressBar1"].massimo, 2);
+    p.gioca({0});
+    EXPECT_EQ(f8["n0"].testo, "0");
+    EXPECT_EQ(f8["s0"].testo, "1");
 }
 
 TEST(Collegamenti, ButtonsAndMenuItemsOpenTheirWindows) {
@@ -80,6 +87,46 @@ TEST(Collegamenti, ButtonsAndMenuItemsOpenTheirWindows) {
         EXPECT_TRUE(finestra->visibile()) << nome;
     }
     EXPECT_EQ(p.app.form11().caption(), "Girolino: Tutte le Duine in Ordine di Apparizione");
+}
+
+TEST(Collegamenti, BeforeTheFirstSpinOnlySomeTriggersOpenAWindow) {
+    struct TCaso {
+        std::string_view nome;
+        bool voce; // a menu item, otherwise a button
+        ui::TForm& (*finestra)(ui::TApplicazione&);
+        bool apre;
+    };
+    const std::vector<TCaso> casi = {
+        {"BitBtn3", false, [](ui::TApplicazione& a) -> ui::TForm& { return a.form11(); }, true},
+        {"BitBtn5", false, [](ui::TApplicazione& a) -> ui::TForm& { return a.form12(); }, true},
+        {"Statistichedei37Numeri1", true,
+         [](ui::TApplicazione& a) -> ui::TForm& { return a.form12(); }, true},
+        {"BitBtn4", false, [](ui::TApplicazione& a) -> ui::TForm& { return a.form4(); }, false},
+        {"AnalisiChanceSemplici1", true,
+         [](ui::TApplicazione& a) -> ui::TForm& { return a.form4(); }, false},
+        {"BitBtn8", false, [](ui::TApplicazione& a) -> ui::TForm& { return a.form6(); }, false},
+        {"AndamentoChanceSemplici1", true,
+         [](ui::TApplicazione& a) -> ui::TForm& { return a.form6(); }, false},
+        // The button is off until a spin; its menu twin always works.
+        {"BitBtn9", false, [](ui::TApplicazione& a) -> ui::TForm& { return a.form8(); }, false},
+        {"Andamentodei37Numeri1", true,
+         [](ui::TApplicazione& a) -> ui::TForm& { return a.form8(); }, true},
+    };
+    for (const bool annullato : {false, true}) {
+        for (const auto& c : casi) {
+            SCOPED_TRACE(std::string(c.nome) + (annullato ? " after undoing the only spin" : ""));
+            Programma p;
+            if (annullato) {
+                p.gioca({17});
+                p.annulla();
+            }
+            if (c.voce)
+                voce(p.f, c.nome);
+            else
+                p.premi(c.nome);
+            EXPECT_EQ(c.finestra(p.app).visibile(), c.apre);
+        }
+    }
 }
 
 TEST(Collegamenti, HelpMenuAndCommandRowHelp) {

@@ -1,6 +1,12 @@
 // Taking back the last spin and starting a new game, as the windows show them.
 
 #include "ProvaForm1.h"
+#include "engine/Annulla.h"
+#include "engine/Classifiche.h"
+#include "engine/Estrazione.h"
+#include "engine/Giocata.h"
+#include "engine/GruppiOrdinati.h"
+#include "engine/Segnali.h"
 
 #include <string>
 #include <vector>
@@ -53,6 +59,7 @@ TEST(Annulla, RepetitionBannerGoesBackWithTheSpin) {
     ASSERT_TRUE(p.c("Panel6").visibile);
     p.annulla();
     EXPECT_FALSE(p.c("Panel6").visibile);
+    EXPECT_EQ(p.testo("Panel6"), "Rosso 4 volte!"); // hidden, it keeps its last words
     EXPECT_EQ(p.testo("Label1"), "R/N");
     EXPECT_EQ(p.c("Label1").font.colore, ui::clBlack);
 }
@@ -131,9 +138,15 @@ TEST(NuovaPartita, NoLeavesEverythingAndYesClears) {
     p.piattaforma.risposte = {true};
     p.premi("BitBtn1");
     attendiTabelloneVuoto(p);
-    // The ribbon titles turn black but keep the words of the last signal.
+    // The ribbon titles turn black but keep the words of the last signal until the next
+    // spin writes their plain captions; the hidden banner keeps its words too.
+    EXPECT_EQ(p.testo("Label1"), "R 6");
     EXPECT_EQ(p.c("Label1").font.colore, ui::clBlack);
     EXPECT_FALSE(p.c("Label1").font.grassetto);
+    EXPECT_EQ(p.testo("Label2"), "Pari/Disp");
+    EXPECT_EQ(p.testo("Panel6"), "Rosso 6 volte!");
+    p.gioca({2});
+    EXPECT_EQ(p.testo("Label1"), "R/N");
 }
 
 TEST(NuovaPartita, TheNextGameStartsFromZero) {
@@ -149,6 +162,97 @@ TEST(NuovaPartita, TheNextGameStartsFromZero) {
     attendiUguali(p.f, nuovo.f, nascosti);
     attendiUguali(p.pad, nuovo.pad);
     for (const auto& nome : nascosti) EXPECT_EQ(p.c(nome).visibile, nuovo.c(nome).visibile);
+}
+
+// Every field the window shows against a game kept apart by the engine alone.
+void attendiComeLaPartita(const Programma& p, const TPartita& g) {
+    const auto t = [](std::int32_t v) { return std::to_string(v); };
+    const auto attendiRitardo = [&](const std::string& nome, const TContatore& e) {
+        EXPECT_EQ(p.testo(nome), t(e.ritardo)) << nome;
+        const bool oltre = e.ritardo > e.maxRitardo;
+        EXPECT_EQ(p.c(nome).font.colore, oltre ? ui::clRed : ui::clBlack) << nome;
+        EXPECT_EQ(p.c(nome).font.grassetto, oltre) << nome;
+    };
+    for (int n = 0; n <= 36; ++n) {
+        const std::string k = t(n);
+        attendiRitardo("r" + k, g.numeri[n]);
+        EXPECT_EQ(p.testo("m" + k), t(g.numeri[n].maxRitardo)) << n;
+        EXPECT_EQ(p.testo("s" + k), t(g.numeri[n].sortite)) << n;
+    }
+    for (int c = 1; c <= 12; ++c) {
+        const std::string k = t(c);
+        attendiRitardo("rr" + k, g.chance[c]);
+        EXPECT_EQ(p.testo("mm" + k), t(g.chance[c].maxRitardo)) << c;
+        EXPECT_EQ(p.testo("ss" + k), t(g.chance[c].sortite)) << c;
+        EXPECT_EQ(p.c("Label" + t(69 + c)).visibile, g.chance[c].ritardo > 4) << c;
+    }
+    const TClassifiche classi = calcolaClassifiche(g);
+    for (int k = 0; k < 5 && g.bouleEseguite == 0; ++k) // cleared: every box reads "0"
+        for (int primo : {3, 8, 13, 18}) EXPECT_EQ(p.testo("Memo" + t(primo + k)), "0");
+    for (int k = 0; k < 5 && g.bouleEseguite > 0; ++k) {
+        EXPECT_EQ(p.testo("Memo" + t(3 + k)), t(classi.ritardatari[k].numero));
+        EXPECT_EQ(p.testo("Memo" + t(8 + k)), t(classi.probabili[k].numero));
+        EXPECT_EQ(p.testo("Memo" + t(13 + k)), t(classi.frequenti[k].numero));
+        EXPECT_EQ(p.testo("Memo" + t(18 + k)), t(classi.frequenti[36 - k].numero));
+    }
+    if (g.bouleEseguite > 0) {
+        // The family rows lead with the most delayed group of each family...
+        TGruppiOrdinati gruppi;
+        assegnaChanceComplesse(g, gruppi);
+        ordinaFamiglie(gruppi, true);
+        for (int f = 0; f < NUM_FAMIGLIE; ++f) {
+            const TVoceGruppo& v = primoDellaFamiglia(gruppi, static_cast<TTipoGruppo>(f));
+            const std::string k = t(f + 1);
+            EXPECT_EQ(p.testo("nnn" + k), v.etichetta());
+            attendiRitardo("rrr" + k, {v.ritardo, v.maxRitardo, v.sortite});
+            EXPECT_EQ(p.testo("mmm" + k), t(v.maxRitardo));
+            EXPECT_EQ(p.testo("sss" + k), t(v.sortite));
+        }
+        // ...and the ribbon titles and the banner follow the runs.
+        TTitoliNastri titoli;
+        TBanner banner;
+        pulisciTitoliCS(titoli);
+        impostaTitoliCS(g, 4, titoli, banner);
+        for (int k = 0; k < NUM_TITOLI; ++k) {
+            EXPECT_EQ(p.testo("Label" + t(k + 1)), titoli[k].testo);
+            EXPECT_EQ(p.c("Label" + t(k + 1)).font.grassetto, titoli[k].grassetto);
+        }
+        EXPECT_EQ(p.c("Panel6").visibile, banner.visibile);
+    }
+    EXPECT_EQ(p.testo("Memo2"), t(g.bouleEseguite));
+    EXPECT_EQ(p.testo("Memo1"), g.nastroNumeri.empty() ? "" : g.nastroNumeri.back());
+    EXPECT_EQ(p.c("richeditnumero").righe, g.nastroNumeri);
+    EXPECT_EQ(p.c("RichEditcol").righe, g.nastroColonne);
+}
+
+// Spins from both pads, undos and new games in a random order: the window always shows the
+// game the engine computes for the same actions.
+TEST(PartitaCasuale, TheWindowAlwaysShowsTheGame) {
+    TEstrattore dado([] { return std::uint64_t{0}; }, 7);
+    Programma p;
+    TPartita g;
+    for (int passo = 0; passo < 300; ++passo) {
+        SCOPED_TRACE("passo " + std::to_string(passo));
+        const int scelta = dado.estrai();
+        if (scelta < 6 && p.c("SpeedButton47").abilitato) {
+            p.annulla();
+            annullaSpin(g);
+        } else if (scelta == 6) {
+            p.piattaforma.risposte = {true};
+            p.premi("BitBtn1");
+            if (!g.nastroNumeri.empty()) pulisciPartita(g);
+        } else {
+            const int n = dado.estrai();
+            const std::string pulsante = "SpeedButton" + std::to_string(n + 1);
+            if (scelta % 2)
+                p.premi(pulsante);
+            else
+                p.pad.click(p.pad.id(pulsante));
+            inserisciSpin(g, n);
+        }
+        attendiComeLaPartita(p, g);
+        if (HasFailure()) return;
+    }
 }
 
 } // namespace

@@ -154,6 +154,13 @@ TEST_F(FileDiGioco, OneSpinOfSevenLineByLine) {
                   std::vector<std::string>{segno})
             << tipo;
     EXPECT_TRUE(leggiFile(cartella / "sette.fvr", 1 << 20, "").contenuto.ends_with("\r\n"));
+
+    // A zero shown in green is written black, with no attributes.
+    p.gioca({0});
+    voce(p, "SalvaconNome1");
+    const auto z = righe(cartella / "sette.fvr");
+    EXPECT_EQ(std::vector<std::string>(z.begin() + 1, z.begin() + 8),
+              (std::vector<std::string>{"2", "0", "clblack", "", "", "", ""}));
 }
 
 // Saving, starting over and opening the file shows every window as the game left them;
@@ -196,7 +203,9 @@ TEST_F(FileDiGioco, OpeningShowsTheGameAsSaved) {
         a.gioca({17}); // something else on screen before opening
         apri(a, dentro / "a/partita.fvr");
 
-        ASSERT_EQ(a.piattaforma.registro.back(), "apri: Apri un file di testo");
+        ASSERT_EQ(a.piattaforma.registro.end()[-2], "apri: Apri un file di testo");
+        // Each ribbon is brought into view in turn; the column ribbon keeps the focus.
+        EXPECT_EQ(a.piattaforma.registro.back(), "fuoco: TForm1/RichEditcol");
         EXPECT_FALSE(a.c("SpeedButton47").abilitato);
         EXPECT_FALSE(a.c("BitBtn9").abilitato);
         EXPECT_FALSE(a.f.partita().partitaModificata);
@@ -204,8 +213,16 @@ TEST_F(FileDiGioco, OpeningShowsTheGameAsSaved) {
         EXPECT_TRUE(a.c("RichEditcol").cursoreInFondo);
         const auto fa = a.app.finestre();
         const auto fb = b.app.finestre();
-        for (std::size_t w = 0; w < fa.size(); ++w)
+        for (std::size_t w = 0; w < fa.size(); ++w) {
+            // The complex chances window is not refreshed by an open: it stays cleared
+            // until the next spin.
+            if (fa[w]->nomeClasse() == "TForm11") {
+                EXPECT_EQ((*fa[w])["n1"].testo, "-");
+                EXPECT_EQ((*fa[w])["r1"].testo, "0");
+                continue;
+            }
             attendiUguali(*fa[w], *fb[w], {"SpeedButton47", "BitBtn9"});
+        }
         if (caso.spin.back() == 0) {
             EXPECT_EQ(a.c("Memo1").font.colore, ui::clGreen);
         }
@@ -220,6 +237,39 @@ TEST_F(FileDiGioco, OpeningShowsTheGameAsSaved) {
         a.gioca({0, 26});
         b.gioca({0, 26});
         for (std::size_t w = 0; w < fa.size(); ++w) attendiUguali(*fa[w], *fb[w]);
+    }
+}
+
+// Opening runs the red pass when it is ticked, and the bold pass and the delay signal only
+// through it; the next spin applies whatever is ticked.
+TEST_F(FileDiGioco, OpeningHighlightsOnlyThroughTheRedPass) {
+    struct Caso {
+        bool rosso, grassetto;
+    };
+    const std::vector<Caso> casi = {{true, true}, {true, false}, {false, true}};
+    Programma scrive;
+    prepara(scrive, cartella);
+    scrive.gioca({1, 12, 19, 0, 36, 36, 3, 3, 3}); // Doz2 absent for six spins
+    salvaCome(scrive, cartella / "evidenze.fvr");
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(std::string(caso.rosso ? "rosso" : "-") +
+                     (caso.grassetto ? " grassetto" : ""));
+        Programma x;
+        prepara(x, cartella);
+        x.spunta("CheckBox3", caso.rosso);
+        x.spunta("CheckBox1", caso.grassetto);
+        x.digita("Edit2", "2");
+        apri(x, cartella / "evidenze.fvr");
+        const auto& doz2 = x.c("rr8");
+        ASSERT_EQ(doz2.testo, "6");
+        EXPECT_EQ(doz2.font.colore, caso.rosso ? ui::clRed : ui::clBlack);
+        EXPECT_EQ(doz2.font.grassetto, caso.rosso && caso.grassetto);
+        EXPECT_EQ(x.c("Label77").visibile, caso.rosso); // Doz2's delay signal
+
+        x.gioca({5});
+        EXPECT_EQ(x.c("rr8").font.colore, caso.rosso ? ui::clRed : ui::clBlack);
+        EXPECT_EQ(x.c("rr8").font.grassetto, caso.grassetto);
+        EXPECT_TRUE(x.c("Label77").visibile);
     }
 }
 

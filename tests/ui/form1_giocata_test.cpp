@@ -120,6 +120,39 @@ TEST(Giocata, FamilyRowsFollowTheShowChoice) {
     EXPECT_NE(p.testo("nnn1").find("36"), std::string::npos);
 }
 
+// A click on "Mostra" sorts the family slices again without refilling them, so among the
+// groups with the most hits the one the delay order put first leads; the next spin starts
+// again from catalogue order.
+TEST(Giocata, ShowChoiceCarriesTheOrderOfThePreviousRefresh) {
+    Programma p;
+    p.gioca({36, 1}); // the duine of 36 (delay 1) rank before those of 1 (delay 0)
+    p.spunta("RadioButton2", true);
+    EXPECT_TRUE(p.testo("nnn1") == "35-36" || p.testo("nnn1") == "33-36") << p.testo("nnn1");
+    EXPECT_EQ(p.testo("rrr1"), "1");
+    EXPECT_EQ(p.testo("sss1"), "1");
+
+    p.gioca({0}); // a refill: ties of hits keep catalogue order again
+    EXPECT_EQ(p.testo("nnn1"), "1-2");
+    EXPECT_EQ(p.testo("rrr1"), "1");
+}
+
+// The family rows of a cleared game show its zero counters, not the groups of the game
+// before it, even when "Mostra" is clicked before the next spin.
+TEST(Giocata, ShowChoiceAfterANewGameShowsTheClearedGroups) {
+    Programma p;
+    p.gioca({36, 1, 36});
+    p.piattaforma.risposte = {true};
+    p.premi("BitBtn1");
+    p.spunta("RadioButton2", true);
+    for (int f = 1; f <= 5; ++f) {
+        const std::string k = std::to_string(f);
+        EXPECT_EQ(p.testo("rrr" + k), "0");
+        EXPECT_EQ(p.testo("sss" + k), "0");
+    }
+    EXPECT_EQ(p.testo("nnn1"), "1-2");
+    EXPECT_EQ(p.testo("nnn5"), "1-9");
+}
+
 // A highlighted field: red text and/or bold.
 struct Aspetto {
     ui::TColore colore;

@@ -228,7 +228,7 @@ TEST_F(Form1Layout, InitialStates) {
         const TControllo& c = f1["Label" + std::to_string(l)];
         EXPECT_FALSE(c.visibile);
         EXPECT_EQ(c.testo, "RITARDO");
-        EXPECT_EQ(c.hint, "RITARDO SIGNIFICATIVO");
+        EXPECT_EQ(c.hint, "RITARDO SIGNIFICATIVO|");
     }
     EXPECT_EQ(f1["Label53"].testo, "ROSSO");
     EXPECT_EQ(f1["Label64"].testo, "COL3");
@@ -274,6 +274,122 @@ TEST_F(Form1Layout, InitialStates) {
     EXPECT_EQ(f5["SpeedButton17"].font, (TCarattere{"Tahoma", 21, false, clBlack}));
     EXPECT_EQ(f5["RichEdit1"].font.px, 24);
     EXPECT_EQ(f5.caption(), "Girolino");
+}
+
+// The caption and hint of every control whose text the window shows at start.
+TEST_F(Form1Layout, CaptionsAndHints) {
+    struct TAtteso {
+        const char* nome;
+        const char* testo;
+        const char* hint = "";
+    };
+    const std::vector<TAtteso> attesi = {
+        {"Label68", "Esegui Boules Casuali"},
+        {"SpeedButton38", "1"},
+        {"SpeedButton39", "5"},
+        {"SpeedButton40", "10"},
+        {"SpeedButton41", "20"},
+        {"SpeedButton42", "50"},
+        {"SpeedButton43", "100"},
+        {"Label69", "Indica un numero di Boules"},
+        {"Edit1", "", "Inserisci qui un numero di Boules casuali da estrarre"},
+        {"BitBtn2", "Vai"},
+        {"SpeedButton47", "", "Annulla ultimo numero inserito"},
+        {"SpeedButton46", "", "Apri Tastiera Libera"},
+        {"BitBtn1", "Nuova Partita", "Inizia una nuova sessione di gioco"},
+        {"SpeedButton48", "", "Salva"},
+        {"SpeedButton49", "", "Apri"},
+        {"SpeedButton50", "", "Aiuto"},
+        {"SpeedButton51", "", "Aiuto"},
+        {"SpeedButton52", "", "Aiuto"},
+        {"SpeedButton53", "", "Aiuto"},
+        {"SpeedButton54", "", "Aiuto"},
+        {"SpeedButton55", "", "Aiuto"},
+        {"CheckBox1", "Metti in grassetto i ritardi che superano il Max Rit"},
+        {"CheckBox3", "Colora di rosso i ritardi che superano il Max Rit"},
+        {"CheckBox2", "Segnala una C. S. se ha un ritardo superiore a"},
+        {"CheckBox4", "Segnala una ripetizione di"},
+        {"Label14", "volte"},
+        {"Label8", "DUINE"},
+        {"Label9", "TERZINE"},
+        {"Label10", "QUARTINE"},
+        {"Label11", "SESTINE"},
+        {"Label12", "ENNINE"},
+        {"Label20", "Tipo"},
+        {"RadioGroup1", "Mostra"},
+        {"RadioButton1", "i + Ritardatari"},
+        {"RadioButton2", "i + Frequenti"},
+        {"BitBtn3", "Guarda Tutte"},
+        {"Label7", "I Maggiori Ritardatari"},
+        {"Label82", "I Più Probabili"},
+        {"Label83", "I Più Frequenti"},
+        {"Label84", "I Meno Frequenti"},
+        {"BitBtn9", "Andamento 37 Numeri"},
+        {"BitBtn8", "Andamento Chance Semplici"},
+        {"BitBtn5", "Statistiche 37 Numeri"},
+        {"BitBtn4", "Analisi Chance Semplici"},
+        {"Label6", "Numero"},
+        {"Label1", "R/N"},
+        {"Label2", "Pari/Disp."},
+        {"Label3", "Manq/Pass"},
+        {"Label4", "Doz. 1-2-3"},
+        {"Label5", "Col 1-2-3"},
+    };
+    for (const TAtteso& a : attesi) {
+        EXPECT_EQ(f1[a.nome].testo, a.testo) << a.nome;
+        EXPECT_EQ(f1[a.nome].hint, a.hint) << a.nome;
+    }
+    // Picture buttons show a picture instead of a caption.
+    for (int k = 46; k <= 55; ++k)
+        EXPECT_FALSE(f1["SpeedButton" + std::to_string(k)].immagine.empty()) << k;
+    const std::vector<std::string> lati = {"ROSSO", "NERO", "PARI", "DISPARI", "MANQ", "PASS",
+                                           "DOZ1",  "DOZ2", "DOZ3", "COL1",    "COL2", "COL3"};
+    for (int c = 0; c < 12; ++c) {
+        const TControllo& l = f1["Label" + std::to_string(53 + c)];
+        EXPECT_EQ(l.testo, lati[c]);
+        EXPECT_EQ(l.sfondo, clMaroon);
+        EXPECT_EQ(l.font.colore, clWhite);
+    }
+    // Every counter column is headed "Ritardo", "Max Rit", "Sortite", white on green.
+    const std::vector<std::string> intestazioni = {"Ritardo", "Max Rit", "Sortite"};
+    for (const auto& gruppo :
+         std::vector<std::vector<const char*>>{{"Label21", "Label22", "Label23"},
+                                               {"Label24", "Label25", "Label26"},
+                                               {"Label27", "Label28", "Label29"},
+                                               {"Label87", "Label88", "Label89"},
+                                               {"Label65", "Label66", "Label67"},
+                                               {"Label13", "Label15", "Label16"}}) {
+        for (int i = 0; i < 3; ++i) {
+            const TControllo& h = f1[gruppo[i]];
+            EXPECT_EQ(h.testo, intestazioni[i]) << gruppo[i];
+            EXPECT_EQ(h.sfondo, clGreen) << gruppo[i];
+            EXPECT_EQ(h.font.colore, clWhite) << gruppo[i];
+        }
+    }
+}
+
+// Colours and fonts the description fixes for the main window's areas.
+TEST_F(Form1Layout, ColoursAndFonts) {
+    EXPECT_EQ(f1["Panel1"].sfondo, clGreen);
+    EXPECT_EQ(f1["Panel7"].sfondo, clGreen);
+    EXPECT_EQ(f1["GroupBox1"].sfondo, clMoneyGreen);
+    EXPECT_EQ(f1["Memo2"].font, (TCarattere{"MS Sans Serif", 16, true, clBlue}));
+    EXPECT_EQ(f1["Memo1"].allinea, TAllinea::Centro);
+    for (int k = 2; k <= 5; ++k) {
+        const TControllo& p = f1["Panel" + std::to_string(k)];
+        EXPECT_EQ(p.sfondo, clWhite);
+        EXPECT_EQ(p.font, (TCarattere{"Odessa LET", 27, false, clNavy}));
+        EXPECT_EQ(p.testo, "");
+        EXPECT_EQ(p.w, 97);
+        EXPECT_EQ(p.h, 41);
+    }
+    for (int n = 0; n <= 36; ++n) EXPECT_EQ(f1["n" + std::to_string(n)].font.colore, clWhite);
+    for (int l = 70; l <= 81; ++l) {
+        const TControllo& c = f1["Label" + std::to_string(l)];
+        EXPECT_EQ(c.sfondo, clWhite);
+        EXPECT_TRUE(c.font.grassetto);
+        EXPECT_EQ(c.font.colore, clRed);
+    }
 }
 
 TEST_F(Form1Layout, MainMenu) {

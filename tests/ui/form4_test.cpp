@@ -98,25 +98,34 @@ TEST_F(Form4Test, IstogrammaContaRitardiESortiteNelleRigheConScalaComune) {
     }
 }
 
-TEST_F(Form4Test, TestiSconosciutiNonCambianoLeRighe) {
+TEST_F(Form4Test, TestiSconosciutiNonContanoNulla) {
     gioca(NNRxRRN);
     scegli("ComboBox1", "Rosso");
-    const std::string titolo = f["Label1"].testo;
+    ASSERT_EQ(f["ri2"].testo, "1");
 
-    // A kind that is neither: captions and counts stay; the title names the request.
+    // A kind that is neither: the captions stay, nothing is counted, the title names the
+    // request.
     scegli("ComboBox2", "Le Massime");
     EXPECT_EQ(f["Panel1"].testo, "Max Rit 1");
-    EXPECT_EQ(f["ri2"].testo, "1");
     EXPECT_EQ(f["Label1"].testo, "Calcola Le Massime della Chance Semplice Rosso");
+    for (int k = 1; k <= 24; ++k) {
+        EXPECT_EQ(f[nome("ri", k)].testo, "0");
+        EXPECT_EQ(f[nome("ri", k)].font.colore, clBlack);
+        EXPECT_EQ(f[nome("ProgressBar", k)].posizione, 0);
+    }
 
-    // A chance that is no chance: nothing counted, the progression cannot be played.
+    // A chance that is no chance: new captions, nothing counted, the progression cannot be
+    // played.
+    scegli("ComboBox1", "Rosso");
     scegli("ComboBox2", "Le Massime Sortite");
+    ASSERT_EQ(f["ri2"].testo, "1");
     scegli("ComboBox1", "Verde");
     EXPECT_EQ(f["Panel1"].testo, "Max Sort 1");
-    EXPECT_EQ(f["ri2"].testo, "1");
+    EXPECT_EQ(f["ri1"].testo, "0");
+    EXPECT_EQ(f["ri2"].testo, "0");
+    EXPECT_EQ(f["ProgressBar2"].massimo, 0);
     EXPECT_FALSE(f["BitBtn2"].abilitato);
     EXPECT_EQ(f["Label1"].testo, "Calcola Le Massime Sortite della Chance Semplice Verde");
-    EXPECT_NE(f["Label1"].testo, titolo);
 }
 
 TEST_F(Form4Test, ProgressioneMostraTotaliETasso) {
@@ -150,18 +159,41 @@ TEST_F(Form4Test, ProgressioneMostraTotaliETasso) {
     }
 }
 
-TEST_F(Form4Test, ImpostazioniNonNumericheLascianoITotali) {
+TEST_F(Form4Test, ImpostazioniCheNonSonoNumeriVengonoSegnalate) {
     gioca({2, 4, 1});
     scegli("ComboBox4", "2");
     const auto prima = totali();
     ASSERT_EQ(prima[0], "3");
+    const std::vector<std::string> zero = {"0", "0", "0", "0", "0", "-"};
+    struct TCaso {
+        const char* testo;
+        bool numero;
+    };
+    const std::vector<TCaso> casi = {
+        {"abc", false}, {"", false}, {"99999999999", false}, {"0", true}, {"-2", true}};
     for (const char* combo : {"ComboBox3", "ComboBox4"}) {
-        for (const char* testo : {"abc", "", "0", "-2", "99999999999"}) {
-            SCOPED_TRACE(std::string(combo) + " = '" + testo + "'");
-            scegli(combo, testo);
+        for (const auto& c : casi) {
+            SCOPED_TRACE(std::string(combo) + " = '" + c.testo + "'");
+            piattaforma.registro.clear();
+            scegli(combo, c.testo);
             premi("BitBtn2");
-            EXPECT_EQ(totali(), prima);
+            if (std::string(c.testo).empty()) {
+                // An emptied field is a number being typed: no box, the totals stay.
+                EXPECT_TRUE(piattaforma.registro.empty());
+                EXPECT_EQ(totali(), prima);
+            } else if (c.numero) {
+                // Below 1 nothing is played.
+                EXPECT_TRUE(piattaforma.registro.empty());
+                EXPECT_EQ(totali(), zero);
+            } else {
+                // Once for the change, once for the button; the totals stay.
+                const std::string errore =
+                    "errore: '" + std::string(c.testo) + "' non è un valore intero valido.";
+                EXPECT_EQ(piattaforma.registro, (std::vector<std::string>{errore, errore}));
+                EXPECT_EQ(totali(), prima);
+            }
             scegli(combo, combo == std::string("ComboBox3") ? "1" : "2");
+            EXPECT_EQ(totali(), prima);
         }
     }
 }
@@ -225,26 +257,38 @@ TEST_F(Form4Test, CercaMigliorTassoERipristinaLImpostazioneDellUtente) {
     EXPECT_EQ(f["Label13"].testo, migliore);
     EXPECT_EQ(f["Label15"].testo, tasso);
 
-    // Limits that are no number do nothing; limits that allow no play find nothing.
+    // Limits that are no number are reported and search nothing; limits that allow no play
+    // find nothing.
     scegli("ComboBox5", "abc");
+    piattaforma.registro.clear();
     premi("BitBtn3");
     EXPECT_EQ(f["Label13"].testo, migliore);
+    EXPECT_EQ(piattaforma.registro,
+              (std::vector<std::string>{"errore: 'abc' non è un valore intero valido."}));
+    // Without a delay to try, the hand limit is not read at all.
     scegli("ComboBox5", "0");
+    scegli("ComboBox6", "abc");
+    piattaforma.registro.clear();
     premi("BitBtn3");
+    EXPECT_TRUE(piattaforma.registro.empty());
     EXPECT_EQ(f["Label13"].testo, "--------");
     EXPECT_EQ(f["Label15"].testo, "--------");
     EXPECT_EQ(totali(), nero);
 }
 
-TEST_F(Form4Test, CercaConUnaDozzinaLasciaITotali) {
-    gioca({2, 4, 1});
+TEST_F(Form4Test, CercaConUnaDozzinaLasciaITotaliDellUltimaCombinazione) {
+    gioca({2, 4, 1}); // all Manq: Pass misses every spin
     premi("Panel26");
-    const auto rosso = totali();
     premi("Panel33");
+    scegli("ComboBox5", "2");
+    scegli("ComboBox6", "3");
     premi("BitBtn3");
     EXPECT_NE(f["Label13"].testo, "--------");
     EXPECT_EQ(f["ComboBox1"].testo, "Doz 2");
-    EXPECT_EQ(totali(), rosso);
+    EXPECT_FALSE(f["BitBtn2"].abilitato);
+    // The last combination tried, Pass 2-3: one play from the second spin, lost over its
+    // three hands (the third past the record).
+    EXPECT_EQ(totali(), (std::vector<std::string>{"3", "7", "0", "0", "-7", "-2.33"}));
 }
 
 TEST_F(Form4Test, SenzaGiocateNessunRisultato) {
