@@ -12,7 +12,7 @@ template <typename Chiave>
 void classifica(const TPartita& partita, TClassifica& voci, Chiave chiave) {
     for (int n = 0; n < NUMERI; ++n) voci[n] = {chiave(partita.numeri[n]), n};
     ordinaScambioRapido(std::span<TVoceClassifica>(voci),
-                  [](const TVoceClassifica& v) { return v.chiave; });
+                        [](const TVoceClassifica& v) { return v.chiave; });
 }
 
 } // namespace

@@ -33,9 +33,11 @@ void assegnaChanceComplesse(const TPartita& partita, TGruppiOrdinati& gruppi) {
 void ordinaFamiglie(TGruppiOrdinati& gruppi, bool perRitardo) {
     for (TTipoGruppo tipo : famiglie) {
         if (perRitardo)
-            ordinaScambioRapido(fetta(gruppi, tipo), [](const TVoceGruppo& v) { return v.ritardo; });
+            ordinaScambioRapido(fetta(gruppi, tipo),
+                                [](const TVoceGruppo& v) { return v.ritardo; });
         else
-            ordinaScambioRapido(fetta(gruppi, tipo), [](const TVoceGruppo& v) { return v.sortite; });
+            ordinaScambioRapido(fetta(gruppi, tipo),
+                                [](const TVoceGruppo& v) { return v.sortite; });
     }
 }
 

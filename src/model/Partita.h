@@ -36,11 +36,11 @@ using TNastro = std::vector<std::string>;
 struct TPartita {
     std::int32_t bouleEseguite = 0;
     int ultimoNumero = 0;
-    std::array<TContatoreConCopie, NUMERI> numeri{};               // [0..36]
-    std::array<TContatoreConCopie, NUM_CHANCE + 1> chance{};       // [1..12], slot 0 unused
-    std::array<std::int32_t, NUM_CHANCE + 1> ripetizioni{};        // [1..12]
-    std::array<std::int32_t, NUM_CHANCE + 1> ripetizioniPrec{};    // [1..12]
-    std::array<TContatoreConCopie, NUM_GRUPPI + 1> gruppi{};       // [1..112], slot 0 unused
+    std::array<TContatoreConCopie, NUMERI> numeri{};            // [0..36]
+    std::array<TContatoreConCopie, NUM_CHANCE + 1> chance{};    // [1..12], slot 0 unused
+    std::array<std::int32_t, NUM_CHANCE + 1> ripetizioni{};     // [1..12]
+    std::array<std::int32_t, NUM_CHANCE + 1> ripetizioniPrec{}; // [1..12]
+    std::array<TContatoreConCopie, NUM_GRUPPI + 1> gruppi{};    // [1..112], slot 0 unused
     TNastro nastroNumeri;
     TNastro nastroRossoNero;
     TNastro nastroPariDispari;

@@ -11,8 +11,8 @@ namespace {
 constexpr std::array<int, 18> rossi = {1,  3,  5,  7,  9,  12, 14, 16, 18,
                                        19, 21, 23, 25, 27, 30, 32, 34, 36};
 
-constexpr std::array<int, NUMERI> ruota = {0,  32, 15, 19, 4,  21, 2,  25, 17, 34, 6,  27, 13,
-                                           36, 11, 30, 8,  23, 10, 5,  24, 16, 33, 1,  20, 14,
+constexpr std::array<int, NUMERI> ruota = {0,  32, 15, 19, 4,  21, 2,  25, 17, 34, 6, 27, 13,
+                                           36, 11, 30, 8,  23, 10, 5,  24, 16, 33, 1, 20, 14,
                                            31, 9,  22, 18, 29, 7,  28, 12, 35, 3,  26};
 
 constexpr std::array<TFamiglia, NUM_FAMIGLIE> famiglie = {
@@ -105,7 +105,9 @@ void controllaNumero(int n) {
 
 } // namespace
 
-bool eRosso(int n) { return std::find(rossi.begin(), rossi.end(), n) != rossi.end(); }
+bool eRosso(int n) {
+    return std::find(rossi.begin(), rossi.end(), n) != rossi.end();
+}
 
 int coloreNumero(int n) {
     if (n == 0) return 0;
@@ -145,11 +147,17 @@ const TGruppo& gruppo(int g) {
     return catalogo().gruppi[g];
 }
 
-const std::string& etichettaGruppo(int g) { return gruppo(g).etichetta; }
+const std::string& etichettaGruppo(int g) {
+    return gruppo(g).etichetta;
+}
 
-TFamiglia famiglia(TTipoGruppo t) { return famiglie.at(static_cast<int>(t)); }
+TFamiglia famiglia(TTipoGruppo t) {
+    return famiglie.at(static_cast<int>(t));
+}
 
-const std::array<int, NUMERI>& ordineRuota() { return ruota; }
+const std::array<int, NUMERI>& ordineRuota() {
+    return ruota;
+}
 
 int posizioneSullaRuota(int n) {
     controllaNumero(n);

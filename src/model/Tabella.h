@@ -36,8 +36,8 @@ enum class TTipoGruppo : int { Duine = 0, Terzine, Quartine, Sestine, Ennine };
 
 struct TGruppo {
     TTipoGruppo famiglia;
-    int indiceFamiglia;  // 1..N within the family
-    int indice;          // catalogue index 1..112
+    int indiceFamiglia; // 1..N within the family
+    int indice;         // catalogue index 1..112
     std::string etichetta;
     std::array<int, 9> membri;
     int numMembri;
@@ -77,11 +77,11 @@ const std::array<int, NUMERI>& ordineRuota();
 int posizioneSullaRuota(int n);
 
 // Names of the sides as the displays spell them.
-std::string_view nomeChance(TChance c);      // "Rosso", "Nero", ..., "Doz1", ..., "Col3"
-std::string_view titoloChance(TChance c);    // "ROSSO", "NERO", ..., "COL3"
+std::string_view nomeChance(TChance c);   // "Rosso", "Nero", ..., "Doz1", ..., "Col3"
+std::string_view titoloChance(TChance c); // "ROSSO", "NERO", ..., "COL3"
 
-// The attributes of n as the last-number panels spell them: "Pari"/"Dispari", "Manq"/"Pass", "Doz 1".., "Col 1".. ;
-// all empty for 0.
+// The attributes of n as the last-number panels spell them: "Pari"/"Dispari", "Manq"/"Pass", "Doz
+// 1".., "Col 1".. ; all empty for 0.
 struct TConnotazioni {
     std::string parita, meta, dozzina, colonna;
 };

@@ -36,7 +36,9 @@ int TForm::id(std::string_view nome) const {
     return it->second;
 }
 
-bool TForm::esiste(std::string_view nome) const { return perNome_.count(std::string(nome)) > 0; }
+bool TForm::esiste(std::string_view nome) const {
+    return perNome_.count(std::string(nome)) > 0;
+}
 
 int TForm::idMenu(std::string_view nome) const {
     for (std::size_t i = 0; i < menu_.size(); ++i)
@@ -44,7 +46,9 @@ int TForm::idMenu(std::string_view nome) const {
     throw std::out_of_range(nomeClasse_ + ": voce di menu sconosciuta " + std::string(nome));
 }
 
-TControllo& TForm::mut(int id) { return controlli_.at(id); }
+TControllo& TForm::mut(int id) {
+    return controlli_.at(id);
+}
 
 void TForm::segnaSporco(int id) {
     if (!eSporco_[id]) {
@@ -178,7 +182,9 @@ void TForm::avviaTimer(int id, bool riavvia) {
     segnaSporco(id);
 }
 
-void TForm::fermaTimer(int id) { setAbilitato(id, false); }
+void TForm::fermaTimer(int id) {
+    setAbilitato(id, false);
+}
 
 void TForm::setCaption(std::string_view c) {
     if (caption_ == c) return;
@@ -205,7 +211,9 @@ void TForm::nascondi() {
     formSporca_ = true;
 }
 
-void TForm::mostraModale() { piattaforma_.mostraModale(*this); }
+void TForm::mostraModale() {
+    piattaforma_.mostraModale(*this);
+}
 
 void TForm::testoDigitato(int id, std::string t) {
     // The widget already shows the typed text: store it without asking for a render.

@@ -24,8 +24,7 @@ enum class TPosizioneForm { Libera, CentroSchermo, CentroPrincipale, InAltoASini
 
 class TForm {
 public:
-    TForm(TPiattaforma& p, std::string nomeClasse, std::string caption, int larghezza,
-          int altezza);
+    TForm(TPiattaforma& p, std::string nomeClasse, std::string caption, int larghezza, int altezza);
     virtual ~TForm() = default;
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;
@@ -86,9 +85,9 @@ public:
     void setVoceAbilitata(int idVoce, bool b);
 
     bool visibile() const { return visibile_; }
-    virtual void mostra();    // shows the window, modeless
-    virtual void nascondi();  // hides it
-    void mostraModale();      // shows it modally through the platform
+    virtual void mostra();   // shows the window, modeless
+    virtual void nascondi(); // hides it
+    void mostraModale();     // shows it modally through the platform
 
     // --- events from the view ------------------------------------------------------
     // The user typed into an edit or combo (the view already shows the text).
