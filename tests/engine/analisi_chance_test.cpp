@@ -1,5 +1,7 @@
 #include "engine/AnalisiChance.h"
 
+#include "NastriDiProva.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,21 +11,7 @@
 namespace girolino {
 namespace {
 
-// A game record as the spin entry leaves it: one line per spin on every letter ribbon.
-TPartita partitaCon(const std::vector<int>& uscite) {
-    TPartita p;
-    for (int n : uscite) {
-        const auto& l = lettereNastro(n);
-        p.nastroNumeri.push_back(std::to_string(n));
-        p.nastroRossoNero.push_back(l[0]);
-        p.nastroPariDispari.push_back(l[1]);
-        p.nastroManqPass.push_back(l[2]);
-        p.nastroDozzine.push_back(l[3]);
-        p.nastroColonne.push_back(l[4]);
-    }
-    p.bouleEseguite = static_cast<std::int32_t>(uscite.size());
-    return p;
-}
+using test::partitaDaiNastri;
 
 TIstogramma istogrammaCon(std::initializer_list<std::pair<int, int>> voci) {
     TIstogramma h{};
@@ -77,13 +65,13 @@ TEST(Istogramma, OgniTestoLeggeIlSuoNastro) {
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.testo);
-        const auto p = partitaCon({c.mancato, 0, c.colpo, c.mancato});
+        const auto p = partitaDaiNastri({c.mancato, 0, c.colpo, c.mancato});
         EXPECT_EQ(calcolaIstogramma(p, 4, c.testo, TTipoIstogramma::Ritardi),
                   istogrammaCon({{2, 1}}));
         EXPECT_EQ(calcolaIstogramma(p, 4, c.testo, TTipoIstogramma::Sortite),
                   istogrammaCon({{1, 1}}));
     }
-    const auto p = partitaCon({1, 2, 3});
+    const auto p = partitaDaiNastri({1, 2, 3});
     for (const char* ignoto : {"Doz1", "rosso", "Col 4", ""})
         EXPECT_FALSE(calcolaIstogramma(p, 3, ignoto, TTipoIstogramma::Ritardi)) << ignoto;
 }
@@ -159,7 +147,7 @@ TEST(Progressione, PerSerieComeGiroPerGiro) {
 }
 
 TEST(Progressione, SoloLeSeiChanceSemplici) {
-    const auto p = partitaCon({2, 1, 20, 13, 2});
+    const auto p = partitaDaiNastri({2, 1, 20, 13, 2});
     EXPECT_FALSE(simulaProgressione(p, 5, "Doz 1", 1, 1));
     EXPECT_FALSE(simulaProgressione(p, 5, "Col 2", 1, 1));
     EXPECT_FALSE(simulaProgressione(p, 5, "Verde", 1, 1));
@@ -181,14 +169,14 @@ TEST(Progressione, TestoDelTasso) {
 }
 
 TEST(MigliorTasso, NessunaGiocata) {
-    EXPECT_FALSE(cercaMigliorTasso(partitaCon({}), 0, 5, 5));
-    EXPECT_FALSE(cercaMigliorTasso(partitaCon({1, 2, 0}), 3, 0, 5));
+    EXPECT_FALSE(cercaMigliorTasso(partitaDaiNastri({}), 0, 5, 5));
+    EXPECT_FALSE(cercaMigliorTasso(partitaDaiNastri({1, 2, 0}), 3, 0, 5));
 }
 
 TEST(MigliorTasso, TraUgualiVinceIlPrimo) {
     // Spins 1, 2, 2 at delay 1 for one hand: Nero and Pari win their only play (+1), Rosso,
     // Dispari and Pass lose theirs (-1), Manq never misses and is skipped.
-    const auto migliore = cercaMigliorTasso(partitaCon({1, 2, 2}), 3, 1, 1);
+    const auto migliore = cercaMigliorTasso(partitaDaiNastri({1, 2, 2}), 3, 1, 1);
     ASSERT_TRUE(migliore);
     EXPECT_EQ(*migliore, (TMigliorTasso{"Nero 1-1", 1.0}));
 }
@@ -197,7 +185,7 @@ TEST(MigliorTasso, IlNomeDiceRitardoEMani) {
     // Spins 2, 4, 1: Rosso reads N, N, R. At delay 1 it loses with one hand and makes 0.67
     // with two; at delay 2 its only play wins (+1) with any hand limit. Dispari has the same
     // pattern but comes later, and so does Rosso 2-2.
-    const auto migliore = cercaMigliorTasso(partitaCon({2, 4, 1}), 3, 2, 2);
+    const auto migliore = cercaMigliorTasso(partitaDaiNastri({2, 4, 1}), 3, 2, 2);
     ASSERT_TRUE(migliore);
     EXPECT_EQ(*migliore, (TMigliorTasso{"Rosso 2-1", 1.0}));
 }
@@ -207,7 +195,7 @@ TEST(MigliorTasso, NessunaCombinazioneFaMeglio) {
     std::uniform_int_distribution<int> numero(0, 36);
     std::vector<int> uscite(600);
     for (int& u : uscite) u = numero(gen);
-    const auto p = partitaCon(uscite);
+    const auto p = partitaDaiNastri(uscite);
     const int n = static_cast<int>(uscite.size());
 
     const auto migliore = cercaMigliorTasso(p, n, 5, 5);

@@ -1,3 +1,4 @@
+#include "StampaContatori.h"
 #include "engine/Annulla.h"
 #include "engine/Chance.h"
 #include "engine/Giocata.h"
@@ -11,13 +12,6 @@
 #include <vector>
 
 using namespace girolino;
-
-namespace girolino {
-void PrintTo(const TContatore& e, std::ostream* o) {
-    *o << "{ritardo " << e.ritardo << ", maxRitardo " << e.maxRitardo << ", sortite " << e.sortite
-       << "}";
-}
-} // namespace girolino
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "ControlliDiProva.h"
 #include "PiattaformaFinta.h"
 #include "engine/Classifiche.h"
 #include "engine/Giocata.h"
@@ -12,28 +13,8 @@
 namespace girolino::ui {
 namespace {
 
-std::string nome(const char* prefisso, int k) {
-    std::string s(prefisso);
-    s += std::to_string(k);
-    return s;
-}
-
-// Every control inside its parent (or the window) and every small caption wide enough.
-void expectDentro(const TForm& f) {
-    for (std::size_t i = 0; i < f.numControlli(); ++i) {
-        const TControllo& c = f.controllo(static_cast<int>(i));
-        SCOPED_TRACE(f.nomeClasse() + "/" + c.nome);
-        const int w = c.genitore < 0 ? f.larghezza() : f.controllo(c.genitore).w;
-        const int h = c.genitore < 0 ? f.altezza() : f.controllo(c.genitore).h;
-        EXPECT_GE(c.x, 0);
-        EXPECT_GE(c.y, 0);
-        EXPECT_LE(c.x + c.w, w);
-        EXPECT_LE(c.y + c.h, h);
-        if (c.tipo == TTipo::Etichetta && c.font.px <= 11) {
-            EXPECT_GE(c.w, 6 * static_cast<int>(c.testo.size()));
-        }
-    }
-}
+using test::expectDentro;
+using test::nome;
 
 class AndamentoUiTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "ui/Form11.h"
 
+#include "ControlliDiProva.h"
 #include "PiattaformaFinta.h"
 #include "engine/Giocata.h"
 
@@ -24,12 +25,7 @@ struct TSceltaFinta : TSceltaGruppi {
     void impostaOrdine(const std::string& t) override { ord = t; }
 };
 
-// "r7": a cell's component name.
-std::string nome(const char* prefisso, int k) {
-    std::string s(prefisso);
-    s += std::to_string(k);
-    return s;
-}
+using test::nome;
 
 class Form11Test : public ::testing::Test {
 protected:

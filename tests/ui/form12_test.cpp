@@ -1,5 +1,6 @@
 #include "ui/Form12.h"
 
+#include "ControlliDiProva.h"
 #include "PiattaformaFinta.h"
 #include "engine/Giocata.h"
 
@@ -12,12 +13,7 @@
 namespace girolino::ui {
 namespace {
 
-// "r7": a cell's component name.
-std::string nome(const char* prefisso, int k) {
-    std::string s(prefisso);
-    s += std::to_string(k);
-    return s;
-}
+using test::nome;
 
 const std::string CAPTION = "Girolino: Tutti i Numeri Ordinati per ";
 

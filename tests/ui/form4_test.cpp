@@ -1,5 +1,6 @@
 #include "ui/Form4.h"
 
+#include "ControlliDiProva.h"
 #include "PiattaformaFinta.h"
 #include "engine/Giocata.h"
 
@@ -12,9 +13,7 @@
 namespace girolino::ui {
 namespace {
 
-std::string nome(const char* prefisso, int k) {
-    return prefisso + std::to_string(k);
-}
+using test::nome;
 
 // Rosso ribbon "N", "N", "R", "x", "R", "R", "N"; dozens "1", "1", "1", "x", "1", "1", "1".
 const std::vector<int> NNRxRRN = {2, 4, 1, 0, 3, 5, 6};
@@ -313,21 +312,7 @@ TEST_F(Form4Test, ApertaDallaFinestraPrincipale) {
 }
 
 TEST_F(Form4Test, ControlliDentroLaFinestraEDidascalieIntere) {
-    for (std::size_t i = 0; i < f.numControlli(); ++i) {
-        const TControllo& c = f.controllo(static_cast<int>(i));
-        SCOPED_TRACE(c.nome);
-        const int w = c.genitore < 0 ? f.larghezza() : f.controllo(c.genitore).w;
-        const int h = c.genitore < 0 ? f.altezza() : f.controllo(c.genitore).h;
-        EXPECT_GE(c.x, 0);
-        EXPECT_GE(c.y, 0);
-        EXPECT_LE(c.x + c.w, w);
-        EXPECT_LE(c.y + c.h, h);
-        if (c.tipo == TTipo::Etichetta && c.font.px <= 11) {
-            int caratteri = 0; // code points, not bytes: "°" is one
-            for (unsigned char b : c.testo) caratteri += (b & 0xC0) != 0x80;
-            EXPECT_GE(c.w, 6 * caratteri);
-        }
-    }
+    test::expectDentro(f);
 }
 
 } // namespace
