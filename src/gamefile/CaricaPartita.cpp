@@ -239,9 +239,12 @@ private:
             if (a.ritardo != b.ritardo || a.sortite != b.sortite || a.maxRitardo < b.maxRitardo)
                 return nonCorrisponde(0);
         }
-        for (int c = 1; c <= NUM_CHANCE; ++c)
-            if (f_.chance[c] != r.chance[c] || f_.ripetizioni[c] != r.ripetizioni[c])
-                return nonCorrisponde(0);
+        for (int c = 1; c <= NUM_CHANCE; ++c) {
+            if (f_.chance[c] != r.chance[c]) return nonCorrisponde(0);
+            // The runs follow from the ribbon alone. A program that restored a game ending
+            // in a zero could keep them one short and save them so; the ribbon is right.
+            f_.ripetizioni[c] = r.ripetizioni[c];
+        }
         for (int g = 1; g <= NUM_GRUPPI; ++g)
             if (f_.gruppi[g] != r.gruppi[g]) return nonCorrisponde(0);
         // The letter ribbons must be the marks of the number ribbon, line by line.
