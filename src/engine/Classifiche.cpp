@@ -40,10 +40,6 @@ std::array<int, 5> menoFrequenti(const TClassifiche& classifiche) {
     return {c[36].numero, c[35].numero, c[34].numero, c[33].numero, c[32].numero};
 }
 
-int numeroPiuRitardatario(const TClassifiche& classifiche) {
-    return classifiche.ritardatari[0].numero;
-}
-
 std::string suggerimentoNumero(const TContatore& contatore) {
     return "Ritardo: " + std::to_string(contatore.ritardo) +
            " Massimo Ritardo Storico: " + std::to_string(contatore.maxRitardo) +

@@ -37,9 +37,6 @@ std::array<int, 5> primiCinque(const TClassifica& classifica);
 // Positions 37, 36, 35, 34, 33 of the frequency ranking: the least frequent first.
 std::array<int, 5> menoFrequenti(const TClassifiche& classifiche);
 
-// The number leading the delay ranking: among equal largest delays, the lowest number.
-int numeroPiuRitardatario(const TClassifiche& classifiche);
-
 // The hover text of a ranking box for the number it shows.
 std::string suggerimentoNumero(const TContatore& contatore);
 

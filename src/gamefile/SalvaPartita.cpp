@@ -7,15 +7,6 @@ namespace girolino {
 
 namespace fs = std::filesystem;
 
-TEsito salvaNastri(const TPartita& p, const fs::path& fileGioco, const fs::path& base) {
-    if (auto e = creaCartella(cartellaFiles(base)); !e) return e;
-    const auto nastri = p.nastri();
-    for (int i = 0; i < static_cast<int>(nastri.size()); ++i) {
-        if (auto e = scriviRighe(percorsoNastro(base, i, fileGioco), *nastri[i]); !e) return e;
-    }
-    return TEsito::riuscito();
-}
-
 TEsito salvaPartita(const fs::path& fileGioco, const std::vector<std::string>& righe,
                     const TPartita& p, const fs::path& base) {
     if (auto e = creaCartella(cartellaFiles(base)); !e) return e;

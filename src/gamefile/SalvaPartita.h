@@ -10,13 +10,9 @@
 
 namespace girolino {
 
-// Writes the six ribbons to their sub-files for the game file fileGioco (see percorsoNastro),
-// in the order numero, rosso, pari, manq, doz, col, creating "salvati/files" under base when
-// it is missing. Each sub-file is replaced safely; the first failure stops the save.
-TEsito salvaNastri(const TPartita& p, const std::filesystem::path& fileGioco,
-                   const std::filesystem::path& base);
-
-// Saves the main file (the composed lines) and the six sub-files together: all seven are
+// Saves the main file (the composed lines) and the six ribbon sub-files (see percorsoNastro;
+// order numero, rosso, pari, manq, doz, col; "salvati/files" under base is created when
+// missing) together: all seven are
 // written to temporaries first and put in place only when every one was written, main file
 // first. A failure before that leaves the previous files untouched.
 TEsito salvaPartita(const std::filesystem::path& fileGioco, const std::vector<std::string>& righe,

@@ -73,7 +73,7 @@ TEST(CalcolaClassifiche, PiuProbabiliSecondoIlRitardoOltreIlMassimo) {
     p.numeri[0] = {{0, 9, 2}};    // negative key: below everyone at zero
     const TClassifiche c = calcolaClassifiche(p);
     EXPECT_EQ(c.ritardatari[0].numero, 20);
-    EXPECT_EQ(numeroPiuRitardatario(c), 20);
+    EXPECT_EQ(c.ritardatari[0].numero, 20);
     EXPECT_EQ(c.probabili[0], (TVoceClassifica{8, 11}));
     EXPECT_EQ(c.probabili[1], (TVoceClassifica{1, 20}));
     EXPECT_EQ(c.probabili[36], (TVoceClassifica{-9, 0}));
@@ -93,7 +93,7 @@ TEST(CalcolaClassifiche, PiuRitardatarioAPariMeritoEIlNumeroPiuBasso) {
     p.numeri[30].ritardo = 12;
     p.numeri[17].ritardo = 12;
     p.numeri[25].ritardo = 12;
-    EXPECT_EQ(numeroPiuRitardatario(calcolaClassifiche(p)), 17);
+    EXPECT_EQ(calcolaClassifiche(p).ritardatari[0].numero, 17);
 }
 
 TEST(SuggerimentoNumero, RiportaITreContatori) {

@@ -88,9 +88,11 @@ TEST_F(Salvataggio, ColoreEConnotazioniDelloZeroENeri) {
               (std::vector<std::string>{"clblack", "Dispari", "Manq", "Doz 2", "Col 1"}));
 }
 
-TEST_F(Salvataggio, SalvaNastriScriveISeiNastriNellaCartellaFiles) {
+TEST_F(Salvataggio, INastriVannoNellaCartellaFilesDovunqueSiaIlFile) {
     const TPartita p = partita({36, 0, 13});
-    ASSERT_TRUE(salvaNastri(p, cartella / "altrove" / "prova.fvr", cartella));
+    fs::create_directories(cartella / "altrove");
+    ASSERT_TRUE(salvaPartita(cartella / "altrove" / "prova.fvr",
+                             componiFilePartita(p, testiDallaPartita(p)), p, cartella));
     const std::pair<const char*, const char*> attesi[] = {
         {"numeroprova.fvr", "36\r\n0\r\n13\r\n"}, {"rossoprova.fvr", "R\r\nx\r\nN\r\n"},
         {"pariprova.fvr", "P\r\nx\r\nD\r\n"},     {"manqprova.fvr", "P\r\nx\r\nM\r\n"},

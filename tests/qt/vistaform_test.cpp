@@ -5,6 +5,7 @@
 #include "PiattaformaFinta.h"
 #include "qt/Regia.h"
 #include "qt/VistaForm.h"
+#include "ui/Disegno.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,55 +34,50 @@ namespace {
 using ui::TControllo;
 using ui::TTipo;
 
-TControllo nuovo(std::string nome, TTipo tipo, int genitore, int x, int y, int w, int h,
-                 std::string testo = {}) {
-    TControllo c;
-    c.nome = std::move(nome);
-    c.tipo = tipo;
-    c.genitore = genitore;
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    c.testo = std::move(testo);
-    return c;
-}
-
 // A small window with one control of each kind; it records every event it receives.
 class TFormProva : public ui::TForm {
 public:
     explicit TFormProva(ui::TPiattaforma& p) : TForm(p, "TFormProva", "Prova", 320, 240) {
-        auto pannello = nuovo("Panel1", TTipo::Pannello, -1, 10, 10, 150, 80, "Verde");
+        auto pannello =
+            ui::disegno::controllo("Panel1", TTipo::Pannello, -1, 10, 10, 150, 80, "Verde");
         pannello.sfondo = ui::clGreen;
         pannello.font.colore = ui::clWhite;
         panel = aggiungi(pannello);
-        bottone = aggiungi(nuovo("SpeedButton8", TTipo::Pulsante, panel, 5, 6, 23, 22, "7"));
-        auto n7 = nuovo("n7", TTipo::Etichetta, -1, 170, 10, 14, 13, "7");
+        bottone = aggiungi(
+            ui::disegno::controllo("SpeedButton8", TTipo::Pulsante, panel, 5, 6, 23, 22, "7"));
+        auto n7 = ui::disegno::controllo("n7", TTipo::Etichetta, -1, 170, 10, 14, 13, "7");
         n7.sfondo = ui::clMaroon;
         n7.cursoreMano = true;
         etichetta = aggiungi(n7);
-        stretta = aggiungi(nuovo("Label9", TTipo::Etichetta, -1, 170, 30, 45, 13, "Max Ritardo"));
-        auto m = nuovo("Memo2", TTipo::Memo, -1, 190, 10, 40, 21, "0");
+        stretta = aggiungi(
+            ui::disegno::controllo("Label9", TTipo::Etichetta, -1, 170, 30, 45, 13, "Max Ritardo"));
+        auto m = ui::disegno::controllo("Memo2", TTipo::Memo, -1, 190, 10, 40, 21, "0");
         m.solaLettura = true;
         m.sfondo = ui::clSkyBlue;
         memo = aggiungi(m);
-        campo = aggiungi(nuovo("Edit1", TTipo::Campo, -1, 240, 10, 60, 21));
-        auto r = nuovo("r1", TTipo::Campo, -1, 240, 40, 60, 21, "0");
+        campo = aggiungi(ui::disegno::controllo("Edit1", TTipo::Campo, -1, 240, 10, 60, 21));
+        auto r = ui::disegno::controllo("r1", TTipo::Campo, -1, 240, 40, 60, 21, "0");
         r.solaLettura = true;
         contatore = aggiungi(r);
-        casella = aggiungi(nuovo("CheckBox1", TTipo::Casella, -1, 10, 100, 120, 17, "Segnala"));
-        gruppo = aggiungi(nuovo("GroupBox1", TTipo::Gruppo, -1, 10, 120, 140, 60, "Mostra"));
-        radio1 = aggiungi(nuovo("RadioButton1", TTipo::Radio, gruppo, 8, 16, 120, 17, "uno"));
-        radio2 = aggiungi(nuovo("RadioButton2", TTipo::Radio, gruppo, 8, 36, 120, 17, "due"));
-        auto cb = nuovo("ComboBox1", TTipo::Combo, -1, 170, 100, 80, 21, "4");
+        casella = aggiungi(
+            ui::disegno::controllo("CheckBox1", TTipo::Casella, -1, 10, 100, 120, 17, "Segnala"));
+        gruppo = aggiungi(
+            ui::disegno::controllo("GroupBox1", TTipo::Gruppo, -1, 10, 120, 140, 60, "Mostra"));
+        radio1 = aggiungi(
+            ui::disegno::controllo("RadioButton1", TTipo::Radio, gruppo, 8, 16, 120, 17, "uno"));
+        radio2 = aggiungi(
+            ui::disegno::controllo("RadioButton2", TTipo::Radio, gruppo, 8, 36, 120, 17, "due"));
+        auto cb = ui::disegno::controllo("ComboBox1", TTipo::Combo, -1, 170, 100, 80, 21, "4");
         cb.voci = {"2", "3", "4"};
         combo = aggiungi(cb);
-        auto na = nuovo("richeditnumero", TTipo::Nastro, -1, 260, 70, 49, 160);
+        auto na = ui::disegno::controllo("richeditnumero", TTipo::Nastro, -1, 260, 70, 49, 160);
         na.righe = {"1", "2"};
         nastro = aggiungi(na);
-        striscia = aggiungi(nuovo("RichEdit1", TTipo::Striscia, -1, 10, 190, 200, 40));
-        barra = aggiungi(nuovo("ProgressBar1", TTipo::Barra, -1, 170, 130, 80, 16));
-        auto t = nuovo("Timer3", TTipo::Timer, -1, 0, 0, 0, 0);
+        striscia =
+            aggiungi(ui::disegno::controllo("RichEdit1", TTipo::Striscia, -1, 10, 190, 200, 40));
+        barra =
+            aggiungi(ui::disegno::controllo("ProgressBar1", TTipo::Barra, -1, 170, 130, 80, 16));
+        auto t = ui::disegno::controllo("Timer3", TTipo::Timer, -1, 0, 0, 0, 0);
         t.intervallo = 5;
         t.abilitato = false;
         timer = aggiungi(t);
