@@ -40,30 +40,24 @@ std::optional<TOrdineGruppi> ordineGruppiDaTesto(std::string_view testo) {
     return cerca(testi, testo);
 }
 
-void assegnaChanceComplesse(const TPartita& partita, TCopiaGruppi& copiaGruppi) {
-    for (int g = 1; g <= NUM_GRUPPI; ++g)
-        copiaGruppi[g] = TRigaGruppo{etichettaGruppo(g), partita.gruppi[g]};
-}
-
-void ordinaFamiglia(TCopiaGruppi& copiaGruppi, TTipoGruppo famiglia, TOrdineGruppi ordine) {
-    const TFamiglia f = girolino::famiglia(famiglia);
-    const std::span<TRigaGruppo> fetta(copiaGruppi.data() + f.primo, f.numero);
+void ordinaFamiglia(TGruppiOrdinati& copiaGruppi, TTipoGruppo famiglia, TOrdineGruppi ordine) {
+    const std::span<TVoceGruppo> v = fetta(copiaGruppi, famiglia);
     switch (ordine) {
     case TOrdineGruppi::Apparizione:
         break;
     case TOrdineGruppi::Ritardo:
-        ordinaScambio(fetta, [](const TRigaGruppo& r) { return r.contatore.ritardo; });
+        ordinaScambioRapido(v, [](const TVoceGruppo& r) { return r.ritardo; });
         break;
     case TOrdineGruppi::MaxRitardo:
-        ordinaScambio(fetta, [](const TRigaGruppo& r) { return r.contatore.maxRitardo; });
+        ordinaScambioRapido(v, [](const TVoceGruppo& r) { return r.maxRitardo; });
         break;
     case TOrdineGruppi::Sortita:
-        ordinaScambio(fetta, [](const TRigaGruppo& r) { return r.contatore.sortite; });
+        ordinaScambioRapido(v, [](const TVoceGruppo& r) { return r.sortite; });
         break;
     }
 }
 
-std::vector<TRigaGruppo> righeChanceComplesse(const TPartita& partita,
+std::vector<TVoceGruppo> righeChanceComplesse(const TPartita& partita,
                                               std::string_view testoFamiglia,
                                               std::string_view testoOrdine) {
     const auto tipo = famigliaDaTesto(testoFamiglia);
@@ -73,12 +67,11 @@ std::vector<TRigaGruppo> righeChanceComplesse(const TPartita& partita,
 
     // Catalogue order and the ranked orders read the same counters; the ranked ones go
     // through the working copy so that whole rows travel together.
-    TCopiaGruppi copiaGruppi;
+    TGruppiOrdinati copiaGruppi;
     assegnaChanceComplesse(partita, copiaGruppi);
     ordinaFamiglia(copiaGruppi, *tipo, *ordine);
-
-    const TFamiglia f = famiglia(*tipo);
-    return {copiaGruppi.begin() + f.primo, copiaGruppi.begin() + f.primo + f.numero};
+    const auto righe = fetta(copiaGruppi, *tipo);
+    return {righe.begin(), righe.end()};
 }
 
 } // namespace girolino

@@ -3,10 +3,10 @@
 // catalogue order or ranked by one counter. The window chooses family and order by two
 // free texts; a text that matches none of the known ones selects nothing.
 
+#include "engine/GruppiOrdinati.h"
 #include "model/Partita.h"
 #include "model/Tabella.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,17 +16,6 @@ namespace girolino {
 
 enum class TOrdineGruppi { Apparizione, Ritardo, MaxRitardo, Sortita };
 
-// One row of the grid: a group label and the group's counters.
-struct TRigaGruppo {
-    std::string etichetta;
-    TContatore contatore;
-
-    friend bool operator==(const TRigaGruppo&, const TRigaGruppo&) = default;
-};
-
-// The working copy of all 112 groups; slot g belongs to catalogue index g (slot 0 unused).
-using TCopiaGruppi = std::array<TRigaGruppo, NUM_GRUPPI + 1>;
-
 // "le Duine" .. "le Ennine"; anything else (compared exactly) is no family.
 std::optional<TTipoGruppo> famigliaDaTesto(std::string_view testo);
 
@@ -34,16 +23,13 @@ std::optional<TTipoGruppo> famigliaDaTesto(std::string_view testo);
 // "in Ordine di Sortita"; anything else is no order.
 std::optional<TOrdineGruppi> ordineGruppiDaTesto(std::string_view testo);
 
-// Refills every slot from the catalogue labels and the game's group counters.
-void assegnaChanceComplesse(const TPartita& partita, TCopiaGruppi& copiaGruppi);
-
 // Ranks the family's slice of the copy by the order's counter with the exchange sort.
 // Apparizione leaves the slice as it is.
-void ordinaFamiglia(TCopiaGruppi& copiaGruppi, TTipoGruppo famiglia, TOrdineGruppi ordine);
+void ordinaFamiglia(TGruppiOrdinati& copiaGruppi, TTipoGruppo famiglia, TOrdineGruppi ordine);
 
 // The rows 1..N of the chosen family in the chosen order, or nothing when either text is
 // unknown (the grid is then left as it is).
-std::vector<TRigaGruppo> righeChanceComplesse(const TPartita& partita,
+std::vector<TVoceGruppo> righeChanceComplesse(const TPartita& partita,
                                               std::string_view testoFamiglia,
                                               std::string_view testoOrdine);
 

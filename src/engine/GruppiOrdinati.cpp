@@ -12,12 +12,12 @@ constexpr std::array<TTipoGruppo, NUM_FAMIGLIE> famiglie = {
     TTipoGruppo::Duine, TTipoGruppo::Terzine, TTipoGruppo::Quartine, TTipoGruppo::Sestine,
     TTipoGruppo::Ennine};
 
+} // namespace
+
 std::span<TVoceGruppo> fetta(TGruppiOrdinati& gruppi, TTipoGruppo tipo) {
     const TFamiglia f = famiglia(tipo);
     return std::span<TVoceGruppo>(gruppi.voci).subspan(f.primo - 1, f.numero);
 }
-
-} // namespace
 
 TGruppiOrdinati::TGruppiOrdinati() {
     for (int g = 1; g <= NUM_GRUPPI; ++g) voci[g - 1] = {g, 0, 0, 0};

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace girolino {
@@ -18,6 +19,7 @@ struct TVoceGruppo {
     std::int32_t maxRitardo = 0;
 
     const std::string& etichetta() const { return etichettaGruppo(indice); }
+    TContatore contatore() const { return {ritardo, maxRitardo, sortite}; }
     friend bool operator==(const TVoceGruppo&, const TVoceGruppo&) = default;
 };
 
@@ -28,6 +30,9 @@ struct TGruppiOrdinati {
     // Catalogue order with every counter at zero, as before the first refill.
     TGruppiOrdinati();
 };
+
+// The entries of one family, in their current order.
+std::span<TVoceGruppo> fetta(TGruppiOrdinati& gruppi, TTipoGruppo tipo);
 
 // Copies label and counters of every group back into its catalogue position.
 void assegnaChanceComplesse(const TPartita& partita, TGruppiOrdinati& gruppi);

@@ -68,11 +68,9 @@ void TForm11::assegnaChanceComplesse() {
 void TForm11::compilaCampiConOrd() {
     const auto tipo = famigliaDaTesto(scelta_->famiglia());
     if (!tipo) return;
-    const TFamiglia f = famiglia(*tipo);
-    for (int k = 1; k <= f.numero; ++k) {
-        const TRigaGruppo& r = copiaGruppi_[f.primo + k - 1];
-        scriviRiga(k, r.etichetta, r.contatore);
-    }
+    int k = 0;
+    for (const TVoceGruppo& v : fetta(copiaGruppi_, *tipo))
+        scriviRiga(++k, v.etichetta(), v.contatore());
 }
 
 void TForm11::assegnaValori() {

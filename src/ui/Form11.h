@@ -88,7 +88,7 @@ private:
     const TPartita& partita_;
     TSceltaPropria propria_{*this};
     TSceltaGruppi* scelta_ = &propria_;
-    TCopiaGruppi copiaGruppi_{};
+    TGruppiOrdinati copiaGruppi_;
     // What rows 1..57 show, so that the highlight passes compare numbers, not texts.
     std::array<TContatore, RIGHE + 1> mostrati_{};
 

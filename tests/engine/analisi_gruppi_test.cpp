@@ -9,9 +9,9 @@
 namespace girolino {
 namespace {
 
-std::vector<std::string> etichette(const std::vector<TRigaGruppo>& righe) {
+std::vector<std::string> etichette(const std::vector<TVoceGruppo>& righe) {
     std::vector<std::string> v;
-    for (const auto& r : righe) v.push_back(r.etichetta);
+    for (const auto& r : righe) v.push_back(r.etichetta());
     return v;
 }
 
@@ -42,7 +42,7 @@ TEST(AnalisiGruppi, TestiDiFamigliaEOrdine) {
         const auto righe = righeChanceComplesse(partita, c.famiglia, c.ordine);
         ASSERT_EQ(righe.size(), static_cast<std::size_t>(c.righe));
         for (int k = 0; k < c.righe; ++k)
-            EXPECT_EQ(righe[k].etichetta, etichettaGruppo(c.primo + k));
+            EXPECT_EQ(righe[k].etichetta(), etichettaGruppo(c.primo + k));
     }
 }
 
@@ -82,11 +82,11 @@ TEST_P(OrdineTraUguali, OgniChiaveDelleTre) {
         ASSERT_EQ(righe.size(), 22u);
         for (std::size_t k = 0; k < caso.attesi.size(); ++k) {
             const int g = primo + caso.attesi[k];
-            EXPECT_EQ(righe[k].etichetta, etichettaGruppo(g));
-            EXPECT_EQ(righe[k].contatore, static_cast<TContatore>(partita.gruppi[g]));
+            EXPECT_EQ(righe[k].etichetta(), etichettaGruppo(g));
+            EXPECT_EQ(righe[k].contatore(), static_cast<TContatore>(partita.gruppi[g]));
         }
         // The groups with key 0 keep catalogue order behind them.
-        for (int k = 3; k < 22; ++k) EXPECT_EQ(righe[k].etichetta, etichettaGruppo(primo + k));
+        for (int k = 3; k < 22; ++k) EXPECT_EQ(righe[k].etichetta(), etichettaGruppo(primo + k));
     }
 }
 
@@ -105,9 +105,9 @@ TEST(AnalisiGruppi, LaClassificaNonEsceDallaFamiglia) {
 
     const auto righe = righeChanceComplesse(partita, "le Terzine", "in Ordine di Ritardo");
     ASSERT_EQ(righe.size(), 12u);
-    EXPECT_EQ(righe[0].etichetta, etichettaGruppo(terzine.primo + 5));
-    EXPECT_EQ(righe[0].contatore.ritardo, 7);
-    for (const auto& r : righe) EXPECT_LE(r.contatore.ritardo, 7);
+    EXPECT_EQ(righe[0].etichetta(), etichettaGruppo(terzine.primo + 5));
+    EXPECT_EQ(righe[0].ritardo, 7);
+    for (const auto& r : righe) EXPECT_LE(r.ritardo, 7);
 }
 
 TEST(AnalisiGruppi, ApparizioneMostraIlCatalogoConIContatori) {
@@ -118,8 +118,8 @@ TEST(AnalisiGruppi, ApparizioneMostraIlCatalogoConIContatori) {
     const int primo = famiglia(TTipoGruppo::Sestine).primo;
     ASSERT_EQ(righe.size(), 11u);
     for (int k = 0; k < 11; ++k) {
-        EXPECT_EQ(righe[k].etichetta, etichettaGruppo(primo + k));
-        EXPECT_EQ(righe[k].contatore, static_cast<TContatore>(partita.gruppi[primo + k]));
+        EXPECT_EQ(righe[k].etichetta(), etichettaGruppo(primo + k));
+        EXPECT_EQ(righe[k].contatore(), static_cast<TContatore>(partita.gruppi[primo + k]));
     }
     EXPECT_EQ(etichette(righe).front(), "1-6");
 }
@@ -127,17 +127,17 @@ TEST(AnalisiGruppi, ApparizioneMostraIlCatalogoConIContatori) {
 TEST(AnalisiGruppi, CopiaRiempitaPerTuttiIGruppi) {
     TPartita partita;
     for (int g = 1; g <= NUM_GRUPPI; ++g) partita.gruppi[g].sortite = g;
-    TCopiaGruppi copia;
+    TGruppiOrdinati copia;
     assegnaChanceComplesse(partita, copia);
     ordinaFamiglia(copia, TTipoGruppo::Ennine, TOrdineGruppi::Sortita);
     // The ennine are reversed; every other family is untouched.
     const auto ennine = famiglia(TTipoGruppo::Ennine);
     for (int g = 1; g < ennine.primo; ++g) {
-        EXPECT_EQ(copia[g].etichetta, etichettaGruppo(g));
-        EXPECT_EQ(copia[g].contatore.sortite, g);
+        EXPECT_EQ(copia.voci[g - 1].etichetta(), etichettaGruppo(g));
+        EXPECT_EQ(copia.voci[g - 1].sortite, g);
     }
     for (int k = 0; k < ennine.numero; ++k)
-        EXPECT_EQ(copia[ennine.primo + k].contatore.sortite, NUM_GRUPPI - k);
+        EXPECT_EQ(copia.voci[ennine.primo + k - 1].sortite, NUM_GRUPPI - k);
 }
 
 } // namespace
