@@ -73,16 +73,17 @@ void TForm11::crea() {
         conCarattere(combo("ComboBox2", -1, X_DESTRA + 74, Y_FAMIGLIE + 2, 84,
                            {testiFamiglie().begin(), testiFamiglie().end()}, testiFamiglie()[0]),
                      inTahoma()));
+    // The order texts are long: their combo gets a row of its own.
     idOrdine_ =
-        aggiungi(conCarattere(combo("ComboBox3", -1, X_DESTRA + 162, Y_FAMIGLIE + 2, 134,
+        aggiungi(conCarattere(combo("ComboBox3", -1, X_DESTRA, Y_FAMIGLIE + 25, 296,
                                     {testiOrdini().begin(), testiOrdini().end()}, testiOrdini()[0]),
                               inTahoma()));
     idRosso_ =
-        aggiungi(conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 34, 296,
+        aggiungi(conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 47, 296,
                                       "Colora di rosso i ritardi che superano il Max Rit", true),
                               inTahoma()));
     idGrassetto_ =
-        aggiungi(conCarattere(casella("CheckBox1", -1, X_DESTRA, Y_FAMIGLIE + 56, 296,
+        aggiungi(conCarattere(casella("CheckBox1", -1, X_DESTRA, Y_FAMIGLIE + 64, 296,
                                       "Metti in grassetto i ritardi che superano il Max Rit", true),
                               inTahoma()));
 }
