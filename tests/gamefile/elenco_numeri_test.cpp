@@ -1,5 +1,6 @@
 #include "gamefile/ElencoNumeri.h"
 #include "gamefile/PartitaDiProva.h"
+#include "gamefile/TestoFile.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,25 @@ TEST_F(FileElencoNumeri, LeggeIlFileONominaQuelloIlleggibile) {
 
     const auto cartellaComeFile = leggiFileElencoNumeri(cartella);
     EXPECT_EQ(cartellaComeFile.errore, unisci("Il file '", cartella, "' non è un file."));
+}
+
+TEST_F(FileElencoNumeri, EsportazioneScrittaComeComposta) {
+    const Numeri numeri = {5, 0, 36};
+    const auto file = cartella / "numeri.csv";
+    scriviByte(file, "vecchio");
+    ASSERT_TRUE(scriviTesto(file, componiElencoCsv(numeri)));
+    EXPECT_EQ(leggiByte(file), componiElencoCsv(numeri));
+    EXPECT_EQ(leggiFileElencoNumeri(file).numeri, numeri);
+
+    // A failed write leaves the old file as it was and no temporary behind.
+    const auto bloccato = cartella / "bloccato";
+    std::filesystem::create_directory(bloccato);
+    const auto esito = scriviTesto(bloccato, componiElencoTesto(numeri));
+    EXPECT_EQ(esito.messaggio, unisci("Impossibile salvare il file '", bloccato, "'."));
+    EXPECT_TRUE(std::filesystem::is_directory(bloccato));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 } // namespace
