@@ -15,7 +15,7 @@ constexpr std::size_t ANTEPRIMA = 5; // spins shown at each end
 
 // Characters of the source name shown in full; a longer one keeps its start and its end,
 // where a path has its file name.
-constexpr std::size_t MAX_ORIGINE = 60;
+constexpr std::size_t MAX_ORIGINE = 56;
 constexpr std::size_t INIZIO_ORIGINE = 20;
 
 std::size_t caratteri(std::string_view t) {

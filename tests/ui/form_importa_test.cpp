@@ -1,5 +1,6 @@
 #include "ui/FormImporta.h"
 
+#include "ControlliDiProva.h"
 #include "PiattaformaFinta.h"
 
 #include <gtest/gtest.h>
@@ -60,8 +61,9 @@ TEST_F(FormImportaTest, GrandiNumeriEOriginiLunghe) {
     const std::string cartella = "/home/giocatore/Documenti/roulette/storici/casinò/";
     f.prepara(cartella + "permanenze-dicembre.txt", Numeri(1'000'000, 7));
     EXPECT_EQ(f["LabelConteggio"].testo, "Numeri trovati: 1.000.000");
+    test::expectDentro(f);
     EXPECT_EQ(f["LabelOrigine"].testo,
-              "Origine: /home/giocatore/Docu…/storici/casinò/permanenze-dicembre.txt");
+              "Origine: /home/giocatore/Docu…rici/casinò/permanenze-dicembre.txt");
 }
 
 TEST_F(FormImportaTest, LaCasellaGiraLElencoELAnteprimaSegue) {
