@@ -97,7 +97,6 @@ void TVistaGrafico::costruisci() {
     grafico->setAnimationOptions(QChart::NoAnimation);
     grafico->setBackgroundRoundness(0);
     grafico->setMargins(QMargins(4, 4, 4, 4));
-    grafico->setTitle(qs(mostrato_.titolo));
     serie_.assign(mostrato_.serie.size(), nullptr);
 
     if (mostrato_.categorie.empty()) {
@@ -167,13 +166,14 @@ void TVistaGrafico::costruisci() {
     grafico->legend()->setVisible(mostrato_.legenda);
     grafico->legend()->setAlignment(Qt::AlignBottom);
 
-    QChart* vecchio = chart();
-    setChart(grafico);
-    delete vecchio; // QChartView does not own the chart it gave back
     costruito_ = true;
     copiaValori(mostrato_);
     adattaAssi();
-    applicaCaratteri();
+    applicaCaratteri(grafico);
+    grafico->setTitle(qs(mostrato_.titolo)); // laid out in the title's own font
+    QChart* vecchio = chart();
+    setChart(grafico);
+    delete vecchio; // QChartView does not own the chart it gave back
     // Series without a name stay out of the legend.
     for (auto* m : grafico->legend()->markers())
         if (m->label().isEmpty()) m->setVisible(false);
@@ -231,8 +231,7 @@ void TVistaGrafico::adattaAssi() {
 }
 
 // Axis labels in the control's font, titles in its bold face.
-void TVistaGrafico::applicaCaratteri() {
-    QChart* grafico = chart();
+void TVistaGrafico::applicaCaratteri(QChart* grafico) {
     if (!grafico || !costruito_) return;
     const QFont base = font();
     QFont grassetto = base;
@@ -249,7 +248,7 @@ void TVistaGrafico::applicaCaratteri() {
 
 void TVistaGrafico::changeEvent(QEvent* e) {
     QChartView::changeEvent(e);
-    if (e->type() == QEvent::FontChange) applicaCaratteri();
+    if (e->type() == QEvent::FontChange) applicaCaratteri(chart());
 }
 
 QWidget* creaGrafico(ui::TForm&, int, QWidget* genitore, TInoltro) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAbstractAxis;
+class QChart;
 class QValueAxis;
 
 namespace girolino::qt {
@@ -29,7 +30,7 @@ private:
     void costruisci();
     void copiaValori(const ui::TDatiGrafico& g);
     void adattaAssi();
-    void applicaCaratteri();
+    void applicaCaratteri(QChart* grafico);
 
     ui::TDatiGrafico mostrato_;
     bool costruito_ = false;

@@ -139,13 +139,16 @@ void TVistaRuota::paintEvent(QPaintEvent*) {
             p.drawPath(settore(g, i, fino, g.raggioCalore));
         }
 
+        // Digits stand along the radius; those on the lower half are turned so that no
+        // number reads upside down.
         p.save();
         p.translate(g.centro);
         p.rotate(gradi(i * g.passo));
+        p.translate(0, -(g.raggio + g.raggioNumeri) / 2);
+        if (const double a = i * g.passo; a > pi / 2 && a < 3 * pi / 2) p.rotate(180);
         p.setFont(cifre);
         p.setPen(Qt::white);
-        const double medio = (g.raggio + g.raggioNumeri) / 2;
-        p.drawText(QRectF(-arco, -medio - spessore / 2, 2 * arco, spessore), Qt::AlignCenter,
+        p.drawText(QRectF(-arco, -spessore / 2, 2 * arco, spessore), Qt::AlignCenter,
                    QString::number(n));
         p.restore();
     }
@@ -181,7 +184,8 @@ void TVistaRuota::disegnaUltimi(QPainter& p, const TGeometriaRuota& g) const {
     const double lato = std::floor(r * 1.3 / 5.6);
     if (lato < 9) return;
     QFont titolo = font();
-    titolo.setPixelSize(std::max(8, static_cast<int>(lato * 0.45)));
+    const int pxFont = font().pixelSize() > 0 ? font().pixelSize() : 11;
+    titolo.setPixelSize(std::clamp(static_cast<int>(lato * 0.6), 8, pxFont));
     QFont cifre = font();
     cifre.setBold(true);
     cifre.setPixelSize(std::max(7, static_cast<int>(lato * 0.55)));

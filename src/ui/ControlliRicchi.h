@@ -24,6 +24,10 @@ struct TCella {
     friend bool operator==(const TCella&, const TCella&) = default;
 };
 
+inline TCella cellaTesto(std::string testo, TColore colore = clBlack) {
+    return TCella{std::move(testo), colore, false, std::nullopt};
+}
+
 // A cell showing a number: its text and its sort key.
 inline TCella cellaNumero(std::string testo, double valore, TColore colore = clBlack) {
     return TCella{std::move(testo), colore, false, valore};
