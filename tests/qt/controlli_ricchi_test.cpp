@@ -169,6 +169,12 @@ TEST_F(ControlliRicchiTest, HeaderClickSortsByNumberOnlyOnceClicked) {
     form.setCella(form.tabella, 2, 1, ui::cellaNumero("1", 1));
     regia.renderizzaTutto();
     EXPECT_EQ(colonna(t, 0), (std::vector<std::string>{"Orphelins", "Voisins", "Tiers"}));
+    // ... and so do new rows.
+    auto righe = form.controllo(form.tabella).tabella.righe;
+    righe.push_back(riga("Jeu zéro", 4));
+    form.setRigheTabella(form.tabella, righe);
+    regia.renderizzaTutto();
+    EXPECT_EQ(colonna(t, 1), (std::vector<std::string>{"1", "4", "8", "9"}));
 }
 
 TEST_F(ControlliRicchiTest, TableWithoutSortingIgnoresHeaderClicks) {
