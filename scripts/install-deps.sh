@@ -2,7 +2,7 @@
 # Installs everything needed to build, run and test Girolino on Debian 12.
 set -eu
 PKGS="build-essential cmake ninja-build pkg-config git \
-  qt6-base-dev qt6-translations-l10n libgl-dev \
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-dejavu-core fonts-liberation fonts-liberation2 \
   desktop-file-utils appstream"

@@ -5,6 +5,7 @@
 #include "qt/Immagini.h"
 #include "qt/Regia.h"
 #include "qt/Riquadri.h"
+#include "qt/Stanze.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -232,7 +233,9 @@ void TVistaForm::costruisci() {
             genitore = riquadri[riquadroDi[i]];
             origine = gruppi.riquadri[riquadroDi[i]].posto.topLeft();
         }
-        QWidget* w = creaWidget(c, genitore);
+        const TStanza* s = stanza(c.tipo);
+        QWidget* w = s ? s->crea(modello_, id, genitore, [this](const auto& e) { inoltra(e); })
+                       : creaWidget(c, genitore);
         w->setObjectName(qs(c.nome));
         w->setGeometry(QRect(QPoint(c.x, c.y) - origine, QSize(c.w, c.h)));
         if (c.cursoreMano) w->setCursor(Qt::PointingHandCursor);
@@ -344,6 +347,9 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
         return l;
     }
     case TTipo::Timer:
+    case TTipo::Tabella: // built by their rooms
+    case TTipo::Grafico:
+    case TTipo::Ruota:
         break;
     }
     Q_UNREACHABLE();
@@ -603,6 +609,7 @@ void TVistaForm::copia(int id) {
     QWidget* w = widget_[id];
     if (!w) return;
     copiaAspetto(id, w, c);
+    if (const TStanza* s = stanza(c.tipo)) return s->copia(w, c);
     const QString testo = qs(c.testo);
     switch (c.tipo) {
     case TTipo::Etichetta:
@@ -674,6 +681,9 @@ void TVistaForm::copia(int id) {
     }
     case TTipo::Immagine:
     case TTipo::Timer:
+    case TTipo::Tabella:
+    case TTipo::Grafico:
+    case TTipo::Ruota:
         break;
     }
 }

@@ -5,6 +5,7 @@
 // event loop.
 
 #include "ui/Colori.h"
+#include "ui/ControlliRicchi.h"
 
 #include <cstddef>
 #include <string>
@@ -27,6 +28,9 @@ enum class TTipo {
     Barra,     // progress bar
     Timer,     // invisible timer
     Immagine,  // picture
+    Tabella,   // sortable table of cells
+    Grafico,   // chart of bar, line and band series
+    Ruota,     // drawn wheel whose pockets can be clicked
 };
 
 enum class TAllinea { Sinistra, Centro, Destra };
@@ -75,6 +79,9 @@ struct TControllo {
     bool cursoreInFondo = true;                   // ribbon caret at the end (true) or at the start
     int richiesteScorrimento = 0;                 // bumped each time the caret is moved into view
     int avvii = 0;                                // timer: bumped each time it is (re)started
+    TDatiTabella tabella;
+    TDatiGrafico grafico;
+    TDatiRuota ruota;
 
     // Lines [0, righeInvariate) of a ribbon are unchanged since the last render.
     std::size_t righeInvariate = 0;

@@ -235,6 +235,7 @@ void TForm::cambiato(int) {}
 void TForm::invio(int) {}
 void TForm::tick(int) {}
 void TForm::voceMenu(int) {}
+void TForm::taschinoCliccato(int, int) {}
 
 bool TForm::chiusuraRichiesta() {
     nascondi();

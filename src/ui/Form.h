@@ -79,6 +79,12 @@ public:
     void avviaTimer(int id, bool riavvia);
     void fermaTimer(int id);
     bool timerAttivo(int id) const { return controlli_[id].abilitato; }
+    // Tables, charts and the wheel (defined in FormRicchi.cpp).
+    void setTabella(int id, TDatiTabella t);
+    void setRigheTabella(int id, std::vector<std::vector<TCella>> righe);
+    void setCella(int id, std::size_t riga, std::size_t colonna, TCella cella);
+    void setGrafico(int id, TDatiGrafico g);
+    void setRuota(int id, TDatiRuota r);
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view c);
@@ -99,6 +105,7 @@ public:
     virtual void invio(int id);    // Enter pressed in an edit
     virtual void tick(int id);     // timer tick
     virtual void voceMenu(int idVoce);
+    virtual void taschinoCliccato(int id, int numero); // a pocket of a wheel was clicked
     // The close box was pressed; returns whether the window may close (it is hidden).
     virtual bool chiusuraRichiesta();
 
