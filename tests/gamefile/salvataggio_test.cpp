@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace girolino;
 using namespace girolino::prova;
 namespace fs = std::filesystem;
@@ -67,7 +69,7 @@ TEST_F(Salvataggio, UnaBouleDelSetteRigaPerRiga) {
 
     const fs::path file = cartella / "salvati" / "serata.fvr";
     ASSERT_TRUE(creaCartelle(cartella));
-    ASSERT_TRUE(salvaPartita(file, righe, p, cartella));
+    ASSERT_TRUE(salvaPartita(file, righe, p));
 
     std::string byte;
     for (const auto& r : attese) byte += r + "\r\n";
@@ -88,17 +90,18 @@ TEST_F(Salvataggio, ColoreEConnotazioniDelloZeroENeri) {
               (std::vector<std::string>{"clblack", "Dispari", "Manq", "Doz 2", "Col 1"}));
 }
 
-TEST_F(Salvataggio, INastriVannoNellaCartellaFilesDovunqueSiaIlFile) {
+TEST_F(Salvataggio, INastriStannoNellaCartellaFilesAccantoAlFile) {
     const TPartita p = partita({36, 0, 13});
     fs::create_directories(cartella / "altrove");
     ASSERT_TRUE(salvaPartita(cartella / "altrove" / "prova.fvr",
-                             componiFilePartita(p, testiDallaPartita(p)), p, cartella));
+                             componiFilePartita(p, testiDallaPartita(p)), p));
     const std::pair<const char*, const char*> attesi[] = {
         {"numeroprova.fvr", "36\r\n0\r\n13\r\n"}, {"rossoprova.fvr", "R\r\nx\r\nN\r\n"},
         {"pariprova.fvr", "P\r\nx\r\nD\r\n"},     {"manqprova.fvr", "P\r\nx\r\nM\r\n"},
         {"dozprova.fvr", "3\r\nx\r\n2\r\n"},      {"colprova.fvr", "3\r\nx\r\n1\r\n"}};
     for (const auto& [nome, testo] : attesi)
-        EXPECT_EQ(leggiByte(cartellaFiles(cartella) / nome), testo) << nome;
+        EXPECT_EQ(leggiByte(cartella / "altrove" / "files" / nome), testo) << nome;
+    EXPECT_FALSE(fs::exists(cartellaSalvati(cartella)));
 }
 
 TEST_F(Salvataggio, ScritturaSuUnaCartellaFallisceELasciaTuttoComEra) {
@@ -106,16 +109,18 @@ TEST_F(Salvataggio, ScritturaSuUnaCartellaFallisceELasciaTuttoComEra) {
     fs::create_directory(bersaglio);
     const auto e = scriviRighe(bersaglio, {"a"});
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", bersaglio, "'."));
+    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", bersaglio,
+                                  "': al suo posto c'è una cartella con lo stesso nome."));
     EXPECT_TRUE(fs::is_directory(bersaglio));
     EXPECT_EQ(std::distance(fs::directory_iterator(cartella), fs::directory_iterator()), 1);
 }
 
 TEST_F(Salvataggio, UnNastroNonScrivibileNonSostituisceNullaDellaPartitaPrecedente) {
-    const fs::path file = cartella / "serata.fvr";
+    const fs::path file = cartellaSalvati(cartella) / "serata.fvr";
+    ASSERT_TRUE(creaCartelle(cartella));
     const TPartita vecchia = partita({1, 2, 3});
-    ASSERT_TRUE(salvaPartita(file, componiFilePartita(vecchia, testiDallaPartita(vecchia)), vecchia,
-                             cartella));
+    ASSERT_TRUE(
+        salvaPartita(file, componiFilePartita(vecchia, testiDallaPartita(vecchia)), vecchia));
     const std::string principale = leggiByte(file);
     const std::string numeri = leggiByte(cartellaFiles(cartella) / "numeroserata.fvr");
     // The column ribbon cannot be written: its place is taken by a folder.
@@ -123,15 +128,19 @@ TEST_F(Salvataggio, UnNastroNonScrivibileNonSostituisceNullaDellaPartitaPreceden
     fs::create_directory(cartellaFiles(cartella) / "colserata.fvr");
 
     const TPartita nuova = partita({4, 5, 6, 7});
-    const auto e =
-        salvaPartita(file, componiFilePartita(nuova, testiDallaPartita(nuova)), nuova, cartella);
+    const auto e = salvaPartita(file, componiFilePartita(nuova, testiDallaPartita(nuova)), nuova);
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '",
-                                  cartellaFiles(cartella) / "colserata.fvr", "'."));
+    EXPECT_EQ(e.messaggio,
+              unisci("Impossibile salvare il file '", cartellaFiles(cartella) / "colserata.fvr",
+                     "': al suo posto c'è una cartella con lo stesso nome."));
     EXPECT_EQ(leggiByte(file), principale);
     EXPECT_EQ(leggiByte(cartellaFiles(cartella) / "numeroserata.fvr"), numeri);
+    std::set<std::string> rimasti;
     for (const auto& voce : fs::directory_iterator(cartellaFiles(cartella)))
-        EXPECT_NE(voce.path().filename().string().front(), '~') << voce.path();
+        rimasti.insert(voce.path().filename().string());
+    EXPECT_EQ(rimasti,
+              (std::set<std::string>{"numeroserata.fvr", "rossoserata.fvr", "pariserata.fvr",
+                                     "manqserata.fvr", "dozserata.fvr", "colserata.fvr"}));
 }
 
 TEST_F(Salvataggio, CartellaNonScrivibileLasciaIlFilePrecedente) {
@@ -143,15 +152,18 @@ TEST_F(Salvataggio, CartellaNonScrivibileLasciaIlFilePrecedente) {
     fs::permissions(cartella, fs::perms::owner_all);
     if (scrivibile) GTEST_SKIP() << "permissions are not enforced for this user";
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", file, "'."));
+    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", file,
+                                  "': non hai il permesso di scrivere in quella cartella."));
     EXPECT_EQ(leggiByte(file), "vecchio\r\n");
 }
 
 TEST_F(Salvataggio, CartelleEstensioneEScrivibilita) {
     EXPECT_EQ(cartellaSalvati("/p"), fs::path("/p/salvati"));
     EXPECT_EQ(cartellaFiles("/p"), fs::path("/p/salvati/files"));
-    EXPECT_EQ(percorsoNastro("/p", 3, "/a/b/numeroserata.fvr"),
-              fs::path("/p/salvati/files/manqnumeroserata.fvr"));
+    EXPECT_EQ(percorsoNastro(3, "/a/b/numeroserata.fvr"),
+              fs::path("/a/b/files/manqnumeroserata.fvr"));
+    EXPECT_EQ(percorsoNastroInSalvati("/p", 5, "/a/b/serata.fvr"),
+              fs::path("/p/salvati/files/colserata.fvr"));
     EXPECT_EQ(conEstensione("/a/serata"), fs::path("/a/serata.fvr"));
     EXPECT_EQ(conEstensione("/a/serata.txt"), fs::path("/a/serata.txt"));
     EXPECT_EQ(conEstensione("/a/serata.FVR"), fs::path("/a/serata.FVR"));
@@ -166,8 +178,8 @@ TEST_F(Salvataggio, CartelleEstensioneEScrivibilita) {
     scriviByte(cartella / "unfile", "x");
     const auto e = creaCartella(cartella / "unfile" / "sotto");
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio,
-              unisci("Impossibile creare la cartella '", cartella / "unfile" / "sotto", "'."));
+    EXPECT_EQ(e.messaggio, unisci("Impossibile creare la cartella '", cartella / "unfile" / "sotto",
+                                  "': una parte del percorso non è una cartella."));
 }
 
 } // namespace
