@@ -1,4 +1,6 @@
+#include "gamefile/CaricaPartita.h"
 #include "gamefile/Cartelle.h"
+#include "gamefile/Disco.h"
 #include "gamefile/FilePartita.h"
 #include "gamefile/PartitaDiProva.h"
 #include "gamefile/SalvaPartita.h"
@@ -180,6 +182,57 @@ TEST_F(Salvataggio, CartelleEstensioneEScrivibilita) {
     EXPECT_FALSE(e);
     EXPECT_EQ(e.messaggio, unisci("Impossibile creare la cartella '", cartella / "unfile" / "sotto",
                                   "': una parte del percorso non è una cartella."));
+}
+
+// A failed save says why; a name as long as the disk allows for its ribbons still works.
+TEST_F(Salvataggio, UnSalvataggioFallitoDiceIlMotivo) {
+    const TPartita p = partita({7, 8});
+    const auto righe = componiFilePartita(p, testiDallaPartita(p));
+
+    const fs::path senzaCartella = cartella / "manca" / "serata.fvr";
+    auto e = salvaPartita(senzaCartella, righe, p);
+    EXPECT_EQ(e.messaggio,
+              unisci("Impossibile salvare il file '", senzaCartella, "': la cartella non esiste."));
+    EXPECT_FALSE(fs::exists(cartella / "manca"));
+
+    // The longest ribbon name adds "numero" to the game's name.
+    const std::size_t massimo = 255 - 6;
+    const fs::path lungo = cartella / (std::string(massimo - 4, 'n') + ".fvr");
+    ASSERT_TRUE(salvaPartita(lungo, righe, p)) << "a name of " << massimo << " bytes";
+    const auto c = caricaFilePartita(lungo, cartella);
+    ASSERT_TRUE(c.valido()) << c.errore;
+    EXPECT_EQ(c.partita->nastri[0], (std::vector<std::string>{"7", "8"}));
+
+    const fs::path troppo = cartella / (std::string(massimo - 3, 't') + ".fvr");
+    e = salvaPartita(troppo, righe, p);
+    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", percorsoNastro(0, troppo),
+                                  "': il nome del file è troppo lungo."));
+    EXPECT_FALSE(fs::exists(troppo));
+    std::set<std::string> rimasti;
+    for (const auto& voce : fs::recursive_directory_iterator(cartella))
+        rimasti.insert(voce.path().filename().string().substr(0, 8));
+    EXPECT_EQ(rimasti, (std::set<std::string>{"files", "nnnnnnnn", "numeronn", "rossonnn",
+                                              "parinnnn", "manqnnnn", "doznnnnn", "colnnnnn"}));
+}
+
+TEST_F(Salvataggio, IMotiviDegliErrori) {
+    const std::pair<std::errc, const char*> casi[] = {
+        {std::errc::permission_denied, "non hai il permesso di scrivere in quella cartella"},
+        {std::errc::operation_not_permitted, "non hai il permesso di scrivere in quella cartella"},
+        {std::errc::no_such_file_or_directory, "la cartella non esiste"},
+        {std::errc::not_a_directory, "una parte del percorso non è una cartella"},
+        {std::errc::no_space_on_device, "il disco è pieno"},
+        {std::errc::read_only_file_system, "il disco è di sola lettura"},
+        {std::errc::filename_too_long, "il nome del file è troppo lungo"},
+        {std::errc::is_a_directory, "al suo posto c'è una cartella con lo stesso nome"},
+        {std::errc::io_error, "errore di scrittura sul disco"},
+        {std::errc::too_many_files_open, "troppi file aperti"},
+    };
+    for (const auto& [errore, testo] : casi)
+        EXPECT_EQ(motivoErrore(std::make_error_code(errore)), testo);
+    EXPECT_EQ(motivoErrore(std::error_code(EDQUOT, std::generic_category())), "il disco è pieno");
+    EXPECT_EQ(motivoErrore(std::make_error_code(std::errc::bad_message)),
+              "errore del sistema n. " + std::to_string(EBADMSG));
 }
 
 } // namespace
