@@ -243,6 +243,7 @@ public:
         if (!ec) ec = scriviGiornale(g);
         if (ec) {
             scarta();
+            disco_.rimuovi(giornale_); // a journal left here would only list what is gone
             return fallito(principale_, ec);
         }
         // From here on the journal knows how to go back.
@@ -250,9 +251,11 @@ public:
             annulla(g); // when this fails too, the journal stays for the next attempt
             return fallito(file, errore);
         };
-        for (const auto& v : g.voci)
+        for (std::size_t i = 0; i < g.voci.size(); ++i) {
+            const TVoce& v = g.voci[i];
             if (auto e = disco_.rinomina(percorso(v.provvisorio), percorso(v.destinazione)))
-                return indietro(percorso(v.destinazione), e);
+                return indietro(files[i].destinazione, e);
+        }
         g.concluso = true;
         if (auto e = sincronizza()) return indietro(principale_, e);
         if (auto e = scriviGiornale(g)) {
