@@ -95,10 +95,14 @@ std::string testoConFineRiga(const std::vector<std::string>& righe) {
 }
 
 TEsito scriviRighe(const fs::path& p, const std::vector<std::string>& righe) {
+    return scriviTesto(p, testoConFineRiga(righe));
+}
+
+TEsito scriviTesto(const fs::path& p, std::string_view byte) {
     TDisco& disco = discoDiSistema();
     const fs::path cartella = p.has_parent_path() ? p.parent_path() : fs::path(".");
     fs::path provvisorio;
-    auto ec = disco.scriviNuovo(cartella, testoConFineRiga(righe), provvisorio);
+    auto ec = disco.scriviNuovo(cartella, std::string(byte), provvisorio);
     if (!ec && (ec = disco.rinomina(provvisorio, p))) disco.rimuovi(provvisorio);
     if (!ec) ec = disco.sincronizzaCartella(cartella);
     if (ec)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace girolino {
@@ -40,5 +41,8 @@ std::string testoConFineRiga(const std::vector<std::string>& righe);
 // folder, which then replaces the target in one step. On failure the message names the file
 // and the reason, and the target is as it was.
 TEsito scriviRighe(const std::filesystem::path& p, const std::vector<std::string>& righe);
+
+// Writes the bytes exactly as given, safely in the same way as scriviRighe.
+TEsito scriviTesto(const std::filesystem::path& p, std::string_view byte);
 
 } // namespace girolino
