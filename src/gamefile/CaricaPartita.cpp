@@ -4,6 +4,7 @@
 #include "gamefile/Cartelle.h"
 #include "gamefile/Rigioco.h"
 #include "gamefile/TestoFile.h"
+#include "gamefile/Transazione.h"
 
 #include <charconv>
 
@@ -65,7 +66,7 @@ public:
 
     TCaricamento esegui() {
         TCaricamento r;
-        if (leggiPrincipale() && leggiValori() && leggiNastri() && confrontaNastri())
+        if (leggiPrincipale() && leggiValori() && nastriDellaPartita())
             r.partita = std::move(f_);
         else
             r.errore = errore_;
@@ -169,7 +170,35 @@ private:
         return true;
     }
 
-    std::string nastro(int i) const { return citaFile(percorsoNastro(base_, i, percorso_)); }
+    std::string nastro(int i) const { return citaFile(nastri_[i]); }
+
+    static std::array<fs::path, NUM_NASTRI> insieme(auto&& percorso) {
+        std::array<fs::path, NUM_NASTRI> r;
+        for (int i = 0; i < NUM_NASTRI; ++i) r[i] = percorso(i);
+        return r;
+    }
+
+    // The ribbons are looked for beside the game file first; a game saved where the ribbons
+    // of every game went to "salvati/files" finds them there. The first set that belongs to
+    // the game wins; when neither does, the message speaks of the set that exists.
+    bool nastriDellaPartita() {
+        const auto accanto = insieme([&](int i) { return percorsoNastro(i, percorso_); });
+        const auto inSalvati =
+            insieme([&](int i) { return percorsoNastroInSalvati(base_, i, percorso_); });
+        if (provaNastri(accanto)) return true;
+        if (accanto[0].lexically_normal() == inSalvati[0].lexically_normal()) return false;
+        const std::string primoErrore = errore_;
+        std::error_code ec;
+        const bool accantoPresente = fs::exists(accanto[0], ec);
+        if (provaNastri(inSalvati)) return true;
+        if (accantoPresente || !fs::exists(inSalvati[0], ec)) errore_ = primoErrore;
+        return false;
+    }
+
+    bool provaNastri(const std::array<fs::path, NUM_NASTRI>& percorsi) {
+        nastri_ = percorsi;
+        return leggiNastri() && confrontaNastri();
+    }
 
     static bool segnoAmmesso(int i, const std::string& s) {
         static const std::array<std::array<const char*, 4>, NUM_NASTRI> ammessi = {{
@@ -192,7 +221,7 @@ private:
 
     bool leggiNastri() {
         for (int i = 0; i < NUM_NASTRI; ++i) {
-            const fs::path p = percorsoNastro(base_, i, percorso_);
+            const fs::path& p = nastri_[i];
             std::error_code ec;
             if (!fs::exists(p, ec))
                 return fallisci("Manca il nastro " + nastro(i) + " della partita salvata in " +
@@ -258,13 +287,17 @@ private:
 
     fs::path percorso_;
     fs::path base_;
+    std::array<fs::path, NUM_NASTRI> nastri_;
     TFileCaricato f_;
     std::string errore_;
 };
 
 } // namespace
 
-TCaricamento caricaFilePartita(const fs::path& percorso, const fs::path& base) {
+TCaricamento caricaFilePartita(const fs::path& percorso, const fs::path& base, TDisco& disco) {
+    // A save that stopped half-way is finished first: the old game or the new one, whole.
+    // When that cannot be done now the checks below still refuse a mixed set.
+    ripristinaInterrotto(percorso, disco);
     return Lettore(percorso, base).esegui();
 }
 

@@ -3,6 +3,7 @@
 // before anything of the game in progress is touched. Either every check passes and the
 // result holds the complete game, or there is one message saying what is wrong.
 
+#include "gamefile/Disco.h"
 #include "gamefile/FilePartita.h"
 #include "model/Partita.h"
 
@@ -44,7 +45,9 @@ struct TCaricamento {
     bool valido() const { return partita.has_value(); }
 };
 
-// Reads and checks the game file at percorso and its ribbons under base (see percorsoNastro).
+// Reads and checks the game file at percorso and its ribbons: beside it (see percorsoNastro),
+// or else in "salvati/files" under base (percorsoNastroInSalvati). A save of this game that
+// was interrupted is finished first (see ripristinaInterrotto).
 // Accepted: CR LF or LF line ends, no line end after the last line. Refused, with a message:
 // a wrong marker, not exactly 543 lines, a counter line that is not a whole number or is out
 // of range, binary data, an oversized file, a missing sub-file, a ribbon of the wrong length
@@ -52,7 +55,7 @@ struct TCaricamento {
 // number ribbon must give the file's counters and runs, the ribbon letters must be those of
 // its numbers, and its last number must be the file's last number).
 TCaricamento caricaFilePartita(const std::filesystem::path& percorso,
-                               const std::filesystem::path& base);
+                               const std::filesystem::path& base, TDisco& disco = discoDiSistema());
 
 // Puts a checked game into p: counters, runs, ribbons, spin count and last number exactly as
 // saved (the runs too, whatever the last number); undo copies cleared; partitaModificata

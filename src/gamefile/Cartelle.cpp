@@ -1,5 +1,6 @@
 #include "gamefile/Cartelle.h"
 
+#include "gamefile/Disco.h"
 #include "gamefile/TestoFile.h"
 
 #include <fstream>
@@ -9,6 +10,15 @@
 namespace girolino {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string nomeNastro(int indice, const fs::path& fileGioco) {
+    return std::string(TIPI_NASTRO.at(static_cast<std::size_t>(indice))) +
+           fileGioco.filename().string();
+}
+
+} // namespace
 
 fs::path cartellaSalvati(const fs::path& base) {
     return base / "salvati";
@@ -36,8 +46,11 @@ TEsito creaCartella(const fs::path& cartella) {
     std::error_code ec;
     if (fs::is_directory(cartella, ec)) return TEsito::riuscito();
     fs::create_directories(cartella, ec);
-    if (ec || !fs::is_directory(cartella, ec))
-        return TEsito::fallito("Impossibile creare la cartella " + citaFile(cartella) + ".");
+    if (!ec && !fs::is_directory(cartella, ec) && !ec)
+        ec = std::make_error_code(std::errc::not_a_directory);
+    if (ec)
+        return TEsito::fallito("Impossibile creare la cartella " + citaFile(cartella) + ": " +
+                               motivoErrore(ec) + ".");
     return TEsito::riuscito();
 }
 
@@ -55,9 +68,16 @@ fs::path conEstensione(const fs::path& percorso) {
     return percorso;
 }
 
-fs::path percorsoNastro(const fs::path& base, int indice, const fs::path& fileGioco) {
-    return cartellaFiles(base) / (std::string(TIPI_NASTRO.at(static_cast<std::size_t>(indice))) +
-                                  fileGioco.filename().string());
+fs::path cartellaNastri(const fs::path& fileGioco) {
+    return fileGioco.parent_path() / "files";
+}
+
+fs::path percorsoNastro(int indice, const fs::path& fileGioco) {
+    return cartellaNastri(fileGioco) / nomeNastro(indice, fileGioco);
+}
+
+fs::path percorsoNastroInSalvati(const fs::path& base, int indice, const fs::path& fileGioco) {
+    return cartellaFiles(base) / nomeNastro(indice, fileGioco);
 }
 
 } // namespace girolino

@@ -1,7 +1,7 @@
 #pragma once
 // Where the games are kept. The caller picks the base folder: the program's own folder when
 // it is writable, otherwise the folder "Girolino" in the user's documents. Game files go to
-// "salvati" under it and the ribbon sub-files to "salvati/files".
+// "salvati" under it unless the player picks another folder.
 
 #include "gamefile/Esito.h"
 
@@ -31,9 +31,13 @@ std::filesystem::path conEstensione(const std::filesystem::path& percorso);
 inline constexpr std::array<std::string_view, 6> TIPI_NASTRO = {"numero", "rosso", "pari",
                                                                 "manq",   "doz",   "col"};
 
-// The sub-file of ribbon `indice` (0..5) for the game file fileGioco (its folder is ignored, its
-// extension kept): the kind followed directly by the name, in cartellaFiles(base).
-std::filesystem::path percorsoNastro(const std::filesystem::path& base, int indice,
-                                     const std::filesystem::path& fileGioco);
+// The ribbon sub-files of a game are named by the kind followed directly by the game file's
+// name (extension kept), and kept in the folder "files" beside the game file, so that games of
+// the same name in different folders never share them. Games saved in "salvati" have them in
+// "salvati/files"; older saves made elsewhere have them there too (percorsoNastroInSalvati).
+std::filesystem::path cartellaNastri(const std::filesystem::path& fileGioco);
+std::filesystem::path percorsoNastro(int indice, const std::filesystem::path& fileGioco);
+std::filesystem::path percorsoNastroInSalvati(const std::filesystem::path& base, int indice,
+                                              const std::filesystem::path& fileGioco);
 
 } // namespace girolino

@@ -2,44 +2,36 @@
 
 #include "gamefile/Cartelle.h"
 #include "gamefile/TestoFile.h"
+#include "gamefile/Transazione.h"
 
 namespace girolino {
 
 namespace fs = std::filesystem;
 
 TEsito salvaPartita(const fs::path& fileGioco, const std::vector<std::string>& righe,
-                    const TPartita& p, const fs::path& base) {
-    if (auto e = creaCartella(cartellaFiles(base)); !e) return e;
+                    const TPartita& p, TDisco& disco) {
+    const fs::path cartella = fileGioco.has_parent_path() ? fileGioco.parent_path() : ".";
+    bool presente = false;
+    auto ec = disco.esiste(cartella, presente);
+    if (!ec && !presente) ec = std::make_error_code(std::errc::no_such_file_or_directory);
+    if (ec)
+        return TEsito::fallito("Impossibile salvare il file " + citaFile(fileGioco) + ": " +
+                               motivoErrore(ec) + ".");
+    const fs::path nastri =
+        cartellaNastri(fileGioco.has_parent_path() ? fileGioco : cartella / fileGioco);
+    bool creata = false;
+    ec = disco.creaCartella(nastri, creata);
+    if (!ec && creata) ec = disco.sincronizzaCartella(cartella);
+    if (ec)
+        return TEsito::fallito("Impossibile creare la cartella " + citaFile(nastri) + ": " +
+                               motivoErrore(ec) + ".");
 
-    struct Da {
-        fs::path provvisorio, destinazione;
-    };
-    std::vector<Da> pronti;
-    auto scarta = [&pronti] {
-        for (const auto& d : pronti) scartaProvvisorio(d.provvisorio);
-    };
-    auto prepara = [&](const fs::path& destinazione, const std::vector<std::string>& testo) {
-        auto t = scriviProvvisorio(destinazione, testo);
-        if (t.esito) pronti.push_back({t.percorso, destinazione});
-        return t.esito;
-    };
-
-    if (auto e = prepara(fileGioco, righe); !e) return e;
-    const auto nastri = p.nastri();
-    for (int i = 0; i < static_cast<int>(nastri.size()); ++i) {
-        if (auto e = prepara(percorsoNastro(base, i, fileGioco), *nastri[i]); !e) {
-            scarta();
-            return e;
-        }
-    }
-    for (std::size_t k = 0; k < pronti.size(); ++k) {
-        if (auto e = sostituisci(pronti[k].provvisorio, pronti[k].destinazione); !e) {
-            for (std::size_t j = k + 1; j < pronti.size(); ++j)
-                scartaProvvisorio(pronti[j].provvisorio);
-            return e;
-        }
-    }
-    return TEsito::riuscito();
+    std::vector<TFileDaScrivere> files;
+    const auto tutti = p.nastri();
+    for (int i = 0; i < static_cast<int>(tutti.size()); ++i)
+        files.push_back({percorsoNastro(i, fileGioco), testoConFineRiga(*tutti[i])});
+    files.push_back({fileGioco, testoConFineRiga(righe)});
+    return scriviInsieme(fileGioco, files, disco);
 }
 
 } // namespace girolino

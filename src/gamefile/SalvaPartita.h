@@ -1,6 +1,7 @@
 #pragma once
 // Saving a game: the main file and its six ribbon sub-files.
 
+#include "gamefile/Disco.h"
 #include "gamefile/Esito.h"
 #include "model/Partita.h"
 
@@ -11,11 +12,11 @@
 namespace girolino {
 
 // Saves the main file (the composed lines) and the six ribbon sub-files (see percorsoNastro;
-// order numero, rosso, pari, manq, doz, col; "salvati/files" under base is created when
-// missing) together: all seven are
-// written to temporaries first and put in place only when every one was written, main file
-// first. A failure before that leaves the previous files untouched.
+// order numero, rosso, pari, manq, doz, col; the folder "files" beside the main file is created
+// when missing) as one set: either all seven are replaced or none is, also when the program
+// stops half-way (see scriviInsieme). The main file's folder must exist. On failure the
+// message names the file and the reason.
 TEsito salvaPartita(const std::filesystem::path& fileGioco, const std::vector<std::string>& righe,
-                    const TPartita& p, const std::filesystem::path& base);
+                    const TPartita& p, TDisco& disco = discoDiSistema());
 
 } // namespace girolino

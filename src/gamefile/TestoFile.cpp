@@ -1,8 +1,9 @@
 #include "gamefile/TestoFile.h"
 
+#include "gamefile/Disco.h"
+
 #include <algorithm>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 namespace girolino {
@@ -19,27 +20,6 @@ std::string citaFile(const fs::path& p) {
     r += '\'';
     return r;
 }
-
-namespace {
-
-std::string impossibileSalvare(const fs::path& p) {
-    return "Impossibile salvare il file " + citaFile(p) + ".";
-}
-
-fs::path nomeProvvisorio(const fs::path& destinazione) {
-    static const char cifre[] = "0123456789abcdef";
-    std::random_device caso;
-    std::string suffisso;
-    for (int i = 0; i < 12; ++i) suffisso += cifre[caso() % 16];
-    std::string nome(1, '~');
-    nome += destinazione.filename().string();
-    nome += '.';
-    nome += suffisso;
-    nome += ".tmp";
-    return destinazione.parent_path() / nome;
-}
-
-} // namespace
 
 TLettura leggiFile(const fs::path& p, std::uintmax_t maxByte,
                    const std::string& messaggioTroppoGrande) {
@@ -105,75 +85,30 @@ std::size_t contaRighe(const std::string& testo) {
     return testo.back() == '\n' ? a_capo : a_capo + 1;
 }
 
-TProvvisorio scriviProvvisorio(const fs::path& destinazione,
-                               const std::vector<std::string>& righe) {
-    TProvvisorio r;
-    std::error_code ec;
-    if (fs::is_directory(destinazione, ec)) {
-        // The replacing rename would fail only at the end; say so before anything is written.
-        r.esito = TEsito::fallito(impossibileSalvare(destinazione));
-        return r;
+std::string testoConFineRiga(const std::vector<std::string>& righe) {
+    std::string testo;
+    for (const auto& riga : righe) {
+        testo += riga;
+        testo += "\r\n";
     }
-    r.percorso = nomeProvvisorio(destinazione);
-    {
-        std::ofstream out(r.percorso, std::ios::binary | std::ios::trunc);
-        if (out) {
-            for (const auto& riga : righe) {
-                out.write(riga.data(), static_cast<std::streamsize>(riga.size()));
-                out.write("\r\n", 2);
-            }
-            out.flush();
-        }
-        if (out) out.close();
-        if (!out) r.esito = TEsito::fallito(impossibileSalvare(destinazione));
-    }
-    if (!r.esito) {
-        scartaProvvisorio(r.percorso);
-        r.percorso.clear();
-    }
-    return r;
-}
-
-TEsito sostituisci(const fs::path& provvisorio, const fs::path& destinazione) {
-    std::error_code ec;
-    fs::rename(provvisorio, destinazione, ec);
-    if (ec) {
-        scartaProvvisorio(provvisorio);
-        return TEsito::fallito(impossibileSalvare(destinazione));
-    }
-    return TEsito::riuscito();
-}
-
-void scartaProvvisorio(const fs::path& provvisorio) {
-    std::error_code ec;
-    fs::remove(provvisorio, ec);
+    return testo;
 }
 
 TEsito scriviRighe(const fs::path& p, const std::vector<std::string>& righe) {
-    auto provvisorio = scriviProvvisorio(p, righe);
-    if (!provvisorio.esito) return provvisorio.esito;
-    return sostituisci(provvisorio.percorso, p);
+    return scriviTesto(p, testoConFineRiga(righe));
 }
 
 TEsito scriviTesto(const fs::path& p, std::string_view byte) {
-    std::error_code ec;
-    if (fs::is_directory(p, ec)) return TEsito::fallito(impossibileSalvare(p));
-    const fs::path provvisorio = nomeProvvisorio(p);
-    bool scritto = false;
-    {
-        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(byte.data(), static_cast<std::streamsize>(byte.size()));
-            out.flush();
-        }
-        if (out) out.close();
-        scritto = static_cast<bool>(out);
-    }
-    if (!scritto) {
-        scartaProvvisorio(provvisorio);
-        return TEsito::fallito(impossibileSalvare(p));
-    }
-    return sostituisci(provvisorio, p);
+    TDisco& disco = discoDiSistema();
+    const fs::path cartella = p.has_parent_path() ? p.parent_path() : fs::path(".");
+    fs::path provvisorio;
+    auto ec = disco.scriviNuovo(cartella, std::string(byte), provvisorio);
+    if (!ec && (ec = disco.rinomina(provvisorio, p))) disco.rimuovi(provvisorio);
+    if (!ec) ec = disco.sincronizzaCartella(cartella);
+    if (ec)
+        return TEsito::fallito("Impossibile salvare il file " + citaFile(p) + ": " +
+                               motivoErrore(ec) + ".");
+    return TEsito::riuscito();
 }
 
 } // namespace girolino

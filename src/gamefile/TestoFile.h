@@ -34,24 +34,15 @@ std::vector<std::string> dividiRighe(const std::string& testo);
 // Counts the lines dividiRighe would return, without building them.
 std::size_t contaRighe(const std::string& testo);
 
-// Writes the lines, each followed by CR LF, bytes as they are, no byte-order mark. The text
-// goes to a temporary file in the same folder, which then replaces the target in one step.
+// The lines, each followed by CR LF, bytes as they are, no byte-order mark.
+std::string testoConFineRiga(const std::vector<std::string>& righe);
+
+// Writes testoConFineRiga(righe) to p: the text goes to a flushed temporary file in the same
+// folder, which then replaces the target in one step. On failure the message names the file
+// and the reason, and the target is as it was.
 TEsito scriviRighe(const std::filesystem::path& p, const std::vector<std::string>& righe);
 
 // Writes the bytes exactly as given, safely in the same way as scriviRighe.
 TEsito scriviTesto(const std::filesystem::path& p, std::string_view byte);
-
-// The two halves of scriviRighe, for saving several files together: first write every file
-// to its temporary, then put them in place. scartaProvvisorio removes a temporary that will
-// not be used.
-struct TProvvisorio {
-    TEsito esito;
-    std::filesystem::path percorso; // the temporary file, when esito is ok
-};
-TProvvisorio scriviProvvisorio(const std::filesystem::path& destinazione,
-                               const std::vector<std::string>& righe);
-TEsito sostituisci(const std::filesystem::path& provvisorio,
-                   const std::filesystem::path& destinazione);
-void scartaProvvisorio(const std::filesystem::path& provvisorio);
 
 } // namespace girolino

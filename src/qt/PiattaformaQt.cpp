@@ -5,6 +5,7 @@
 #include "qt/VistaForm.h"
 #include "ui/Form.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -76,6 +77,10 @@ bool TPiattaformaQt::rispostaPronta(std::string& risposta) {
 }
 
 QWidget* TPiattaformaQt::genitoreBox() const {
+    // A box opens over the window that asked for it: the rules window stays above the
+    // others, so a question it asks must not open behind it, over the main window.
+    if (QWidget* attiva = QApplication::activeWindow(); attiva && attiva->isVisible())
+        return attiva;
     QWidget* p = regia_.principale();
     return p && p->isVisible() ? p : nullptr;
 }

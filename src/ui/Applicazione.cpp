@@ -11,6 +11,8 @@ TApplicazione::TApplicazione(TPiattaforma& p)
     form1_.collegaAnalisi(this);
     form1_.collegaComandi(this);
     form11_.collegaScelta(*this);
+    // Refusing the rules ends the program the way closing the main window does.
+    form17_.collegaUscita([this] { return form1_.chiudi(); });
 }
 
 std::vector<TForm*> TApplicazione::finestre() {

@@ -50,7 +50,7 @@ TEsitoSalvataggio TMainForm::salvaSuFile(bool chiediNome, const TPartita& p) {
         if (!scelta || scelta->empty()) return TEsitoSalvataggio::Annullato;
         percorso = conEstensione(*scelta);
     }
-    if (auto e = salvaPartita(percorso, righe_, p, base); !e) {
+    if (auto e = salvaPartita(percorso, righe_, p); !e) {
         piattaforma_.errore(e.messaggio);
         return TEsitoSalvataggio::Fallito;
     }

@@ -91,7 +91,8 @@ public:
     bool salva();
     bool salvaConNome();
     void apri();
-    // Opens the game file at percorso into the cleared game; false when it was refused.
+    // Opens the game file at percorso in place of the game shown; false when it was refused,
+    // and then nothing has changed.
     bool caricaFilePartita(const std::filesystem::path& percorso);
 
     // Closing the main window ends the program, after offering to save unsaved spins;

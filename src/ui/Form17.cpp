@@ -77,15 +77,22 @@ void TForm17::accetta() {
     nascondi();
 }
 
+bool TForm17::esci() {
+    if (uscita_) return uscita_();
+    piattaforma().esci();
+    return true;
+}
+
 void TForm17::click(int id) {
     if (id == idAccetto_)
         accetta();
     else if (id == idNonAccetto_)
-        piattaforma().esci();
+        esci();
 }
 
 bool TForm17::chiusuraRichiesta() {
-    if (!regoleAccettate_) piattaforma().esci();
+    // A save cancelled on the way out keeps the window, and the rules still unaccepted.
+    if (!regoleAccettate_ && !esci()) return false;
     nascondi();
     return true;
 }

@@ -5,6 +5,8 @@
 
 #include "ui/Form.h"
 
+#include <functional>
+
 namespace girolino::ui {
 
 // The per-user setting: whether the rules window is shown at start.
@@ -24,15 +26,22 @@ public:
     // The close box ends the program until the rules are accepted, then it just hides.
     bool chiusuraRichiesta() override;
 
+    // How the program ends: by default at once; the program connects the main window's
+    // closing, which first offers to save unsaved spins and returns false when the program
+    // stays open (the save was cancelled or failed).
+    void collegaUscita(std::function<bool()> uscita) { uscita_ = std::move(uscita); }
+
     bool regoleAccettate() const { return regoleAccettate_; }
 
 private:
     void accetta();
+    bool esci();
 
     int idCasella_ = -1;
     int idAccetto_ = -1;
     int idNonAccetto_ = -1;
     bool regoleAccettate_ = false; // for this run only, never cleared
+    std::function<bool()> uscita_;
 };
 
 } // namespace girolino::ui

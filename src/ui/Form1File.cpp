@@ -88,26 +88,25 @@ void TForm1::apri() {
         !piattaforma().domanda("Attenzione: aprendo un file salvato perderai i dati attualmente "
                                "visualizzati. Vuoi Continuare?"))
         return;
-    pulisciTutto();
+    // The game on screen goes only once the chosen file has been read and found valid: a
+    // cancelled dialog or a refused file leaves it exactly as it was.
     const auto scelta = file_->scegliFileDaAprire();
     if (!scelta) return;
-    file_->impostaFile(*scelta);
     caricaFilePartita(*scelta);
 }
 
 bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     if (!file_) return false;
-    // The whole file and its ribbons are checked before the game is touched: a refused
-    // file leaves the game as cleared.
     const TCaricamento c = girolino::caricaFilePartita(percorso, file_->cartellaBase());
     if (!c.valido()) {
-        file_->righe().clear();
         if (c.errore == MESSAGGIO_FILE_NON_VALIDO)
             piattaforma().messaggio(c.errore);
         else
             piattaforma().errore(c.errore);
         return false;
     }
+    pulisciTutto();
+    file_->impostaFile(percorso);
     const TFileCaricato& f = *c.partita;
     file_->righe() = f.righe;
     girolino::ripristinaPartita(partita_, f);

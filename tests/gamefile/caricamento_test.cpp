@@ -42,10 +42,11 @@ struct TFileSalvati {
 class Caricamento : public CartellaDiProva {
 protected:
     fs::path file() const { return cartellaSalvati(cartella) / "serata.fvr"; }
-    fs::path nastro(int i) const { return percorsoNastro(cartella, i, file()); }
+    fs::path nastro(int i) const { return percorsoNastro(i, file()); }
 
     void salva(const TPartita& p, const fs::path& dove) {
-        ASSERT_TRUE(salvaPartita(dove, componiFilePartita(p, testiDallaPartita(p)), p, cartella));
+        fs::create_directories(dove.parent_path());
+        ASSERT_TRUE(salvaPartita(dove, componiFilePartita(p, testiDallaPartita(p)), p));
     }
 
     TFileSalvati salvati() const {
@@ -87,7 +88,8 @@ TEST_F(Caricamento, AndataERitornoDannoLaStessaPartitaELeStesseRighe) {
     testi.riepilogoGruppi[0] = "1-2";
     testi.classifiche[19] = "36";
     const auto righe = componiFilePartita(p, testi);
-    ASSERT_TRUE(salvaPartita(file(), righe, p, cartella));
+    fs::create_directories(file().parent_path());
+    ASSERT_TRUE(salvaPartita(file(), righe, p));
 
     const auto c = caricaFilePartita(file(), cartella);
     ASSERT_TRUE(c.valido()) << c.errore;
@@ -172,22 +174,75 @@ TEST_F(Caricamento, FineRigaSoloLFESenzaFineRigaFinaleSonoAccettati) {
     controllaStessaPartita(caricaERipristina(), p);
 }
 
-TEST_F(Caricamento, NastriDiUnaPartitaOmonimaSalvataAltroveSonoRifiutati) {
-    fs::create_directories(cartella / "altrove");
-    salva(partitaDiBase(), file());
-    // Same name, same length, other folder: it overwrites the first game's ribbons.
-    TPartita seconda;
-    for (int n : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                  15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 3})
-        gira(seconda, n);
-    salva(seconda, cartella / "altrove" / "serata.fvr");
+// Thirty spins that are not those of partitaDiBase.
+TPartita altraPartita() {
+    TPartita p;
+    for (int n = 0; n < 29; ++n) gira(p, n);
+    gira(p, 3);
+    return p;
+}
 
-    const auto c = caricaFilePartita(file(), cartella);
+TEST_F(Caricamento, PartiteOmonimeInCartelleDiverseHannoOgnunaISuoiNastri) {
+    const TPartita prima = partitaDiBase();
+    const TPartita seconda = altraPartita();
+    const fs::path altrove = cartella / "altrove" / "serata.fvr";
+    const fs::path terza = cartella / "terza" / "serata.fvr";
+    salva(prima, file());
+    salva(seconda, altrove);
+    salva(partita({1, 2, 3}), terza);
+    for (const auto& [dove, attesa] : {std::pair{file(), prima}, {altrove, seconda}}) {
+        SCOPED_TRACE(dove);
+        const auto c = caricaFilePartita(dove, cartella);
+        ASSERT_TRUE(c.valido()) << c.errore;
+        TPartita q;
+        ripristinaPartita(q, *c.partita);
+        controllaStessaPartita(q, attesa);
+    }
+}
+
+// Games saved outside "salvati" by earlier versions keep their ribbons in "salvati/files":
+// they are found there when there are none beside the file, or when those beside it are
+// not the game's.
+TEST_F(Caricamento, INastriInSalvatiServonoQuandoAccantoNonCiSono) {
+    const TPartita vecchia = altraPartita();
+    const fs::path altrove = cartella / "altrove" / "serata.fvr";
+    salva(vecchia, altrove);
+    fs::create_directories(cartellaFiles(cartella));
+    for (int i = 0; i < 6; ++i)
+        fs::rename(percorsoNastro(i, altrove), percorsoNastroInSalvati(cartella, i, altrove));
+    auto apri = [&] {
+        const auto c = caricaFilePartita(altrove, cartella);
+        EXPECT_TRUE(c.valido()) << c.errore;
+        TPartita q;
+        if (c.valido()) ripristinaPartita(q, *c.partita);
+        return q;
+    };
+    controllaStessaPartita(apri(), vecchia);
+
+    // Ribbons of another game beside it: those in "salvati/files" belong to it.
+    for (int i = 0; i < 6; ++i)
+        fs::copy_file(percorsoNastroInSalvati(cartella, i, altrove), percorsoNastro(i, altrove));
+    scriviByte(percorsoNastro(1, altrove), std::string(30 * 3, 'x'));
+    controllaStessaPartita(apri(), vecchia);
+
+    // Neither set belongs to it: the message speaks of the ribbons beside it.
+    scriviByte(percorsoNastroInSalvati(cartella, 0, altrove), "1\r\n");
+    auto c = caricaFilePartita(altrove, cartella);
     ASSERT_FALSE(c.valido());
     EXPECT_EQ(c.errore,
-              unisci("Il nastro '", nastro(0), "' non corrisponde alla partita salvata in '",
-                     file(), "': forse appartiene a un'altra partita con lo stesso nome."));
-    EXPECT_TRUE(caricaFilePartita(cartella / "altrove" / "serata.fvr", cartella).valido());
+              unisci("Il nastro '", percorsoNastro(1, altrove),
+                     "' ha 1 righe, ma la partita salvata in '", altrove, "' ha 30 boule."));
+    // Only the old place has a set, and it is damaged: the message speaks of that one.
+    fs::remove_all(cartellaNastri(altrove));
+    c = caricaFilePartita(altrove, cartella);
+    EXPECT_EQ(c.errore,
+              unisci("Il nastro '", percorsoNastroInSalvati(cartella, 0, altrove),
+                     "' ha 1 righe, ma la partita salvata in '", altrove, "' ha 30 boule."));
+    // No set anywhere: the missing one is the one beside it.
+    fs::remove_all(cartellaFiles(cartella));
+    c = caricaFilePartita(altrove, cartella);
+    EXPECT_EQ(c.errore, unisci("Manca il nastro '", percorsoNastro(0, altrove),
+                               "' della partita salvata in '", altrove, "'."));
 }
 
 struct TCasoErrato {

@@ -202,7 +202,8 @@ TEST_F(FileElencoNumeri, EsportazioneScrittaComeComposta) {
     const auto bloccato = cartella / "bloccato";
     std::filesystem::create_directory(bloccato);
     const auto esito = scriviTesto(bloccato, componiElencoTesto(numeri));
-    EXPECT_EQ(esito.messaggio, unisci("Impossibile salvare il file '", bloccato, "'."));
+    EXPECT_EQ(esito.messaggio, unisci("Impossibile salvare il file '", bloccato,
+                                      "': al suo posto c'è una cartella con lo stesso nome."));
     EXPECT_TRUE(std::filesystem::is_directory(bloccato));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella),
                             std::filesystem::directory_iterator()),

@@ -52,9 +52,10 @@ TEST_F(Mutazioni, UnFileDanneggiatoORifiutatoODaLaPartitaIntegra) {
     for (int n : {0, 0, 7, 7, 7, 29}) gira(p, n);
 
     const fs::path file = cartellaSalvati(cartella) / "prova.fvr";
-    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p, cartella));
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p));
     std::array<fs::path, 7> percorsi{file};
-    for (int i = 0; i < 6; ++i) percorsi[i + 1] = percorsoNastro(cartella, i, file);
+    for (int i = 0; i < 6; ++i) percorsi[i + 1] = percorsoNastro(i, file);
     std::array<std::string, 7> buoni;
     for (int i = 0; i < 7; ++i) buoni[i] = leggiByte(percorsi[i]);
 

@@ -1,10 +1,14 @@
+#include "gamefile/CaricaPartita.h"
 #include "gamefile/Cartelle.h"
+#include "gamefile/Disco.h"
 #include "gamefile/FilePartita.h"
 #include "gamefile/PartitaDiProva.h"
 #include "gamefile/SalvaPartita.h"
 #include "gamefile/TestoFile.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace girolino;
 using namespace girolino::prova;
@@ -67,7 +71,7 @@ TEST_F(Salvataggio, UnaBouleDelSetteRigaPerRiga) {
 
     const fs::path file = cartella / "salvati" / "serata.fvr";
     ASSERT_TRUE(creaCartelle(cartella));
-    ASSERT_TRUE(salvaPartita(file, righe, p, cartella));
+    ASSERT_TRUE(salvaPartita(file, righe, p));
 
     std::string byte;
     for (const auto& r : attese) byte += r + "\r\n";
@@ -88,17 +92,18 @@ TEST_F(Salvataggio, ColoreEConnotazioniDelloZeroENeri) {
               (std::vector<std::string>{"clblack", "Dispari", "Manq", "Doz 2", "Col 1"}));
 }
 
-TEST_F(Salvataggio, INastriVannoNellaCartellaFilesDovunqueSiaIlFile) {
+TEST_F(Salvataggio, INastriStannoNellaCartellaFilesAccantoAlFile) {
     const TPartita p = partita({36, 0, 13});
     fs::create_directories(cartella / "altrove");
     ASSERT_TRUE(salvaPartita(cartella / "altrove" / "prova.fvr",
-                             componiFilePartita(p, testiDallaPartita(p)), p, cartella));
+                             componiFilePartita(p, testiDallaPartita(p)), p));
     const std::pair<const char*, const char*> attesi[] = {
         {"numeroprova.fvr", "36\r\n0\r\n13\r\n"}, {"rossoprova.fvr", "R\r\nx\r\nN\r\n"},
         {"pariprova.fvr", "P\r\nx\r\nD\r\n"},     {"manqprova.fvr", "P\r\nx\r\nM\r\n"},
         {"dozprova.fvr", "3\r\nx\r\n2\r\n"},      {"colprova.fvr", "3\r\nx\r\n1\r\n"}};
     for (const auto& [nome, testo] : attesi)
-        EXPECT_EQ(leggiByte(cartellaFiles(cartella) / nome), testo) << nome;
+        EXPECT_EQ(leggiByte(cartella / "altrove" / "files" / nome), testo) << nome;
+    EXPECT_FALSE(fs::exists(cartellaSalvati(cartella)));
 }
 
 TEST_F(Salvataggio, ScritturaSuUnaCartellaFallisceELasciaTuttoComEra) {
@@ -106,16 +111,18 @@ TEST_F(Salvataggio, ScritturaSuUnaCartellaFallisceELasciaTuttoComEra) {
     fs::create_directory(bersaglio);
     const auto e = scriviRighe(bersaglio, {"a"});
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", bersaglio, "'."));
+    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", bersaglio,
+                                  "': al suo posto c'è una cartella con lo stesso nome."));
     EXPECT_TRUE(fs::is_directory(bersaglio));
     EXPECT_EQ(std::distance(fs::directory_iterator(cartella), fs::directory_iterator()), 1);
 }
 
 TEST_F(Salvataggio, UnNastroNonScrivibileNonSostituisceNullaDellaPartitaPrecedente) {
-    const fs::path file = cartella / "serata.fvr";
+    const fs::path file = cartellaSalvati(cartella) / "serata.fvr";
+    ASSERT_TRUE(creaCartelle(cartella));
     const TPartita vecchia = partita({1, 2, 3});
-    ASSERT_TRUE(salvaPartita(file, componiFilePartita(vecchia, testiDallaPartita(vecchia)), vecchia,
-                             cartella));
+    ASSERT_TRUE(
+        salvaPartita(file, componiFilePartita(vecchia, testiDallaPartita(vecchia)), vecchia));
     const std::string principale = leggiByte(file);
     const std::string numeri = leggiByte(cartellaFiles(cartella) / "numeroserata.fvr");
     // The column ribbon cannot be written: its place is taken by a folder.
@@ -123,15 +130,19 @@ TEST_F(Salvataggio, UnNastroNonScrivibileNonSostituisceNullaDellaPartitaPreceden
     fs::create_directory(cartellaFiles(cartella) / "colserata.fvr");
 
     const TPartita nuova = partita({4, 5, 6, 7});
-    const auto e =
-        salvaPartita(file, componiFilePartita(nuova, testiDallaPartita(nuova)), nuova, cartella);
+    const auto e = salvaPartita(file, componiFilePartita(nuova, testiDallaPartita(nuova)), nuova);
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '",
-                                  cartellaFiles(cartella) / "colserata.fvr", "'."));
+    EXPECT_EQ(e.messaggio,
+              unisci("Impossibile salvare il file '", cartellaFiles(cartella) / "colserata.fvr",
+                     "': al suo posto c'è una cartella con lo stesso nome."));
     EXPECT_EQ(leggiByte(file), principale);
     EXPECT_EQ(leggiByte(cartellaFiles(cartella) / "numeroserata.fvr"), numeri);
+    std::set<std::string> rimasti;
     for (const auto& voce : fs::directory_iterator(cartellaFiles(cartella)))
-        EXPECT_NE(voce.path().filename().string().front(), '~') << voce.path();
+        rimasti.insert(voce.path().filename().string());
+    EXPECT_EQ(rimasti,
+              (std::set<std::string>{"numeroserata.fvr", "rossoserata.fvr", "pariserata.fvr",
+                                     "manqserata.fvr", "dozserata.fvr", "colserata.fvr"}));
 }
 
 TEST_F(Salvataggio, CartellaNonScrivibileLasciaIlFilePrecedente) {
@@ -143,15 +154,18 @@ TEST_F(Salvataggio, CartellaNonScrivibileLasciaIlFilePrecedente) {
     fs::permissions(cartella, fs::perms::owner_all);
     if (scrivibile) GTEST_SKIP() << "permissions are not enforced for this user";
     EXPECT_FALSE(e);
-    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", file, "'."));
+    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", file,
+                                  "': non hai il permesso di scrivere in quella cartella."));
     EXPECT_EQ(leggiByte(file), "vecchio\r\n");
 }
 
 TEST_F(Salvataggio, CartelleEstensioneEScrivibilita) {
     EXPECT_EQ(cartellaSalvati("/p"), fs::path("/p/salvati"));
     EXPECT_EQ(cartellaFiles("/p"), fs::path("/p/salvati/files"));
-    EXPECT_EQ(percorsoNastro("/p", 3, "/a/b/numeroserata.fvr"),
-              fs::path("/p/salvati/files/manqnumeroserata.fvr"));
+    EXPECT_EQ(percorsoNastro(3, "/a/b/numeroserata.fvr"),
+              fs::path("/a/b/files/manqnumeroserata.fvr"));
+    EXPECT_EQ(percorsoNastroInSalvati("/p", 5, "/a/b/serata.fvr"),
+              fs::path("/p/salvati/files/colserata.fvr"));
     EXPECT_EQ(conEstensione("/a/serata"), fs::path("/a/serata.fvr"));
     EXPECT_EQ(conEstensione("/a/serata.txt"), fs::path("/a/serata.txt"));
     EXPECT_EQ(conEstensione("/a/serata.FVR"), fs::path("/a/serata.FVR"));
@@ -166,8 +180,59 @@ TEST_F(Salvataggio, CartelleEstensioneEScrivibilita) {
     scriviByte(cartella / "unfile", "x");
     const auto e = creaCartella(cartella / "unfile" / "sotto");
     EXPECT_FALSE(e);
+    EXPECT_EQ(e.messaggio, unisci("Impossibile creare la cartella '", cartella / "unfile" / "sotto",
+                                  "': una parte del percorso non è una cartella."));
+}
+
+// A failed save says why; a name as long as the disk allows for its ribbons still works.
+TEST_F(Salvataggio, UnSalvataggioFallitoDiceIlMotivo) {
+    const TPartita p = partita({7, 8});
+    const auto righe = componiFilePartita(p, testiDallaPartita(p));
+
+    const fs::path senzaCartella = cartella / "manca" / "serata.fvr";
+    auto e = salvaPartita(senzaCartella, righe, p);
     EXPECT_EQ(e.messaggio,
-              unisci("Impossibile creare la cartella '", cartella / "unfile" / "sotto", "'."));
+              unisci("Impossibile salvare il file '", senzaCartella, "': la cartella non esiste."));
+    EXPECT_FALSE(fs::exists(cartella / "manca"));
+
+    // The longest ribbon name adds "numero" to the game's name.
+    const std::size_t massimo = 255 - 6;
+    const fs::path lungo = cartella / (std::string(massimo - 4, 'n') + ".fvr");
+    ASSERT_TRUE(salvaPartita(lungo, righe, p)) << "a name of " << massimo << " bytes";
+    const auto c = caricaFilePartita(lungo, cartella);
+    ASSERT_TRUE(c.valido()) << c.errore;
+    EXPECT_EQ(c.partita->nastri[0], (std::vector<std::string>{"7", "8"}));
+
+    const fs::path troppo = cartella / (std::string(massimo - 3, 't') + ".fvr");
+    e = salvaPartita(troppo, righe, p);
+    EXPECT_EQ(e.messaggio, unisci("Impossibile salvare il file '", percorsoNastro(0, troppo),
+                                  "': il nome del file è troppo lungo."));
+    EXPECT_FALSE(fs::exists(troppo));
+    std::set<std::string> rimasti;
+    for (const auto& voce : fs::recursive_directory_iterator(cartella))
+        rimasti.insert(voce.path().filename().string().substr(0, 8));
+    EXPECT_EQ(rimasti, (std::set<std::string>{"files", "nnnnnnnn", "numeronn", "rossonnn",
+                                              "parinnnn", "manqnnnn", "doznnnnn", "colnnnnn"}));
+}
+
+TEST_F(Salvataggio, IMotiviDegliErrori) {
+    const std::pair<std::errc, const char*> casi[] = {
+        {std::errc::permission_denied, "non hai il permesso di scrivere in quella cartella"},
+        {std::errc::operation_not_permitted, "non hai il permesso di scrivere in quella cartella"},
+        {std::errc::no_such_file_or_directory, "la cartella non esiste"},
+        {std::errc::not_a_directory, "una parte del percorso non è una cartella"},
+        {std::errc::no_space_on_device, "il disco è pieno"},
+        {std::errc::read_only_file_system, "il disco è di sola lettura"},
+        {std::errc::filename_too_long, "il nome del file è troppo lungo"},
+        {std::errc::is_a_directory, "al suo posto c'è una cartella con lo stesso nome"},
+        {std::errc::io_error, "errore di scrittura sul disco"},
+        {std::errc::too_many_files_open, "troppi file aperti"},
+    };
+    for (const auto& [errore, testo] : casi)
+        EXPECT_EQ(motivoErrore(std::make_error_code(errore)), testo);
+    EXPECT_EQ(motivoErrore(std::error_code(EDQUOT, std::generic_category())), "il disco è pieno");
+    EXPECT_EQ(motivoErrore(std::make_error_code(std::errc::bad_message)),
+              "errore del sistema n. " + std::to_string(EBADMSG));
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "qt/VistaForm.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace girolino {
 namespace {
@@ -94,8 +97,8 @@ TEST_F(FileQtTest, ASavedGameOpensAgainAsItWasOnScreen) {
     EXPECT_TRUE(p.prossimeRisposte.empty());
     ASSERT_TRUE(QFileInfo::exists(partita + ".fvr")) << "the name gets the game extension";
     for (int k = 0; k < 6; ++k) {
-        const fs::path nastro = percorsoNastro(base(), k, fs::path(partita.toStdString() + ".fvr"));
-        EXPECT_EQ(nastro.parent_path(), cartellaFiles(base()));
+        const fs::path nastro = percorsoNastro(k, fs::path(partita.toStdString() + ".fvr"));
+        EXPECT_EQ(nastro.parent_path(), fs::path(cartella.filePath("partite/files").toStdString()));
         EXPECT_TRUE(fs::is_regular_file(nastro)) << nastro;
     }
     EXPECT_EQ(principale().windowTitle(), "Girolino - File Visualizzato: serata.fvr");
@@ -138,8 +141,64 @@ TEST_F(FileQtTest, ACancelledSaveWritesNothingAndKeepsTheGameUnsaved) {
     EXPECT_EQ(principale().windowTitle(), "Girolino");
     EXPECT_TRUE(abilitato("SpeedButton48"));
     EXPECT_TRUE(QDir(cartella.filePath("partite")).isEmpty());
-    const fs::path files = cartellaFiles(base());
+    const fs::path files = cartella.filePath("partite/files").toStdString();
     EXPECT_TRUE(!fs::exists(files) || fs::is_empty(files)) << "no ribbon without its game";
+}
+
+// Two games of the same name in two folders: each opens as it was on screen, and refusing
+// the rules with a spin unsaved first offers to save it.
+TEST_F(FileQtTest, GamesOfTheSameNameInTwoFoldersStaySeparate) {
+    auto& p = programma.piattaforma();
+    std::vector<TIstantanea> schermi;
+    const std::vector<std::vector<int>> partite = {{17, 0, 32}, {5, 5, 36, 12}};
+    for (std::size_t k = 0; k < partite.size(); ++k) {
+        const QString dentro = QStringLiteral("partite/%1").arg(k);
+        QDir(cartella.path()).mkpath(dentro);
+        if (k > 0) {
+            p.prossimeRisposte = {"Sì"};
+            premi("BitBtn1"); // "Nuova Partita"
+        }
+        for (int n : partite[k]) premi(("SpeedButton" + std::to_string(n + 1)).c_str());
+        schermi.push_back(istantanea());
+        p.prossimeRisposte = {cartella.filePath(dentro + "/serata.fvr").toStdString()};
+        premi("SpeedButton48");
+        ASSERT_TRUE(p.prossimeRisposte.empty());
+    }
+    for (std::size_t k : {0u, 1u, 0u}) {
+        p.prossimeRisposte = {
+            "Sì", cartella.filePath(QStringLiteral("partite/%1/serata.fvr").arg(k)).toStdString()};
+        premi("SpeedButton49");
+        EXPECT_TRUE(p.prossimeRisposte.empty());
+        const TIstantanea dopo = istantanea();
+        for (const auto& [nome, valore] : schermi[k]) {
+            // A hidden control may keep an old text: only that it is hidden shows.
+            if (valore.startsWith(QStringLiteral("[nascosto]")))
+                EXPECT_TRUE(dopo.at(nome).startsWith(QStringLiteral("[nascosto]"))) << nome;
+            else
+                EXPECT_EQ(dopo.at(nome), valore) << nome;
+        }
+    }
+    EXPECT_EQ(std::count_if(p.registro.begin(), p.registro.end(),
+                            [](const std::string& r) { return r.rfind("errore", 0) == 0; }),
+              0);
+
+    // One more spin, then the rules from the menu are refused: the save question comes
+    // first, and "Sì" writes the game shown to its file before the program ends.
+    premi("SpeedButton2");
+    auto& regole = programma.vista(programma.applicazione().form17());
+    programma.vista(programma.applicazione().form1()).azione("RegolediUtilizzo1")->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(regole.isVisible());
+    p.prossimeRisposte = {"Sì"};
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(regole.widget("BitBtn2")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(p.prossimeRisposte.empty());
+    EXPECT_TRUE(p.uscitaRichiesta());
+    EXPECT_EQ(p.registro.back(), "domanda: Attenzione: hai aggiunto dei numeri ma non hai "
+                                 "salvato. Vuoi Salvare prima di chiudere?");
+    QFile salvato(cartella.filePath(QStringLiteral("partite/0/serata.fvr")));
+    ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
+    EXPECT_EQ(salvato.readAll().split('\n').value(1), QByteArray("4\r"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "ProvaForm1.h"
 
+#include "gamefile/FilePartita.h"
 #include "gamefile/TestoFile.h"
 
 #include <cstdlib>
@@ -77,6 +78,17 @@ protected:
         EXPECT_EQ(x.f.partita().bouleEseguite, 0);
     }
 
+    // Every window of the two programs shows the same, and they hold the same game.
+    static void attendiStessoProgramma(Programma& a, Programma& b) {
+        const auto fa = a.app.finestre();
+        const auto fb = b.app.finestre();
+        ASSERT_EQ(fa.size(), fb.size());
+        for (std::size_t w = 0; w < fa.size(); ++w) attendiUguali(*fa[w], *fb[w]);
+        EXPECT_EQ(componiFilePartita(a.f.partita(), testiDallaPartita(a.f.partita())),
+                  componiFilePartita(b.f.partita(), testiDallaPartita(b.f.partita())));
+        EXPECT_EQ(a.f.partita().partitaModificata, b.f.partita().partitaModificata);
+    }
+
     fs::path cartella;
     Programma p;
 };
@@ -105,8 +117,7 @@ TEST_F(FileDiGioco, SaveAsksANameOnceThenWritesInPlace) {
     voce(p, "SalvaconNome1"); // the menu twin of the button
     EXPECT_EQ(p.piattaforma.dialoghi.size(), 1u);
     EXPECT_EQ(righe(file)[1], "2");
-    EXPECT_EQ(righe(cartella / "salvati/files/numeroserata.fvr"),
-              (std::vector<std::string>{"7", "12"}));
+    EXPECT_EQ(righe(cartella / "files/numeroserata.fvr"), (std::vector<std::string>{"7", "12"}));
     EXPECT_FALSE(salvaAbilitato(p));
 
     // "Salva con Nome" always asks, with the current file proposed; cancelling it
@@ -150,7 +161,7 @@ TEST_F(FileDiGioco, OneSpinOfSevenLineByLine) {
     const std::vector<std::pair<const char*, const char*>> nastri = {
         {"numero", "7"}, {"rosso", "R"}, {"pari", "D"}, {"manq", "M"}, {"doz", "1"}, {"col", "1"}};
     for (const auto& [tipo, segno] : nastri)
-        EXPECT_EQ(righe(cartella / "salvati/files" / (std::string(tipo) + "sette.fvr")),
+        EXPECT_EQ(righe(cartella / "files" / (std::string(tipo) + "sette.fvr")),
                   std::vector<std::string>{segno})
             << tipo;
     EXPECT_TRUE(leggiFile(cartella / "sette.fvr", 1 << 20, "").contenuto.ends_with("\r\n"));
@@ -288,17 +299,23 @@ TEST_F(FileDiGioco, OpenAsksOnlyWhenThereAreSpins) {
     EXPECT_EQ(p.testo("Memo2"), "2");
     EXPECT_TRUE(salvaAbilitato(p));
 
-    // "Sì" then Cancel: the game has been cleared.
+    // "Sì" then Cancel: nothing changes either.
+    Programma gemello;
+    prepara(gemello, cartella);
+    gemello.gioca({4, 9});
     p.piattaforma.risposte.push_back(true);
     voce(p, "Apri2");
-    attendiVuota(p);
+    EXPECT_EQ(p.piattaforma.registro.back(), "apri: Apri un file di testo");
+    attendiStessoProgramma(p, gemello);
 }
 
-TEST_F(FileDiGioco, ARefusedFileLeavesTheGameCleared) {
+// A refused file, or folders that cannot be made for the dialog, leave every window exactly as
+// it was, and "Salva" still writes the game to the file it came from.
+TEST_F(FileDiGioco, ARefusedFileLeavesTheGameAsItWas) {
     struct Caso {
         const char* nome;
         void (*guasta)(const fs::path& file, const fs::path& files);
-        bool marcatore; // refused for its first line, with the fixed warning
+        const char* avviso; // the start of what the player is told
     };
     const std::vector<Caso> casi = {
         {"marcatore",
@@ -307,7 +324,7 @@ TEST_F(FileDiGioco, ARefusedFileLeavesTheGameCleared) {
              r[0] = "Tramezzolindo";
              ASSERT_TRUE(scriviRighe(f, r).ok);
          },
-         true},
+         "messaggio: Attenzione: il file che stai cercando di aprire non è valido"},
         {"nastro",
          [](const fs::path&, const fs::path& files) {
              const fs::path n = files / "numeroguasto.fvr";
@@ -315,39 +332,55 @@ TEST_F(FileDiGioco, ARefusedFileLeavesTheGameCleared) {
              r[1] = "9";
              ASSERT_TRUE(scriviRighe(n, r).ok);
          },
-         false},
+         "errore: Il nastro '"},
         {"riga 120",
          [](const fs::path& f, const fs::path&) {
              auto r = righe(f);
              r[120] = "abc";
              ASSERT_TRUE(scriviRighe(f, r).ok);
          },
-         false},
+         "errore: Il file '"},
         {"manca un nastro",
          [](const fs::path&, const fs::path& files) { fs::remove(files / "dozguasto.fvr"); },
-         false},
+         "errore: Manca il nastro '"},
+        {"cartelle impossibili", nullptr, "errore: Impossibile creare la cartella '"},
     };
-    const fs::path file = cartella / "guasto.fvr";
     for (const auto& caso : casi) {
         SCOPED_TRACE(caso.nome);
-        Programma x;
-        prepara(x, cartella);
-        x.gioca({3, 8, 3});
+        const fs::path dentro = cartella / caso.nome;
+        const fs::path file = dentro / "guasto.fvr";
+        fs::create_directories(dentro / "gemello");
+        Programma x, gemello;
+        prepara(x, dentro);
+        prepara(gemello, dentro / "gemello");
+        for (Programma* y : {&x, &gemello}) {
+            y->spunta("CheckBox3", true);
+            y->gioca({3, 8, 3, 0, 21});
+        }
         salvaCome(x, file);
-        caso.guasta(file, cartella / "salvati/files");
+        salvaCome(gemello, dentro / "gemello/guasto.fvr");
+        // The guarded game is worth opening; what is on screen has one spin more.
+        x.gioca({17});
+        gemello.gioca({17});
+        if (caso.guasta) {
+            caso.guasta(file, dentro / "files");
+        } else {
+            // Neither the program's folder nor the documents can hold "salvati".
+            std::ofstream(dentro / "unfile") << "x";
+            x.piattaforma.programma = (dentro / "unfile").string();
+            x.piattaforma.documenti = (dentro / "unfile").string();
+        }
         x.piattaforma.registro.clear();
         apri(x, file);
-        ASSERT_EQ(x.piattaforma.registro.size(), 3u);
-        const std::string& avviso = x.piattaforma.registro[2];
-        if (caso.marcatore) {
-            EXPECT_EQ(avviso, "messaggio: Attenzione: il file che stai cercando di aprire non è "
-                              "valido");
-        } else {
-            EXPECT_TRUE(avviso.starts_with("errore: ")) << avviso;
-            EXPECT_NE(avviso.find("guasto.fvr"), std::string::npos) << avviso;
-        }
-        attendiVuota(x);
-        for (int n = 0; n < 37; ++n) ASSERT_EQ(x.testo("s" + std::to_string(n)), "0");
+        ASSERT_FALSE(x.piattaforma.registro.empty());
+        EXPECT_TRUE(x.piattaforma.registro.back().starts_with(caso.avviso))
+            << x.piattaforma.registro.back();
+        attendiStessoProgramma(x, gemello);
+
+        x.piattaforma.programma = dentro.string();
+        x.premi("SpeedButton48");
+        EXPECT_EQ(righe(file)[1], "6") << "saved again to the file it came from";
+        EXPECT_FALSE(salvaAbilitato(x));
     }
 }
 
@@ -380,7 +413,13 @@ TEST_F(FileDiGioco, AReadOnlyProgramFolderSavesInTheDocuments) {
     EXPECT_FALSE(fs::exists(cartella / "non esiste"));
 }
 
-TEST_F(FileDiGioco, ClosingOffersToSaveUnsavedSpins) {
+// Closing the main window, refusing the rules opened from the menu, and closing the rules
+// before accepting them all end the program the same way: unsaved spins are offered for
+// saving first, and a cancelled or failed save keeps the program open.
+TEST_F(FileDiGioco, EndingTheProgramOffersToSaveUnsavedSpins) {
+    enum class Via { Principale, NonAccetto, ChiusuraRegole };
+    const std::string cartellaFile = (cartella / "cartella.fvr").string();
+    fs::create_directories(cartellaFile);
     struct Caso {
         const char* nome;
         std::vector<int> spin;
@@ -401,6 +440,15 @@ TEST_F(FileDiGioco, ClosingOffersToSaveUnsavedSpins) {
          {},
          false,
          {domandaChiudi, "salva: Salva il file di testo"}},
+        {"Sì e salvataggio fallito",
+         {4},
+         false,
+         {true},
+         "cartella.fvr",
+         false,
+         {domandaChiudi, "salva: Salva il file di testo",
+          "errore: Impossibile salvare il file '" + cartellaFile +
+              "': al suo posto c'è una cartella con lo stesso nome."}},
         {"Sì e salva",
          {4},
          false,
@@ -409,25 +457,76 @@ TEST_F(FileDiGioco, ClosingOffersToSaveUnsavedSpins) {
          true,
          {domandaChiudi, "salva: Salva il file di testo", "esci"}},
     };
-    for (const auto& caso : casi) {
-        SCOPED_TRACE(caso.nome);
-        Programma x;
-        prepara(x, cartella);
-        for (int n : caso.spin) x.gioca({n});
-        if (caso.salvaPrima) salvaCome(x, cartella / "prima.fvr");
-        x.piattaforma.registro.clear();
-        x.piattaforma.risposte.assign(caso.risposte.begin(), caso.risposte.end());
-        if (caso.file) sceglie(x, cartella / *caso.file);
-        EXPECT_EQ(x.f.chiusuraRichiesta(), caso.chiude);
-        EXPECT_EQ(x.piattaforma.uscito, caso.chiude);
-        EXPECT_EQ(x.piattaforma.registro, caso.atteso);
-        if (!caso.chiude) {
-            EXPECT_EQ(x.testo("Memo2"), "1");
-            EXPECT_TRUE(x.f.partita().partitaModificata);
+    for (const Via via : {Via::Principale, Via::NonAccetto, Via::ChiusuraRegole}) {
+        for (const auto& caso : casi) {
+            SCOPED_TRACE(::testing::Message() << caso.nome << ", via " << static_cast<int>(via));
+            Programma x;
+            prepara(x, cartella);
+            ui::TForm17& regole = x.app.form17();
+            ASSERT_TRUE(regole.visibile());
+            if (via == Via::NonAccetto) {
+                regole.click(regole.id("BitBtn1"));
+                voce(x, "RegolediUtilizzo1");
+                ASSERT_TRUE(regole.visibile());
+            }
+            for (int n : caso.spin) x.gioca({n});
+            if (caso.salvaPrima) salvaCome(x, cartella / "prima.fvr");
+            x.piattaforma.registro.clear();
+            x.piattaforma.risposte.assign(caso.risposte.begin(), caso.risposte.end());
+            if (caso.file) sceglie(x, cartella / *caso.file);
+            switch (via) {
+            case Via::Principale:
+                EXPECT_EQ(x.f.chiusuraRichiesta(), caso.chiude);
+                break;
+            case Via::NonAccetto:
+                regole.click(regole.id("BitBtn2"));
+                break;
+            case Via::ChiusuraRegole:
+                EXPECT_EQ(regole.chiusuraRichiesta(), caso.chiude);
+                EXPECT_FALSE(regole.regoleAccettate());
+                break;
+            }
+            EXPECT_EQ(x.piattaforma.uscito, caso.chiude);
+            EXPECT_EQ(x.piattaforma.registro, caso.atteso);
+            if (!caso.chiude) {
+                EXPECT_EQ(x.testo("Memo2"), "1");
+                EXPECT_TRUE(x.f.partita().partitaModificata);
+                if (via != Via::Principale) {
+                    EXPECT_TRUE(regole.visibile());
+                }
+            }
+            if (caso.file && caso.chiude) {
+                EXPECT_EQ(righe(cartella / *caso.file)[2], "4");
+            }
         }
-        if (caso.file) {
-            EXPECT_EQ(righe(cartella / *caso.file)[2], "4");
-        }
+    }
+}
+
+// Games of the same name saved in different folders each open as themselves.
+TEST_F(FileDiGioco, SameNameInSeveralFoldersOpensEachGame) {
+    const std::vector<std::vector<int>> partite = {{7, 7, 12}, {30, 0, 2, 9}, {5}};
+    std::vector<fs::path> file;
+    for (std::size_t k = 0; k < partite.size(); ++k) {
+        const fs::path dentro = cartella / ("cartella" + std::to_string(k));
+        fs::create_directories(dentro);
+        file.push_back(dentro / "partita.fvr");
+        for (int n : partite[k]) p.gioca({n});
+        salvaCome(p, file.back());
+        nuovaPartita(p);
+    }
+    for (std::size_t k = 0; k < partite.size(); ++k) {
+        SCOPED_TRACE(k);
+        Programma gemello;
+        prepara(gemello, cartella);
+        for (int n : partite[k]) gemello.gioca({n});
+        // Saved alone and opened again: what opening this game must show.
+        const fs::path solo = cartella / "gemello" / std::to_string(k) / "partita.fvr";
+        fs::create_directories(solo.parent_path());
+        salvaCome(gemello, solo);
+        nuovaPartita(gemello);
+        apri(gemello, solo);
+        apri(p, file[k]);
+        attendiStessoProgramma(p, gemello);
     }
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+// The few disk operations a save is made of, behind one small interface so that a test can
+// make any one of them fail, or stop the program right there, and then check what is left.
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace girolino {
+
+class TDisco {
+public:
+    virtual ~TDisco() = default;
+
+    // Creates a new file with a short, hidden, unused name (".g" and six letters or digits) in
+    // cartella, writes the bytes and flushes them to the disk before closing it. On failure
+    // nothing is left behind.
+    virtual std::error_code scriviNuovo(const std::filesystem::path& cartella,
+                                        const std::string& byte, std::filesystem::path& creato) = 0;
+    // The whole content of an existing regular file.
+    virtual std::error_code leggi(const std::filesystem::path& p, std::string& byte) = 0;
+    // Flushes a folder's entries (names created, renamed or removed) to the disk.
+    virtual std::error_code sincronizzaCartella(const std::filesystem::path& cartella) = 0;
+    // Gives the file da the name a, replacing a file already called so, in one step.
+    virtual std::error_code rinomina(const std::filesystem::path& da,
+                                     const std::filesystem::path& a) = 0;
+    // Removes a file; one that is already gone is not an error.
+    virtual std::error_code rimuovi(const std::filesystem::path& p) = 0;
+    // Creates one folder (not its parents); an existing folder is not an error. creata tells
+    // whether it was made now.
+    virtual std::error_code creaCartella(const std::filesystem::path& p, bool& creata) = 0;
+    // Whether something is called p; an error when that cannot be told.
+    virtual std::error_code esiste(const std::filesystem::path& p, bool& presente) = 0;
+};
+
+// The real disk of this computer. It holds no state.
+TDisco& discoDiSistema();
+
+// Why a file operation failed, as the end of an Italian sentence ("il disco è pieno").
+std::string motivoErrore(std::error_code ec);
+
+} // namespace girolino
