@@ -64,7 +64,8 @@ std::string elencoComandi() {
 // Arguments nobody took: the first one names the refusal. Before a subcommand, a word that is
 // not an option is a command this program does not have.
 void rifiutaAvanzi(const CLI::App& app, bool principale) {
-    const auto avanzi = app.remaining();
+    auto avanzi = app.remaining();
+    std::erase(avanzi, "--"); // the end of the options, kept there by CLI11
     if (avanzi.empty()) return;
     const std::string& a = avanzi.front();
     if (sembraOpzione(a)) throw TErroreUso("opzione sconosciuta '" + a + "'.");

@@ -166,6 +166,8 @@ TEST_F(Stat, StandardInputComeUnFile) {
     EXPECT_EQ(daIngresso.stato, 0) << daIngresso.errori;
     EXPECT_EQ(daIngresso.uscita, daFile.uscita);
     EXPECT_NE(daIngresso.uscita.find("Giri: 300\n"), std::string::npos);
+    // "--" ends the options: what follows is FILE even when it starts with '-'.
+    EXPECT_EQ(eseguiCli(cartella, {"stat", "--", "-"}, elenco(spins)).uscita, daFile.uscita);
 }
 
 TEST_F(Stat, PValoreSoloDa185Giri) {
