@@ -122,11 +122,17 @@ void aggiornaRuota(TPartita& p, int n) {
     for (auto& fila : r.archi)
         for (auto& e : fila) ++e.ritardo;
     const auto& aree = areeDelNumero()[n];
+    // The hit rule of registraColpo, written out here so that the spin path makes no call
+    // per area and the raised records can be kept.
     for (int i = 0; i < aree.quante; ++i) {
         TContatore& e = contatoreRuota(r, aree.entita[i]);
-        if (e.ritardo - 1 > e.maxRitardo)
+        const std::int32_t assenza = e.ritardo - 1;
+        if (assenza > e.maxRitardo) {
             storia.record.push_back({storia.boule, aree.entita[i], e.maxRitardo});
-        registraColpo(e);
+            e.maxRitardo = assenza;
+        }
+        ++e.sortite;
+        e.ritardo = 0;
     }
     ++storia.boule;
 }
