@@ -105,7 +105,7 @@ TPartita partitaDaFile(const std::string& file, std::istream& ingresso) {
                              ? elenco.errore
                              : nome + ": " + elenco.errore);
     TPartita p;
-    p.nastroNumeri.reserve(elenco.numeri.size());
+    for (TNastro* nastro : p.nastri()) nastro->reserve(elenco.numeri.size());
     for (std::uint8_t n : elenco.numeri) inserisciSpin(p, n);
     return p;
 }
