@@ -58,21 +58,8 @@ bool partitaSalvata(const fs::path& file) {
     return ext == ".fvr";
 }
 
-// The ribbons live under the program's base folder. A game copied together with its
-// "salvati" folder is found next to it too.
-fs::path baseDeiNastri(const fs::path& file) {
-    const fs::path base = cartellaBase(cartellaEseguibile());
-    std::error_code ec;
-    if (fs::exists(percorsoNastro(base, 0, file), ec)) return base;
-    const fs::path cartella = fs::absolute(file, ec).parent_path();
-    if (!ec && cartella.filename() == "salvati" &&
-        fs::exists(percorsoNastro(cartella.parent_path(), 0, file), ec))
-        return cartella.parent_path();
-    return base;
-}
-
 TPartita apriPartita(const fs::path& file) {
-    const TCaricamento c = caricaFilePartita(file, baseDeiNastri(file));
+    const TCaricamento c = caricaFilePartita(file, cartellaBase(cartellaEseguibile()));
     if (!c.valido()) throw TErroreCli(c.errore);
     TPartita p;
     ripristinaPartita(p, *c.partita);
