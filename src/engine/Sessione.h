@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -111,15 +112,29 @@ TFineSessione giocaSessione(const TRegole& r, TStatoProgressione& stato, TConteg
 
 } // namespace dettaglio
 
+namespace dettaglio {
+
+// a when c holds, b otherwise, without a jump: a win and a loss are equally likely, so a branch
+// on them would be mispredicted every other spin.
+inline double scegli(bool c, double a, double b) {
+    const std::uint64_t maschera = 0 - static_cast<std::uint64_t>(c);
+    return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & maschera) |
+                                 (std::bit_cast<std::uint64_t>(b) & ~maschera));
+}
+
+} // namespace dettaglio
+
 template <TTipoProgressione P> inline void TStatoProgressione::dopo(bool vinta) {
+    using dettaglio::scegli;
     if constexpr (P == TTipoProgressione::Piatta) {
         (void)vinta;
     } else if constexpr (P == TTipoProgressione::Martingala) {
-        multiplo_ = vinta ? 1 : multiplo_ * 2;
+        multiplo_ = scegli(vinta, 1.0, multiplo_ * 2);
     } else if constexpr (P == TTipoProgressione::DAlembert) {
-        multiplo_ = vinta ? std::max(1.0, multiplo_ - 1) : multiplo_ + 1;
+        multiplo_ = scegli(vinta, std::max(1.0, multiplo_ - 1), multiplo_ + 1);
     } else if constexpr (P == TTipoProgressione::Fibonacci) {
-        passo_ = vinta ? std::max<std::int64_t>(0, passo_ - 2) : passo_ + 1;
+        const std::int64_t indietro = passo_ > 2 ? passo_ - 2 : 0;
+        passo_ = vinta ? indietro : passo_ + 1;
         multiplo_ = termineFibonacci(passo_);
     } else if constexpr (P == TTipoProgressione::Labouchere) {
         if (vinta) {
@@ -138,12 +153,10 @@ template <TTipoProgressione P> inline void TStatoProgressione::dopo(bool vinta) 
     } else {
         static_assert(P == TTipoProgressione::Paroli);
         // Three wins in a row collect the winnings: back to one unit, counting again.
-        if (vinta && ++passo_ < 3) {
-            multiplo_ *= 2;
-        } else {
-            passo_ = 0;
-            multiplo_ = 1;
-        }
+        const std::int64_t vinteDiFila = vinta ? passo_ + 1 : 0;
+        const bool raddoppia = vinteDiFila > 0 && vinteDiFila < 3;
+        passo_ = raddoppia ? vinteDiFila : 0;
+        multiplo_ = scegli(raddoppia, multiplo_ * 2, 1.0);
     }
 }
 
