@@ -155,4 +155,25 @@ TEsito scriviRighe(const fs::path& p, const std::vector<std::string>& righe) {
     return sostituisci(provvisorio.percorso, p);
 }
 
+TEsito scriviTesto(const fs::path& p, std::string_view byte) {
+    std::error_code ec;
+    if (fs::is_directory(p, ec)) return TEsito::fallito(impossibileSalvare(p));
+    const fs::path provvisorio = nomeProvvisorio(p);
+    bool scritto = false;
+    {
+        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(byte.data(), static_cast<std::streamsize>(byte.size()));
+            out.flush();
+        }
+        if (out) out.close();
+        scritto = static_cast<bool>(out);
+    }
+    if (!scritto) {
+        scartaProvvisorio(provvisorio);
+        return TEsito::fallito(impossibileSalvare(p));
+    }
+    return sostituisci(provvisorio, p);
+}
+
 } // namespace girolino

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace girolino {
@@ -36,6 +37,9 @@ std::size_t contaRighe(const std::string& testo);
 // Writes the lines, each followed by CR LF, bytes as they are, no byte-order mark. The text
 // goes to a temporary file in the same folder, which then replaces the target in one step.
 TEsito scriviRighe(const std::filesystem::path& p, const std::vector<std::string>& righe);
+
+// Writes the bytes exactly as given, safely in the same way as scriviRighe.
+TEsito scriviTesto(const std::filesystem::path& p, std::string_view byte);
 
 // The two halves of scriviRighe, for saving several files together: first write every file
 // to its temporary, then put them in place. scartaProvvisorio removes a temporary that will
