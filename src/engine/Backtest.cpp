@@ -20,7 +20,26 @@ private:
     std::size_t i_ = 0;
 };
 
+// The number on a ribbon line, or -1 when the line holds none.
+int numeroDellaLinea(const std::string& riga) {
+    if (riga.empty() || riga.size() > 2) return -1;
+    int n = 0;
+    for (char c : riga) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n < NUMERI ? n : -1;
+}
+
 } // namespace
+
+std::vector<int> giriDellaPartita(const TPartita& partita) {
+    std::vector<int> giri;
+    giri.reserve(partita.nastroNumeri.size());
+    for (const auto& riga : partita.nastroNumeri)
+        if (const int n = numeroDellaLinea(riga); n >= 0) giri.push_back(n);
+    return giri;
+}
 
 TRisultatoBacktest eseguiBacktest(const TImpostazioniSistema& impostazioni,
                                   std::span<const int> giri) {

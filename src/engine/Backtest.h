@@ -2,6 +2,7 @@
 // A betting system played on a known list of spins.
 
 #include "engine/Sistema.h"
+#include "model/Partita.h"
 
 #include <cstdint>
 #include <span>
@@ -28,5 +29,8 @@ struct TRisultatoBacktest {
 // either before playing anything.
 TRisultatoBacktest eseguiBacktest(const TImpostazioniSistema& impostazioni,
                                   std::span<const int> giri);
+
+// The spins of a game, oldest first: the lines of its number ribbon that hold a number.
+std::vector<int> giriDellaPartita(const TPartita& partita);
 
 } // namespace girolino
