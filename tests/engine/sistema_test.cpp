@@ -1,4 +1,5 @@
 #include "engine/Backtest.h"
+#include "engine/Giocata.h"
 #include "engine/Sistema.h"
 
 #include <gtest/gtest.h>
@@ -335,6 +336,17 @@ TEST(Impostazioni, LetturaDellaLinea) {
     EXPECT_EQ(leggiLinea("1,5"), std::nullopt);
     EXPECT_EQ(leggiLinea("1 due"), std::nullopt);
     EXPECT_EQ(leggiLinea("2x"), std::nullopt);
+}
+
+TEST(Backtest, IGiriDellaPartitaSonoQuelliInseriti) {
+    TPartita p;
+    const std::vector<int> inseriti = {0, 36, 7, 0, 19, 19, 2};
+    for (int n : inseriti) inserisciSpin(p, n);
+    EXPECT_EQ(giriDellaPartita(p), inseriti);
+    // A ribbon line that is no number is no spin.
+    p.nastroNumeri.insert(p.nastroNumeri.begin() + 2, "");
+    p.nastroNumeri.push_back("37");
+    EXPECT_EQ(giriDellaPartita(p), inseriti);
 }
 
 } // namespace
