@@ -2,7 +2,11 @@
 
 #include "engine/Backtest.h"
 #include "engine/GeneratoreGiri.h"
+#include "engine/Giocata.h"
 #include "engine/MonteCarlo.h"
+#include "gamefile/Cartelle.h"
+#include "gamefile/FilePartita.h"
+#include "gamefile/SalvaPartita.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -168,6 +172,26 @@ TEST(CliSimula, ElencoDalloStandardInputETestoLeggibile) {
     EXPECT_NE(e.uscita.find("Puntate: 5 (vinte 3, perse 2)"), std::string::npos) << e.uscita;
     EXPECT_NE(e.uscita.find("finale 103"), std::string::npos) << e.uscita;
     EXPECT_NE(e.uscita.find("vantaggio del banco"), std::string::npos) << e.uscita;
+}
+
+TEST(CliSimula, PartitaSalvata) {
+    const std::vector<int> giri = {0, 5, 17, 32, 1, 1, 0, 26, 13, 8, 36, 2, 19, 0, 4};
+    TPartita p;
+    for (int n : giri) inserisciSpin(p, n);
+    const fs::path base = cartella() / "base";
+    const fs::path file = cartellaSalvati(base) / "serata.fvr";
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p, base));
+
+    TImpostazioniSistema s;
+    s.progressione = TTipoProgressione::Fibonacci;
+    s.puntata = TPuntata::chance(Nero);
+    const auto e = esegui(
+        {"simula", file.string(), "--json", "--puntata", "nero", "--progressione", "fibonacci"});
+    ASSERT_EQ(e.stato, 0) << e.errori;
+    const auto r = eseguiBacktest(s, giri);
+    EXPECT_EQ(Json::parse(e.uscita).at("curva").get<std::vector<double>>(), r.curva);
+    EXPECT_EQ(Json::parse(e.uscita).at("puntate").get<std::int64_t>(), 15);
 }
 
 TEST(CliMonteCarlo, JsonUgualeAlMotoreConOgniNumeroDiThread) {
