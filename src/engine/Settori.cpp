@@ -122,11 +122,17 @@ void aggiornaRuota(TPartita& p, int n) {
     for (auto& fila : r.archi)
         for (auto& e : fila) ++e.ritardo;
     const auto& aree = areeDelNumero()[n];
+    // The hit rule of registraColpo, written out here so that the spin path makes no call
+    // per area and the raised records can be kept.
     for (int i = 0; i < aree.quante; ++i) {
         TContatore& e = contatoreRuota(r, aree.entita[i]);
-        if (e.ritardo - 1 > e.maxRitardo)
+        const std::int32_t assenza = e.ritardo - 1;
+        if (assenza > e.maxRitardo) {
             storia.record.push_back({storia.boule, aree.entita[i], e.maxRitardo});
-        registraColpo(e);
+            e.maxRitardo = assenza;
+        }
+        ++e.sortite;
+        e.ritardo = 0;
     }
     ++storia.boule;
 }
@@ -144,7 +150,8 @@ void annullaRuota(TPartita& p, int n) {
 
     // The areas holding n lose their last hit; each one's delay runs again from its previous
     // hit, found by reading the ribbon backwards until every one of them has been met.
-    const auto& aree = areeDelNumero()[n];
+    const auto& tabella = areeDelNumero();
+    const auto& aree = tabella[n];
     for (int i = 0; i < aree.quante; ++i) {
         TContatore& e = contatoreRuota(r, aree.entita[i]);
         --e.sortite;
@@ -159,7 +166,7 @@ void annullaRuota(TPartita& p, int n) {
         if (x < 0) continue;
         bool restano = false;
         for (int w = 0; w < PAROLE_MASCHERA; ++w) {
-            std::uint64_t trovate = daTrovare[w] & areeDelNumero()[x].maschera[w];
+            std::uint64_t trovate = daTrovare[w] & tabella[x].maschera[w];
             daTrovare[w] &= ~trovate;
             for (; trovate != 0; trovate &= trovate - 1)
                 contatoreRuota(r, w * 64 + std::countr_zero(trovate)).ritardo =

@@ -413,6 +413,11 @@ TElencoNumeri leggiElencoNumeri(std::string_view testo) {
     if (iniziaCon(testo, "\xFF\xFE") || iniziaCon(testo, "\xFE\xFF")) {
         convertito = daUtf16(testo.substr(2), testo[0] == '\xFF');
         testo = convertito;
+    } else if (testo.size() >= 2 && (testo[0] == '\0') != (testo[1] == '\0')) {
+        // UTF-16 without its mark: a list in UTF-8 or Latin-1 never holds a zero byte, while
+        // UTF-16 text of digits has one in every pair.
+        convertito = daUtf16(testo, testo[1] == '\0');
+        testo = convertito;
     } else if (iniziaCon(testo, "\xEF\xBB\xBF")) {
         testo.remove_prefix(3);
     }

@@ -2,7 +2,7 @@
 // Spin lists in and out: reading a list of numbers kept by hand or exported by a table,
 // and composing the two export formats.
 //
-// Reading. The text is UTF-8 or Latin-1 (a UTF-16 text with its byte-order mark is read too);
+// Reading. The text is UTF-8 or Latin-1 (UTF-16 is recognised and read too);
 // a byte-order mark at the start is ignored; lines end with LF, CR LF or CR. Blank lines are
 // skipped, and so are comment lines: lines whose first non-blank character is '#' (an indented
 // comment is still a comment, since '#' can never begin a number).

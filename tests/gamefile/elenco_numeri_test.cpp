@@ -63,6 +63,11 @@ TEST(ElencoNumeri, LeggeOgniFormaDiElenco) {
                      "4",
                      8),
          {3, 4}},
+        {"UTF-16 LE senza BOM",
+         std::string("3\0\r\0\n\0"
+                     "6\0",
+                     8),
+         {3, 6}},
         {"intestazione virgola", "giro,numero,colore\n1,17,nero\n2,0,verde\n", {17, 0}},
         {"intestazione punto e virgola tra virgolette",
          "\"Data\";\" Numero \"\n\"11/12/2026\";\" 05 \"\n",

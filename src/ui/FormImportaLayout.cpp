@@ -1,0 +1,51 @@
+// The controls of the import preview and where they stand.
+
+#include "ui/Disegno.h"
+#include "ui/FormImporta.h"
+
+namespace girolino::ui {
+
+using namespace disegno;
+
+namespace {
+
+constexpr int MARGINE = 12;
+constexpr int LARGHEZZA_UTILE = 436 - 2 * MARGINE;
+
+// A strip of coloured numbers, in the pad's font but smaller.
+TControllo anteprima(std::string nome, int y) {
+    TControllo c = controllo(std::move(nome), TTipo::Striscia, -1, MARGINE, y, LARGHEZZA_UTILE, 34);
+    c.font = carattere(20, false, clBlack, tahoma);
+    c.solaLettura = true;
+    return c;
+}
+
+} // namespace
+
+void TFormImporta::crea() {
+    setPosizione(TPosizioneForm::CentroPrincipale);
+    setFontBase(inTahoma());
+
+    idOrigine_ =
+        aggiungi(etichetta("LabelOrigine", -1, MARGINE, 12, LARGHEZZA_UTILE, 16, {}, inTahoma()));
+    idConteggio_ = aggiungi(etichetta("LabelConteggio", -1, MARGINE, 34, LARGHEZZA_UTILE, 18, {},
+                                      carattere(13, true, clBlack, tahoma)));
+
+    aggiungi(etichetta("LabelPrimi", -1, MARGINE, 62, LARGHEZZA_UTILE, 16,
+                       "Primi numeri (i più vecchi, entrano per primi):", inTahoma()));
+    idPrimi_ = aggiungi(anteprima("RichEditPrimi", 80));
+    aggiungi(etichetta("LabelUltimi", -1, MARGINE, 122, LARGHEZZA_UTILE, 16,
+                       "Ultimi numeri (i più recenti):", inTahoma()));
+    idUltimi_ = aggiungi(anteprima("RichEditUltimi", 140));
+
+    idInverti_ = aggiungi(conCarattere(casella("CheckBoxInverti", -1, MARGINE, 186, LARGHEZZA_UTILE,
+                                               "Il numero più recente è in cima"),
+                                       inTahoma()));
+
+    idImporta_ = aggiungi(conCarattere(
+        pulsante("BitBtnImporta", -1, 110, 220, 100, 25, "Importa", "ok"), inTahoma()));
+    idAnnulla_ = aggiungi(conCarattere(
+        pulsante("BitBtnAnnulla", -1, 226, 220, 100, 25, "Annulla", "nonaccetto"), inTahoma()));
+}
+
+} // namespace girolino::ui
