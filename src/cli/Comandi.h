@@ -43,6 +43,8 @@ struct TVoceComando {
 
 // The factories, one per subcommand file.
 std::unique_ptr<TComando> creaComandoStat();
+std::unique_ptr<TComando> creaComandoSimula();     // simula
+std::unique_ptr<TComando> creaComandoMonteCarlo(); // montecarlo
 
 // Every subcommand, in the order --help lists them.
 std::span<const TVoceComando> comandi();
