@@ -5,7 +5,8 @@ PKGS="build-essential cmake ninja-build pkg-config git \
   qt6-base-dev qt6-translations-l10n libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-dejavu-core fonts-liberation fonts-liberation2 \
-  desktop-file-utils appstream"
+  desktop-file-utils appstream \
+  clang-format xvfb x11-utils"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
