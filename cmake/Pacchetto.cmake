@@ -70,7 +70,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
 
 if(BUILD_TESTING)
-    # Both checks need only the configured files or the build tree, no system change.
+    # These checks need only the configured files, the build tree or a virtual screen: no
+    # system change.
     add_test(NAME pacchetto_metadati
              COMMAND sh ${CMAKE_SOURCE_DIR}/tests/packaging/valida_metadati.sh
                      ${GIROLINO_FILE_DESKTOP} ${GIROLINO_FILE_METAINFO})
