@@ -9,7 +9,7 @@
 
 namespace {
 
-// A record of 32767 random spins, as long as a game can be without wider counters.
+// A record of 32767 random spins: a long game.
 girolino::TPartita registroCasuale() {
     std::mt19937 gen(12345);
     std::uniform_int_distribution<int> numero(0, 36);

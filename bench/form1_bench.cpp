@@ -52,7 +52,7 @@ void BM_ClicNumero(benchmark::State& state) {
 }
 BENCHMARK(BM_ClicNumero);
 
-// A random run of 32767 spins, the longest a 16-bit game holds.
+// A random run of 32767 spins: a long game.
 void BM_SerieCasuale(benchmark::State& state) {
     for (auto _ : state) {
         PiattaformaMuta piattaforma;

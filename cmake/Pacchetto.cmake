@@ -3,8 +3,24 @@
 
 include(GNUInstallDirs)
 
-# Release date of this build; follows SOURCE_DATE_EPOCH when set, so packages can be reproduced.
-string(TIMESTAMP GIROLINO_DATA_RILASCIO "%Y-%m-%d" UTC)
+# Releases and their dates come from the changelog, never from the day of the build: its
+# headings "## [version] - YYYY-MM-DD", newest first, the first being this version.
+set(_changelog ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_changelog})
+file(STRINGS ${_changelog} _rilasci REGEX "^## \\[[0-9][0-9.]*\\] - [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]$")
+set(GIROLINO_RILASCI "")
+foreach(_r IN LISTS _rilasci)
+    string(REGEX MATCH "^## \\[([0-9.]+)\\] - (.*)$" _ "${_r}")
+    if(GIROLINO_RILASCI STREQUAL "" AND NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+        message(FATAL_ERROR "CHANGELOG.md: the newest release is ${CMAKE_MATCH_1}, "
+                            "the project's version ${PROJECT_VERSION}")
+    endif()
+    string(APPEND GIROLINO_RILASCI
+           "    <release version=\"${CMAKE_MATCH_1}\" date=\"${CMAKE_MATCH_2}\"/>\n")
+endforeach()
+if(GIROLINO_RILASCI STREQUAL "")
+    message(FATAL_ERROR "CHANGELOG.md: no release heading \"## [version] - YYYY-MM-DD\"")
+endif()
 
 set(_pacchetto_src ${CMAKE_SOURCE_DIR}/packaging)
 set(_pacchetto_bin ${CMAKE_BINARY_DIR}/packaging)
@@ -22,6 +38,7 @@ install(FILES ${GIROLINO_FILE_DESKTOP} DESTINATION ${CMAKE_INSTALL_DATADIR}/appl
 install(FILES ${GIROLINO_FILE_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_pacchetto_src}/girolino.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog)
 
 # Debian package: `cpack` in the build folder writes girolino_<version>_<arch>.deb.
 set(CPACK_GENERATOR "DEB")
@@ -52,16 +69,21 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
 
-if(GIROLINO_TESTS)
-    # Both checks need only the configured files or the build tree, no system change.
+if(BUILD_TESTING)
+    # These checks need only the configured files, the build tree or a virtual screen: no
+    # system change.
     add_test(NAME pacchetto_metadati
              COMMAND sh ${CMAKE_SOURCE_DIR}/tests/packaging/valida_metadati.sh
                      ${GIROLINO_FILE_DESKTOP} ${GIROLINO_FILE_METAINFO})
     add_test(NAME pacchetto_installazione
              COMMAND sh ${CMAKE_SOURCE_DIR}/tests/packaging/prova_installazione.sh
                      ${CMAKE_BINARY_DIR} ${GIROLINO_ID} ${CMAKE_COMMAND})
-    set_tests_properties(pacchetto_metadati pacchetto_installazione PROPERTIES
-                         SKIP_RETURN_CODE 77 LABELS "installazione")
+    # A real window on a virtual screen: its class must be the entry's StartupWMClass.
+    add_test(NAME pacchetto_classe_finestra
+             COMMAND sh ${CMAKE_SOURCE_DIR}/tests/packaging/classe_finestra.sh
+                     $<TARGET_FILE:girolino> ${GIROLINO_FILE_DESKTOP})
+    set_tests_properties(pacchetto_metadati pacchetto_installazione pacchetto_classe_finestra
+                         PROPERTIES SKIP_RETURN_CODE 77 LABELS "installazione")
 
     # Installs and removes a system package: only on request, on a machine that may be changed.
     option(GIROLINO_TEST_PACCHETTO "Also test the .deb by installing it (root, changes the system)" OFF)

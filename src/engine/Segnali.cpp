@@ -16,7 +16,7 @@ struct TSegnoRipetizione {
     std::string_view parola;   // in the banner
 };
 
-// Indexed by TChance. The red prefix has no colon: that is how the title has always read.
+// Indexed by TChance. The red prefix has no colon, unlike the others: the title reads "R 3".
 constexpr std::array<TSegnoRipetizione, NUM_CHANCE + 1> segni = {{
     {0, "", ""},
     {0, "R ", "Rosso "},

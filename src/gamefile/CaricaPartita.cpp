@@ -271,8 +271,8 @@ private:
         }
         for (int c = 1; c <= NUM_CHANCE; ++c) {
             if (f_.chance[c] != r.chance[c]) return nonCorrisponde(0);
-            // The runs follow from the ribbon alone. A program that restored a game ending
-            // in a zero could keep them one short and save them so; the ribbon is right.
+            // The runs follow from the ribbon alone: saved runs that disagree (one short
+            // after a game ending in a zero) are replaced by the ribbon's.
             f_.ripetizioni[c] = r.ripetizioni[c];
         }
         for (int g = 1; g <= NUM_GRUPPI; ++g)

@@ -2,8 +2,8 @@
 // The game state: every counter of the game in progress, its one-level undo copies,
 // the six history ribbons and the two flags.
 //
-// Counters are 32-bit so that games longer than 32767 spins keep counting; every
-// result of a shorter game is the same as with 16-bit counters.
+// Counters are 32-bit so that long games keep counting: a random run alone may
+// draw 100000 spins.
 
 #include "model/Ruota.h"
 #include "model/Tabella.h"

@@ -17,7 +17,7 @@ TControllo scritta(std::string nome, int x, int y, int w, int h, std::string tes
     TControllo c = disegno::etichetta(std::move(nome), -1, x, y, w, h, std::move(testo),
                                       disegno::carattere(px, false, clWhite));
     c.sfondo = sfondo;
-    // These labels have always carried the frame flag; the view draws no frame on labels.
+    // These labels carry the frame flag in their state; the view draws no frame on labels.
     c.bordo = true;
     return c;
 }

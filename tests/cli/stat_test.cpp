@@ -207,7 +207,7 @@ TEST_F(Stat, PartitaSalvataComeIlProgrammaLaApre) {
     const auto salvati = cartella / "salvati";
     std::filesystem::create_directories(salvati);
     const auto file = salvati / "tavolo.fvr";
-    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p, cartella));
+    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p));
 
     const json partita = statJson({"stat", file.string(), "--json", "--vicini", "1"});
     const json lista = statJson({"stat", scriviElenco(spins).string(), "--json", "--vicini", "1"});

@@ -104,7 +104,7 @@ TEST_F(Caricamento, AndataERitornoDannoLaStessaPartitaELeStesseRighe) {
     EXPECT_EQ(q.numeri[9].ritardoPrec, 0); // no undo copy of the game it replaced survives
     EXPECT_EQ(componiFilePartita(q, c.partita->testi), righe);
 
-    // The restored game goes on like the original.
+    // The restored game goes on like the one saved.
     gira(p, 7);
     gira(q, 7);
     controllaStessaPartita(q, p);
@@ -149,8 +149,8 @@ TEST_F(Caricamento, UltimoNumeroZeroRestituisceLeRipetizioniEsatte) {
 }
 
 TEST_F(Caricamento, RipetizioniSbagliateSonoRifatteDalNastro) {
-    // Runs saved one short, as a program that restored a game ending in a zero kept them:
-    // the game still opens, with the runs its ribbon gives.
+    // A file whose saved runs are one short of its ribbon's still opens, with the runs its
+    // ribbon gives.
     const TPartita p = partitaDiBase();
     ASSERT_EQ(p.ripetizioni[Rosso], 3);
     salva(p, file());

@@ -14,6 +14,7 @@ DESTDIR="$radice" "$cmake" --install "$build" --prefix /usr >/dev/null
 atteso="usr/bin/girolino
 usr/bin/girolino-cli
 usr/share/applications/$id.desktop
+usr/share/doc/girolino/changelog
 usr/share/icons/hicolor/scalable/apps/girolino.svg
 usr/share/metainfo/$id.metainfo.xml"
 trovato=$(cd "$radice" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)

@@ -43,6 +43,7 @@ apt-get install -y -q "$deb"
 
 for f in /usr/bin/girolino \
     "/usr/share/applications/$id.desktop" \
+    /usr/share/doc/girolino/changelog \
     /usr/share/icons/hicolor/scalable/apps/girolino.svg \
     "/usr/share/metainfo/$id.metainfo.xml"; do
     test -f "$f" || { echo "ERRORE: $f non installato"; exit 1; }

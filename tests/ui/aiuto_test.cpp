@@ -235,7 +235,7 @@ TEST(FinestreDiAiuto, FinestreTestiEPulsanti) {
         EXPECT_FALSE(a.f.visibile());
     }
 
-    // A control's text, and its place where the window's design fixes it (x < 0: any).
+    // A control's text, and its place where the test checks it (x < 0: any).
     struct TControlloAtteso {
         const TForm& f;
         const char* nome;

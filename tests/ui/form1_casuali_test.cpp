@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                       0,
                       {"messaggio: Attenzione: puoi estrarre al massimo 100000 Boules per volta."},
                       0},
-        // Beyond 16 bits the count is taken whole.
+        // A large count below the limit is taken whole.
         CasoConteggio{"40000", 40000, {}, 1}));
 
 TEST(Casuali, FixedCountButtonDrawsAndEmptiesTheField) {

@@ -368,7 +368,7 @@ TEST_F(Form1Layout, CaptionsAndHints) {
     }
 }
 
-// Colours and fonts the description fixes for the main window's areas.
+// Colours and fonts of the main window's areas.
 TEST_F(Form1Layout, ColoursAndFonts) {
     EXPECT_EQ(f1["Panel1"].sfondo, clGreen);
     EXPECT_EQ(f1["Panel7"].sfondo, clGreen);

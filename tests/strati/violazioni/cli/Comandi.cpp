@@ -1,0 +1,3 @@
+#include "engine/Motore.h"
+#include "ui/Finestra.h"
+#include <QtCore/QObject>

@@ -1,0 +1,2 @@
+#include "Motore.h"
+#include <qglobal.h>

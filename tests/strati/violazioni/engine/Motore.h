@@ -1,0 +1,3 @@
+#pragma once
+#include "model/Base.h"
+#include "ui/Finestra.h"

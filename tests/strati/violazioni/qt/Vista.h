@@ -1,0 +1,3 @@
+#pragma once
+#include "ui/Finestra.h"
+#include <QWidget>

@@ -1,0 +1,3 @@
+#pragma once
+#include "Mancante.h"
+#include "engine/Motore.h"
