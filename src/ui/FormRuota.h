@@ -13,7 +13,7 @@ class TForm1;
 
 inline constexpr const char* captionFormRuota = "Girolino - Ruota e Settori";
 inline constexpr int larghezzaFormRuota = 660;
-inline constexpr int altezzaFormRuota = 480;
+inline constexpr int altezzaFormRuota = 504;
 
 class TFormRuota : public TForm {
 public:
