@@ -74,36 +74,67 @@ void TFormRuota::compilaRuota(const TPartita& p) {
     setRuota(idRuota_, ruotaConCalore(calore, ultimo, std::move(ultimi)));
 }
 
+// Rows are built once (and again for another width of the arcs); after that a refresh
+// rewrites only the cells whose counter moved, which keeps an open window cheap during a
+// long random run.
 void TFormRuota::compilaSettori(const TPartita& p) {
     const auto boule = static_cast<std::int64_t>(p.nastroNumeri.size());
-    std::vector<std::vector<TCella>> righe;
     const auto tutti = settori();
-    for (std::size_t s = 0; s < tutti.size(); ++s) {
-        const TSettore& settore = tutti[s];
-        std::vector<TCella> riga;
-        riga.push_back(cellaTesto(std::string(settore.nome)));
-        riga.push_back(cellaTesto(elencoNumeri(settore.numeri)));
-        aggiungiContatore(riga, p.ruota.settori[s]);
-        const int dimensione = static_cast<int>(settore.numeri.size());
-        riga.push_back(cellaNumero(testoAttese(boule, dimensione),
-                                   static_cast<double>(boule) * dimensione / NUMERI));
-        righe.push_back(std::move(riga));
+    const auto attese = [&](std::size_t s) {
+        const int dimensione = static_cast<int>(tutti[s].numeri.size());
+        return cellaNumero(testoAttese(boule, dimensione),
+                           static_cast<double>(boule) * dimensione / NUMERI);
+    };
+    if (!settoriRiempiti_) {
+        std::vector<std::vector<TCella>> righe;
+        for (std::size_t s = 0; s < tutti.size(); ++s) {
+            std::vector<TCella> riga;
+            riga.push_back(cellaTesto(std::string(tutti[s].nome)));
+            riga.push_back(cellaTesto(elencoNumeri(tutti[s].numeri)));
+            aggiungiContatore(riga, p.ruota.settori[s]);
+            riga.push_back(attese(s));
+            righe.push_back(std::move(riga));
+        }
+        setRigheTabella(idSettori_, std::move(righe));
+        settoriRiempiti_ = true;
+    } else {
+        for (std::size_t s = 0; s < tutti.size(); ++s) {
+            aggiornaContatore(idSettori_, s, 2, p.ruota.settori[s], mostrati_.settori[s]);
+            if (boule != bouleMostrate_) setCella(idSettori_, s, 5, attese(s));
+        }
     }
-    setRigheTabella(idSettori_, std::move(righe));
+    mostrati_.settori = p.ruota.settori;
+    bouleMostrate_ = boule;
 }
 
 void TFormRuota::compilaArchi(const TPartita& p) {
     const auto& contatori = p.ruota.archi[larghezza_ - 1];
-    std::vector<std::vector<TCella>> righe;
-    righe.reserve(NUMERI);
-    for (int i = 0; i < NUMERI; ++i) {
-        const int centro = ordineRuota()[i];
-        std::vector<TCella> riga;
-        riga.push_back(cellaNumero(nomeArco(centro, larghezza_), centro));
-        aggiungiContatore(riga, contatori[i]);
-        righe.push_back(std::move(riga));
+    if (larghezzaMostrata_ != larghezza_) {
+        std::vector<std::vector<TCella>> righe;
+        righe.reserve(NUMERI);
+        for (int i = 0; i < NUMERI; ++i) {
+            const int centro = ordineRuota()[i];
+            std::vector<TCella> riga;
+            riga.push_back(cellaNumero(nomeArco(centro, larghezza_), centro));
+            aggiungiContatore(riga, contatori[i]);
+            righe.push_back(std::move(riga));
+        }
+        setRigheTabella(idArchi_, std::move(righe));
+        larghezzaMostrata_ = larghezza_;
+    } else {
+        const auto& prima = mostrati_.archi[larghezza_ - 1];
+        for (std::size_t i = 0; i < NUMERI; ++i)
+            aggiornaContatore(idArchi_, i, 1, contatori[i], prima[i]);
     }
-    setRigheTabella(idArchi_, std::move(righe));
+    mostrati_.archi = p.ruota.archi;
+}
+
+void TFormRuota::aggiornaContatore(int id, std::size_t riga, std::size_t k, const TContatore& c,
+                                   const TContatore& prima) {
+    if (c.ritardo != prima.ritardo || c.maxRitardo != prima.maxRitardo)
+        setCella(id, riga, k, cellaConteggio(c.ritardo, supera(c) ? clRed : clBlack));
+    if (c.maxRitardo != prima.maxRitardo) setCella(id, riga, k + 1, cellaConteggio(c.maxRitardo));
+    if (c.sortite != prima.sortite) setCella(id, riga, k + 2, cellaConteggio(c.sortite));
 }
 
 void TFormRuota::cambiato(int id) {

@@ -7,6 +7,9 @@
 #include "model/Partita.h"
 #include "ui/Form.h"
 
+#include <cstddef>
+#include <cstdint>
+
 namespace girolino::ui {
 
 class TForm1;
@@ -38,9 +41,19 @@ private:
     void compilaRuota(const TPartita& p);
     void compilaSettori(const TPartita& p);
     void compilaArchi(const TPartita& p);
+    // Rewrites the delay, longest delay and hits cells of a row, from column k, where `c`
+    // differs from what they show (`prima`).
+    void aggiornaContatore(int id, std::size_t riga, std::size_t k, const TContatore& c,
+                           const TContatore& prima);
 
     TForm1& principale_;
     int larghezza_ = 2;
+    // What the tables show: their counters, the spins behind "Attese", the width of the arcs
+    // (0 before the first fill).
+    TContatoriRuota mostrati_{};
+    std::int64_t bouleMostrate_ = 0;
+    bool settoriRiempiti_ = false;
+    int larghezzaMostrata_ = 0;
     int idRuota_ = -1, idSettori_ = -1, idArchi_ = -1, idVicini_ = -1;
 };
 
