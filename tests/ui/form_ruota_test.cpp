@@ -57,7 +57,7 @@ struct Ruota : Programma {
     }
 
     // Every cell of both tables and the wheel, against a recount of the ribbon, for every
-    // width of the arcs; the width chosen before is chosen again at the end.
+    // width of the arcs; the width chosen before is checked first and chosen again at the end.
     void attendiComeIlNastro() {
         SCOPED_TRACE("dopo " + std::to_string(f.partita().nastroNumeri.size()) + " spin");
         ASSERT_TRUE(w.visibile());
@@ -82,8 +82,12 @@ struct Ruota : Programma {
             EXPECT_EQ(settori[s][5].testo, testoDecimi(boule * dimensioni[s] / 37));
         }
 
+        // The width shown first: its rows followed the game; the others are filled anew.
         const std::string scelta = w["ComboBoxVicini"].testo;
-        for (int k = 1; k <= 4; ++k) {
+        std::vector<int> larghezze = {w.larghezzaArchi()};
+        for (int k = 1; k <= 4; ++k)
+            if (k != w.larghezzaArchi()) larghezze.push_back(k);
+        for (int k : larghezze) {
             scegliVicini("±" + std::to_string(k));
             ASSERT_EQ(w.larghezzaArchi(), k);
             const auto& archi = righe("TabellaArchi");
