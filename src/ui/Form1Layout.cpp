@@ -368,6 +368,7 @@ void menuPrincipale(TForm& f) {
           {"AndamentoChanceSemplici1", "Andamento Chance Semplici"},
           {"Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
           {"Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
+          {"RuotaeSettori1", "Ruota e Settori"},
           {"MostramiiVicinidelNumeroPiRitardatario1",
            "Mostrami i Vicini del Numero Più Ritardatario"}}},
         {"Help1",
