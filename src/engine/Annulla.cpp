@@ -58,10 +58,11 @@ void pulisciPartita(TPartita& p) {
     for (TNastro* nastro : p.nastri()) nastro->clear();
 }
 
-void annullaSpin(TPartita& p) {
+void annullaSpin(TPartita& p, TOsservatoreAnnullo& o) {
     if (p.bouleEseguite < 1 || p.nastroNumeri.empty()) return;
     if (p.bouleEseguite == 1) {
         pulisciPartita(p);
+        o.partitaPulita();
         return;
     }
     const int annullato = p.ultimoNumero;
@@ -73,12 +74,21 @@ void annullaSpin(TPartita& p) {
 
     diminuisciritardi(p);
     togliUltimaRiga(p);
+    o.righeTolte();
     --p.bouleEseguite;
     riCalcolaNumeri(p, annullato);
+    o.numeriRicalcolati(annullato);
     annullaChance(p, annullato);
     ripristinaGruppi(p, annullato);
     p.partitaModificata = true;
+    o.chanceAnnullate(annullato);
     ripristinaUltimoNumero(p);
+    o.spinAnnullato();
+}
+
+void annullaSpin(TPartita& p) {
+    TOsservatoreAnnullo nessuno;
+    annullaSpin(p, nessuno);
 }
 
 } // namespace girolino

@@ -3,8 +3,10 @@
 // family rows, the rankings, the six ribbons, the random runs and the signals. It drives
 // every spin, undo and clear of the game and refreshes every display that shows it.
 
+#include "engine/Annulla.h"
 #include "engine/Classifiche.h"
 #include "engine/Estrazione.h"
+#include "engine/Giocata.h"
 #include "engine/GruppiOrdinati.h"
 #include "engine/Segnali.h"
 #include "gamefile/FilePartita.h"
@@ -25,7 +27,8 @@ namespace girolino::ui {
 class TForm5;
 class TMainForm;
 
-class TForm1 : public TForm {
+// The window follows the steps of a spin and of an undo through the engine's hooks.
+class TForm1 : public TForm, private TOsservatoreGiocata, private TOsservatoreAnnullo {
 public:
     // The most spins one random run may draw.
     static constexpr int MASSIMO_CASUALI = 100000;
@@ -52,8 +55,6 @@ public:
 
     // --- spin entry -------------------------------------------------------------------
     void inserisciNumero(int n);
-    void aumentaritardi();
-    void calcola(int n);
 
     // --- random runs: the count typed in Edit1 ----------------------------------------
     void vai();
@@ -61,7 +62,6 @@ public:
 
     // --- undo and new game ------------------------------------------------------------
     void annullaUltimo();
-    void riCalcola();
     void nuovaPartita();
     void pulisciTutto();
     void azzeracaselle();
@@ -82,8 +82,6 @@ public:
 
     // --- signals ----------------------------------------------------------------------
     void ritardisignificativi();
-    void segnala();
-    void controSegnala();
     void aggiornaStriscia();
 
     // --- game files ---------------------------------------------------------------------
@@ -125,7 +123,24 @@ private:
         int apri = 0, voceSalvaConNome = 0, voceApri = 0;
     };
 
+    // The refreshes between the steps of a spin.
+    void ritardiAumentati() override;
+    void nastriAllungati(int n) override;
+    void gruppiAggiornati(int n) override;
+    void numeriAggiornati(int n) override;
+    void ripetizioniContate(int n) override;
+    // The refreshes between the steps of an undo.
+    void partitaPulita() override;
+    void righeTolte() override;
+    void numeriRicalcolati(int annullato) override;
+    void chanceAnnullate(int annullato) override;
+    void spinAnnullato() override;
+
     void cercaIdentificativi();
+    // Everything the window shows of a game just cleared.
+    void mostraPartitaPulita();
+    // The highlight passes and the delay signal, after the counters changed.
+    void evidenzia();
     void impostaConteggio(std::string_view testo);
     void aggiungiAiNastri();
     void mostraClassifica(int primo, const std::array<int, 5>& numeri);
@@ -156,7 +171,6 @@ private:
     TTitoliNastri titoli_;
     TBanner banner_;
     TEstrattore estrattore_;
-    int numeroAnnullato_ = 0;
     // The ranking cells hold their design text until the first refresh: it does not
     // name a number, so the neighbours of "the most delayed" mark nothing until then.
     bool classificheMaiMostrate_ = true;
