@@ -2,8 +2,9 @@
 
 #include "engine/Chance.h"
 #include "engine/Giocata.h"
+#include "engine/LetturaNumeri.h"
 
-#include <charconv>
+#include <optional>
 #include <stdexcept>
 
 namespace girolino {
@@ -35,12 +36,9 @@ void ripristinaGruppi(TPartita& p, int n) {
 }
 
 int numeroDellaRiga(const std::string& riga) {
-    int n = -1;
-    const char* fine = riga.data() + riga.size();
-    const auto [resto, errore] = std::from_chars(riga.data(), fine, n);
-    if (errore != std::errc{} || resto != fine || n < 0 || n >= NUMERI)
-        throw std::invalid_argument("'" + riga + "' non è un numero valido");
-    return n;
+    const std::optional<int> n = numeroDelTavolo(riga);
+    if (!n) throw std::invalid_argument("'" + riga + "' non è un numero valido");
+    return *n;
 }
 
 void ripristinaUltimoNumero(TPartita& p) {

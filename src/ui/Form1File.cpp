@@ -118,7 +118,7 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     reimpostaConnotazioni();
     const auto nastri = partita_.nastri();
     for (int k = 0; k < 6; ++k) sostituisciRighe(ids_.nastri[k], *nastri[k]);
-    // The runs came back exactly as saved: only the display part of segnala runs.
+    // The runs came back exactly as saved: only the display of the signals is refreshed.
     aggiornaVistaSegnali();
     setCaption(prefissoFileVisualizzato + file_->FFileCaption());
     abilitaSalva(false);

@@ -2,6 +2,7 @@
 
 #include "ui/Form1.h"
 
+#include "engine/LetturaNumeri.h"
 #include "ui/Decimale.h"
 
 #include <string>

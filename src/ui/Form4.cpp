@@ -1,6 +1,6 @@
 #include "ui/Form4.h"
 
-#include "engine/Segnali.h"
+#include "engine/LetturaNumeri.h"
 #include "ui/Decimale.h"
 
 #include <algorithm>
