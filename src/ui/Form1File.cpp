@@ -2,6 +2,8 @@
 
 #include "ui/Form1.h"
 
+#include "Versione.h"
+
 #include "gamefile/CaricaPartita.h"
 #include "ui/Decimale.h"
 #include "ui/FileBuffer.h"
@@ -12,7 +14,9 @@
 namespace girolino::ui {
 
 namespace {
-constexpr const char* prefissoFileVisualizzato = "Girolino - File Visualizzato: ";
+std::string prefissoFileVisualizzato() {
+    return conNomeProgramma(" - File Visualizzato: ");
+}
 constexpr const char* nessunNumero = "Attenzione: non hai ancora inserito nessun numero.";
 } // namespace
 
@@ -76,7 +80,7 @@ bool TForm1::salvaSuFile(bool chiediNome) {
     case TEsitoSalvataggio::Scritto:
         break;
     }
-    setCaption(prefissoFileVisualizzato + file_->FFileCaption());
+    setCaption(prefissoFileVisualizzato() + file_->FFileCaption());
     abilitaSalva(false);
     partita_.partitaModificata = false;
     return true;
@@ -120,7 +124,7 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     for (int k = 0; k < 6; ++k) sostituisciRighe(ids_.nastri[k], *nastri[k]);
     // The runs came back exactly as saved: only the display of the signals is refreshed.
     aggiornaVistaSegnali();
-    setCaption(prefissoFileVisualizzato + file_->FFileCaption());
+    setCaption(prefissoFileVisualizzato() + file_->FFileCaption());
     abilitaSalva(false);
     partita_.partitaModificata = false;
     spostaCursori();
