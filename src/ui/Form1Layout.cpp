@@ -1,6 +1,7 @@
 #include "ui/Form1Layout.h"
 
 #include "engine/AnalisiGruppi.h"
+#include "engine/Estrazione.h"
 #include "ui/Disegno.h"
 
 #include <array>
@@ -62,10 +63,9 @@ void casuali(TForm& f) {
     titoloPannello.font = carattere(11, true, clWhite);
     f.aggiungi(titoloPannello);
     f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", "Aiuto"));
-    constexpr std::array<const char*, 6> quante = {"1", "5", "10", "20", "50", "100"};
     for (int i = 0; i < 6; ++i) {
         f.aggiungi(controllo("SpeedButton" + std::to_string(38 + i), TTipo::Pulsante, p, 8 + i * 33,
-                             31, 30, 22, quante[i]));
+                             31, 30, 22, std::string(ESTRAZIONI_FISSE[i])));
     }
     TControllo indica =
         controllo("Label69", TTipo::Etichetta, p, 8, 58, 190, 13, "Indica un numero di Boules");
