@@ -50,10 +50,10 @@ void TApplicazione::impostaFrequentoni() {
 }
 
 void TApplicazione::analisiChanceSemplici() {
-    form4_.apriAnalisi(form1_["Memo1"].testo.empty());
+    form4_.apriAnalisi(form1_.ultimoNumeroVuoto());
 }
 void TApplicazione::andamentoChanceSemplici() {
-    form6_.mostraAndamento(form1_["Memo1"].testo.empty());
+    form6_.mostraAndamento(form1_.ultimoNumeroVuoto());
 }
 void TApplicazione::andamento37Numeri() {
     form8_.mostra();
@@ -66,16 +66,16 @@ bool TApplicazione::voceAiuto(std::string_view nome) {
 }
 
 std::string TApplicazione::famiglia() const {
-    return form1_.testo(form1_.id("ComboBox2"));
+    return form1_.famigliaScelta();
 }
 std::string TApplicazione::ordine() const {
-    return form1_.testo(form1_.id("ComboBox3"));
+    return form1_.ordineScelto();
 }
 void TApplicazione::impostaFamiglia(const std::string& t) {
-    form1_.setTesto(form1_.id("ComboBox2"), t);
+    form1_.scegliFamiglia(t);
 }
 void TApplicazione::impostaOrdine(const std::string& t) {
-    form1_.setTesto(form1_.id("ComboBox3"), t);
+    form1_.scegliOrdine(t);
 }
 
 } // namespace girolino::ui

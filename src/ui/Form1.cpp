@@ -96,6 +96,8 @@ void TForm1::cercaIdentificativi() {
     i.edit1 = id("Edit1");
     i.edit2 = id("Edit2");
     i.combo1 = id("ComboBox1");
+    i.famiglia = id("ComboBox2");
+    i.ordine = id("ComboBox3");
     i.grassetto = id("CheckBox1");
     i.segnalaRitardo = id("CheckBox2");
     i.rosso = id("CheckBox3");

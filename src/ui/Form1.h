@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +53,15 @@ public:
 
     // The window's show step at start-up: the game starts from zero.
     void avvia();
+
+    // --- what the other windows ask -----------------------------------------------------
+    // No last number is shown (no spin yet, or the game was cleared).
+    bool ultimoNumeroVuoto() const { return testo(ids_.memo1).empty(); }
+    // The family and the order of groups chosen in the main window's two combos.
+    std::string famigliaScelta() const { return testo(ids_.famiglia); }
+    std::string ordineScelto() const { return testo(ids_.ordine); }
+    void scegliFamiglia(const std::string& t) { setTesto(ids_.famiglia, t); }
+    void scegliOrdine(const std::string& t) { setTesto(ids_.ordine, t); }
 
     // --- spin entry -------------------------------------------------------------------
     void inserisciNumero(int n);
@@ -115,6 +125,7 @@ private:
         std::array<int, 6> casuali{};      // SpeedButton38..43
         std::array<int, 5> aiuti{};        // SpeedButton51..55
         int memo1 = 0, memo2 = 0, edit1 = 0, edit2 = 0, combo1 = 0;
+        int famiglia = 0, ordine = 0; // ComboBox2, ComboBox3
         int grassetto = 0, segnalaRitardo = 0, rosso = 0, segnalaRipetizioni = 0; // CheckBox1..4
         int perRitardo = 0, perFrequenza = 0;                                     // RadioButton1, 2
         int timer3 = 0, annulla = 0, andamento = 0, salva = 0, nuova = 0, vai = 0, tastiera = 0;
