@@ -23,16 +23,14 @@ void TApplicazione::avvia() {
     aiuto_.controllaRegole();
 }
 
-void TApplicazione::assegnaValori() {
+void TApplicazione::gruppiCambiati() {
     form11_.assegnaValori();
 }
-void TApplicazione::pulisciCampi() {
+void TApplicazione::partitaPulita() {
     form11_.nuovaPartita();
 }
-void TApplicazione::assegnaStat() {
+void TApplicazione::spinInserito() {
     form12_.assegnaStat();
-}
-void TApplicazione::compilaCampi() {
     form12_.compilaCampi();
 }
 void TApplicazione::partitaCambiata() {
@@ -45,7 +43,7 @@ void TApplicazione::guardaTutte() {
 void TApplicazione::statistiche37Numeri() {
     form12_.mostraStatistiche();
 }
-void TApplicazione::impostaFrequentoni() {
+void TApplicazione::classificheAggiornate() {
     form8_.impostaFrequentoni(form1_.classifiche().frequenti);
 }
 

@@ -42,7 +42,7 @@ void TForm1::spinAnnullato() {
     setAbilitato(ids_.annulla, false);
     setAbilitato(ids_.andamento, false);
     aggiornaVistaSegnali();
-    if (analisi_) analisi_->assegnaValori();
+    if (analisi_) analisi_->gruppiCambiati();
     evidenzia();
     if (analisi_) analisi_->partitaCambiata();
 }
@@ -61,7 +61,7 @@ void TForm1::pulisciTutto() {
 void TForm1::mostraPartitaPulita() {
     setTesto(ids_.memo2, "0");
     azzeracaselle();
-    if (analisi_) analisi_->pulisciCampi();
+    if (analisi_) analisi_->partitaPulita();
     for (int id : ids_.classifiche) setTesto(id, "0");
     classificheMaiMostrate_ = false;
     // The family rows must not go on sorting the counters of the game just cleared.

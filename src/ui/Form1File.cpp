@@ -131,7 +131,7 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     // Each ribbon takes the focus in turn to show its last spin; the last one keeps it.
     piattaforma().fuoco(*this, ids_.nastri.back());
 
-    if (analisi_) analisi_->impostaFrequentoni();
+    if (analisi_) analisi_->classificheAggiornate();
     assegnaChanceComplesse();
     calcoliCalcola();
     // Only the red pass runs here (and the bold pass and the delay signal only through

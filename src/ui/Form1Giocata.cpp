@@ -23,14 +23,8 @@ void TForm1::nastriAllungati(int n) {
     aggiungiAiNastri();
 }
 
-void TForm1::gruppiAggiornati(int n) {
-    if (analisi_) {
-        analisi_->assegnaValori();
-        if (n != 0) {
-            analisi_->numeribold();
-            analisi_->colorarosso();
-        }
-    }
+void TForm1::gruppiAggiornati(int) {
+    if (analisi_) analisi_->gruppiCambiati();
     assegnaChanceComplesse();
 }
 
@@ -43,10 +37,7 @@ void TForm1::numeriAggiornati(int) {
 
 void TForm1::ripetizioniContate(int) {
     aggiornaVistaSegnali();
-    if (analisi_) {
-        analisi_->assegnaStat();
-        analisi_->compilaCampi();
-    }
+    if (analisi_) analisi_->spinInserito();
     seguiSeRichiesto();
 }
 
