@@ -1,6 +1,6 @@
 #include "engine/Evidenziazione.h"
 
-#include "engine/Segnali.h"
+#include "engine/LetturaNumeri.h"
 
 namespace girolino {
 

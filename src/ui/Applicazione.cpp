@@ -25,16 +25,14 @@ void TApplicazione::avvia() {
     aiuto_.controllaRegole();
 }
 
-void TApplicazione::assegnaValori() {
+void TApplicazione::gruppiCambiati() {
     form11_.assegnaValori();
 }
-void TApplicazione::pulisciCampi() {
+void TApplicazione::partitaPulita() {
     form11_.nuovaPartita();
 }
-void TApplicazione::assegnaStat() {
+void TApplicazione::spinInserito() {
     form12_.assegnaStat();
-}
-void TApplicazione::compilaCampi() {
     form12_.compilaCampi();
     formRuota_.aggiorna();
 }
@@ -49,15 +47,15 @@ void TApplicazione::guardaTutte() {
 void TApplicazione::statistiche37Numeri() {
     form12_.mostraStatistiche();
 }
-void TApplicazione::impostaFrequentoni() {
+void TApplicazione::classificheAggiornate() {
     form8_.impostaFrequentoni(form1_.classifiche().frequenti);
 }
 
 void TApplicazione::analisiChanceSemplici() {
-    form4_.apriAnalisi(form1_["Memo1"].testo.empty());
+    form4_.apriAnalisi(form1_.ultimoNumeroVuoto());
 }
 void TApplicazione::andamentoChanceSemplici() {
-    form6_.mostraAndamento(form1_["Memo1"].testo.empty());
+    form6_.mostraAndamento(form1_.ultimoNumeroVuoto());
 }
 void TApplicazione::andamento37Numeri() {
     form8_.mostra();
@@ -70,16 +68,16 @@ bool TApplicazione::voceAiuto(std::string_view nome) {
 }
 
 std::string TApplicazione::famiglia() const {
-    return form1_.testo(form1_.id("ComboBox2"));
+    return form1_.famigliaScelta();
 }
 std::string TApplicazione::ordine() const {
-    return form1_.testo(form1_.id("ComboBox3"));
+    return form1_.ordineScelto();
 }
 void TApplicazione::impostaFamiglia(const std::string& t) {
-    form1_.setTesto(form1_.id("ComboBox2"), t);
+    form1_.scegliFamiglia(t);
 }
 void TApplicazione::impostaOrdine(const std::string& t) {
-    form1_.setTesto(form1_.id("ComboBox3"), t);
+    form1_.scegliOrdine(t);
 }
 
 } // namespace girolino::ui

@@ -53,12 +53,11 @@ public:
 
 private:
     // What the main window reports about the game.
-    void assegnaValori() override;
-    void pulisciCampi() override;
-    void assegnaStat() override;
-    void compilaCampi() override;
+    void gruppiCambiati() override;
+    void partitaPulita() override;
+    void spinInserito() override;
     void partitaCambiata() override;
-    void impostaFrequentoni() override;
+    void classificheAggiornate() override;
 
     // What the main window's buttons and menu items open.
     void guardaTutte() override;
