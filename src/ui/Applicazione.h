@@ -18,6 +18,7 @@
 #include "ui/Form5.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
+#include "ui/FormImporta.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
 
@@ -43,6 +44,7 @@ public:
     TForm15& form15() { return form15_; }
     TForm16& form16() { return form16_; }
     TForm17& form17() { return form17_; }
+    TFormImporta& formImporta() { return formImporta_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -87,6 +89,7 @@ private:
     TForm15 form15_;
     TForm16 form16_;
     TForm17 form17_;
+    TFormImporta formImporta_;
     TComandiAiuto aiuto_;
 };
 

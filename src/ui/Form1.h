@@ -7,6 +7,7 @@
 #include "engine/Estrazione.h"
 #include "engine/GruppiOrdinati.h"
 #include "engine/Segnali.h"
+#include "gamefile/ElencoNumeri.h"
 #include "gamefile/FilePartita.h"
 #include "model/Partita.h"
 #include "ui/ComandiFinestre.h"
@@ -17,12 +18,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 namespace girolino::ui {
 
 class TForm5;
+class TFormImporta;
 class TMainForm;
 
 class TForm1 : public TForm {
@@ -99,6 +102,24 @@ public:
     // false when the program stays open (the save was cancelled or failed).
     bool chiudi();
 
+    // --- spins in bulk, typed spins, spin lists (Form1Blocco, Form1Digitazione, Form1Elenchi)
+    // Enters the spins as inserisciNumero would one by one, with one refresh at the end.
+    void inserisciNumeri(std::span<const std::uint8_t> numeri);
+    // Enter in a spin entry field of this window or of the pad; Backspace in an empty one.
+    void invioNumero(TForm& finestra, int idCampo);
+    void indietroDaCampoVuoto();
+    // The preview shown before a list is entered; without it lists are entered at once.
+    void collegaImporta(TFormImporta& importa);
+    void importaNumeri();                             // File > Importa Numeri...
+    void incollaNumeri();                             // File > Incolla Numeri
+    void esportaNumeri();                             // File > Esporta Numeri...
+    void fileTrascinato(const std::string& percorso); // a file dropped on the window
+    void importaTesto(const std::string& origine, std::string_view testo);
+    // A long import is entered a block at a time between turns of the event loop.
+    bool importazioneInCorso() const { return blocco_.attivo; }
+    void cambiato(int id) override;
+    void indietroInCampoVuoto(int id) override;
+
     // --- events -----------------------------------------------------------------------
     void click(int id) override;
     void invio(int id) override;
@@ -161,6 +182,25 @@ private:
     // The ranking cells hold their design text until the first refresh: it does not
     // name a number, so the neighbours of "the most delayed" mark nothing until then.
     bool classificheMaiMostrate_ = true;
+
+    // Spins in bulk and spin lists.
+    struct TBlocco {
+        bool attivo = false;
+        std::vector<std::uint8_t> numeri;
+        std::size_t fatti = 0;
+        std::array<std::size_t, 6> righePrima{};
+    };
+    void inserisciSoloConteggi(std::span<const std::uint8_t> numeri);
+    void avviaBlocco(std::vector<std::uint8_t> numeri);
+    void prossimoBlocco();
+    void concludiBlocco(const std::array<std::size_t, 6>& righePrima, int ultimo);
+    void importaElenco(const std::string& origine, const TElencoNumeri& elenco);
+    void cercaIdentificativiElenchi();
+    bool voceElenchi(int idVoce); // false when the item is not one of these commands
+    TFormImporta* importa_ = nullptr;
+    TBlocco blocco_;
+    int idEditNumero_ = -1;
+    int voceAnnulla_ = -1, voceNuova_ = -1, voceImporta_ = -1, voceIncolla_ = -1, voceEsporta_ = -1;
 };
 
 } // namespace girolino::ui

@@ -1,5 +1,6 @@
 #include "ui/Form1Layout.h"
 
+#include "ui/CampoNumero.h"
 #include "ui/Disegno.h"
 
 #include <array>
@@ -405,6 +406,7 @@ void costruisciForm1(TForm& f) {
     opzioniSegnali(f);
     timerVicini(f);
     menuPrincipale(f);
+    aggiungiDigitazioneForm1(f);
 }
 
 } // namespace girolino::ui

@@ -3,6 +3,7 @@
 // with real message boxes, dialogs and settings; tests implement it with a script.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,8 @@ struct TDialogoFile {
     std::string cartellaIniziale;
     std::string nomeProposto;
     bool chiediSovrascrittura = false;
+    // A save dialog adds the extension of the chosen type to a name typed without one.
+    bool estensioneDalTipo = false;
 };
 
 class TPiattaforma {
@@ -55,6 +58,12 @@ public:
 
     // Puts the keyboard focus into a control (after the pending render).
     virtual void fuoco(TForm& f, int id) = 0;
+
+    // The text on the clipboard (UTF-8); empty when it holds none.
+    virtual std::string testoAppunti() { return {}; }
+    // Runs the work at a later turn of the event loop, once what is pending has been drawn, so
+    // that long work done a piece at a time never freezes the windows; at once without a loop.
+    virtual void piuTardi(std::function<void()> lavoro) { lavoro(); }
 
     // Ends the program.
     virtual void esci() = 0;

@@ -1,0 +1,54 @@
+// Importing a list of 100,000 spins through the main window, from the text to the screen
+// rendered once at the end: reading, the preview confirmed, the spins entered a block at a
+// time from the event loop.
+
+#include "qt/Programma.h"
+#include "qt/VistaForm.h"
+#include "ui/FormImporta.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <random>
+#include <string>
+
+namespace {
+
+void BM_Importa100k(benchmark::State& state) {
+    constexpr int SPIN = 100000;
+    std::mt19937 caso(7);
+    std::string testo;
+    for (int i = 0; i < SPIN; ++i) testo += std::to_string(caso() % 37) + '\n';
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::optional<QTemporaryDir> cartella(std::in_place);
+        std::optional<girolino::qt::TProgramma> programma(
+            std::in_place, cartella->filePath(QStringLiteral("girolino.ini")));
+        programma->piattaforma().browserReale = false;
+        // The preview is confirmed at once; the rules of use are accepted.
+        programma->piattaforma().duranteModale = [](girolino::ui::TForm& f) {
+            if (f.nomeClasse() == "TFormImporta" && !f.visibile()) return;
+            if (f.nomeClasse() == "TFormImporta" && f.esiste("BitBtnImporta"))
+                f.click(f.id("BitBtnImporta"));
+        };
+        programma->avvia();
+        QCoreApplication::processEvents();
+        auto& app = programma->applicazione();
+        state.ResumeTiming();
+        app.form1().importaTesto("bench.txt", testo);
+        while (app.form1().importazioneInCorso()) QCoreApplication::processEvents();
+        programma->regia().renderizzaTutto();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (app.partita().bouleEseguite != SPIN) state.SkipWithError("spin mancanti");
+        programma.reset();
+        cartella.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Importa100k)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace

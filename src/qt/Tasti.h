@@ -1,0 +1,23 @@
+#pragma once
+// The keyboard and dropped files at the table. Digits typed into a control of a window with a
+// spin entry field that takes no text of its own go into that field; Backspace in the empty
+// field takes the last spin back; the undo key in it is the program's undo, not the field's;
+// spin lists and saved games dropped on the main window are imported or opened.
+
+#include <QKeySequence>
+
+#include <string>
+
+namespace girolino::qt {
+
+class TRegia;
+
+// A menu item's key name as a key sequence: "Undo", "New", "Save", "SaveAs", "Open" and
+// "HelpContents" are the platform's standard sequences, any other name is read as keys
+// ("Ctrl+I").
+QKeySequence sequenzaTasti(const std::string& nome);
+
+// Starts the handling for every window of regia (it owns the handler).
+void installaTasti(TRegia& regia);
+
+} // namespace girolino::qt

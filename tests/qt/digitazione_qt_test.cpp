@@ -1,0 +1,190 @@
+// The table played from the keyboard on the real windows: typing into the entry fields, digits
+// typed on buttons, the command keys, and a list imported through the menu, its file dialog
+// and the preview's button.
+
+#include "AmbienteQt.h"
+#include "qt/Programma.h"
+#include "qt/VistaForm.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include <string>
+#include <vector>
+
+namespace girolino {
+namespace {
+
+class DigitazioneQt : public ::testing::Test {
+protected:
+    DigitazioneQt() {
+        programma.piattaforma().browserReale = false;
+        programma.piattaforma().duranteModale = [](ui::TForm&) {};
+        programma.avvia();
+        principale().activateWindow();
+        QApplication::setActiveWindow(&principale());
+    }
+    ui::TApplicazione& app() { return programma.applicazione(); }
+    qt::TVistaForm& principale() { return programma.vista(app().form1()); }
+    qt::TVistaForm& tastiera() { return programma.vista(app().form5()); }
+    QLineEdit* campo(qt::TVistaForm& v) {
+        auto* e = qobject_cast<QLineEdit*>(v.widget("EditNumero"));
+        EXPECT_NE(e, nullptr);
+        return e;
+    }
+    QAction* azione(const char* nome) {
+        QAction* a = principale().azione(nome);
+        EXPECT_NE(a, nullptr) << nome;
+        return a;
+    }
+    // Lets the coalesced render and any blocks of a long import run.
+    void attendi() {
+        for (int i = 0; i < 5 || app().form1().importazioneInCorso(); ++i)
+            QCoreApplication::processEvents();
+    }
+    std::string memo(const char* nome) { return app().form1()[nome].testo; }
+
+    QTemporaryDir cartella;
+    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+};
+
+TEST_F(DigitazioneQt, NumeroEInvioEntranoEIlCampoRestaProntoERossoSeSbagliato) {
+    QLineEdit* e = campo(principale());
+    e->setFocus();
+    QTest::keyClicks(e, "17");
+    QTest::keyClick(e, Qt::Key_Return);
+    attendi();
+    EXPECT_EQ(memo("Memo1"), "17");
+    EXPECT_EQ(e->text(), "");
+    EXPECT_TRUE(e->hasFocus());
+
+    QTest::keyClicks(e, "5");
+    QTest::keyClick(e, Qt::Key_Enter, Qt::KeypadModifier);
+    attendi();
+    EXPECT_EQ(memo("Memo2"), "2");
+
+    QTest::keyClicks(e, "37");
+    QTest::keyClick(e, Qt::Key_Return);
+    attendi();
+    EXPECT_EQ(memo("Memo2"), "2");
+    EXPECT_EQ(e->selectedText(), "37");
+    EXPECT_EQ(e->toolTip(), "Numero da 0 a 36");
+    EXPECT_EQ(e->palette().color(QPalette::Base), QColor(Qt::red));
+    EXPECT_TRUE(programma.piattaforma().registro.empty());
+    QTest::keyClicks(e, "8"); // replaces the selected text
+    EXPECT_EQ(e->text(), "8");
+    attendi();
+    EXPECT_NE(e->palette().color(QPalette::Base), QColor(Qt::red));
+}
+
+TEST_F(DigitazioneQt, LeCifreSuUnPulsanteVannoNelCampoMaGliAltriCampiLeTengono) {
+    auto* pulsante = qobject_cast<QAbstractButton*>(principale().widget("SpeedButton18"));
+    pulsante->setFocus();
+    QTest::keyClicks(pulsante, "2");
+    QTest::keyClicks(QApplication::focusWidget(), "9");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    attendi();
+    EXPECT_EQ(memo("Memo1"), "29");
+
+    auto* conteggio = qobject_cast<QLineEdit*>(principale().widget("Edit1"));
+    conteggio->setFocus();
+    QTest::keyClicks(conteggio, "12");
+    EXPECT_EQ(conteggio->text(), "12");
+    EXPECT_EQ(campo(principale())->text(), "");
+
+    // On the pad: a digit on its read-only strip goes into its own field.
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(principale().widget("SpeedButton46")),
+                      Qt::LeftButton);
+    attendi();
+    QWidget* striscia = tastiera().widget("RichEdit1");
+    QTest::keyClicks(striscia, "3");
+    QTest::keyClick(campo(tastiera()), Qt::Key_Return);
+    attendi();
+    EXPECT_EQ(memo("Memo1"), "3");
+    EXPECT_EQ(app().form5()["Memo2"].testo, "2");
+}
+
+TEST_F(DigitazioneQt, ITastiDeiComandi) {
+    EXPECT_EQ(azione("AnnullaUltimoNumero1")->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_EQ(azione("NuovaPartita1")->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(azione("SalvaconNome1")->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(azione("Apri1")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    EXPECT_EQ(azione("Apri2")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(azione("Aiuto1")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(azione("ImportaNumeri1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+
+    QLineEdit* e = campo(principale());
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier); // nothing to take back: nothing
+    for (const char* n : {"4", "15", "26"}) {
+        QTest::keyClicks(e, n);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+    attendi();
+    EXPECT_TRUE(azione("AnnullaUltimoNumero1")->isEnabled());
+    QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier); // the program's undo, not the field's
+    attendi();
+    EXPECT_EQ(memo("Memo1"), "15");
+    EXPECT_FALSE(azione("AnnullaUltimoNumero1")->isEnabled());
+    QTest::keyClick(e, Qt::Key_Backspace); // spent until the next spin
+    attendi();
+    EXPECT_EQ(memo("Memo2"), "2");
+    QTest::keyClicks(e, "26");
+    QTest::keyClick(e, Qt::Key_Return);
+    QTest::keyClick(e, Qt::Key_Backspace);
+    attendi();
+    EXPECT_EQ(memo("Memo2"), "2");
+
+    programma.piattaforma().prossimeRisposte = {"Sì"};
+    QTest::keyClick(e, Qt::Key_N, Qt::ControlModifier);
+    attendi();
+    EXPECT_EQ(memo("Memo2"), "0");
+    EXPECT_EQ(programma.piattaforma().registro,
+              std::vector<std::string>{
+                  "domanda: Attenzione: il tabellone verrà resettato. Vuoi continuare?"});
+}
+
+TEST_F(DigitazioneQt, ImportaDalMenuConIlDialogoELAnteprima) {
+    const QString file = cartella.filePath("permanenze.csv");
+    QString testo = "Numero;Ora\n";
+    for (int i = 0; i < 12000; ++i) testo += QString::number((i * 7) % 37) + ";20:00\n";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(testo.toUtf8());
+    }
+    auto& p = programma.piattaforma();
+    p.prossimeRisposte = {file.toStdString()};
+    bool barraVista = false;
+    p.duranteModale = [&](ui::TForm& f) {
+        if (f.nomeClasse() != "TFormImporta") return;
+        auto& vista = programma.vista(f);
+        auto* importa = qobject_cast<QAbstractButton*>(vista.widget("BitBtnImporta"));
+        if (importa->isVisible()) {
+            QTest::mouseClick(importa, Qt::LeftButton);
+        } else {
+            barraVista = vista.widget("ProgressBarImporta")->isVisible();
+        }
+    };
+    principale().azione("ImportaNumeri1")->trigger();
+    attendi();
+    EXPECT_TRUE(barraVista);
+    EXPECT_EQ(memo("Memo2"), "12000");
+    EXPECT_EQ(memo("Memo1"), std::to_string((11999 * 7) % 37));
+    auto* nastro = qobject_cast<QPlainTextEdit*>(principale().widget("richeditnumero"));
+    EXPECT_EQ(nastro->document()->blockCount(), 12000);
+    EXPECT_EQ(nastro->document()->lastBlock().text().toStdString(), memo("Memo1"));
+    EXPECT_EQ(p.registro, (std::vector<std::string>{"apri: Importa Numeri", "modale: TFormImporta",
+                                                    "modale: TFormImporta"}));
+    EXPECT_FALSE(app().formImporta().visibile());
+}
+
+} // namespace
+} // namespace girolino
