@@ -141,18 +141,28 @@ private:
 
 } // namespace
 
-QKeySequence sequenzaTasti(const std::string& nome) {
-    static const std::array<std::pair<const char*, QKeySequence::StandardKey>, 6> standard = {{
-        {"Undo", QKeySequence::Undo},
-        {"New", QKeySequence::New},
-        {"Save", QKeySequence::Save},
-        {"SaveAs", QKeySequence::SaveAs},
-        {"Open", QKeySequence::Open},
-        {"HelpContents", QKeySequence::HelpContents},
+QList<QKeySequence> sequenzeTasti(const std::string& nome) {
+    struct TStandard {
+        const char* nome;
+        QKeySequence::StandardKey tasto;
+        const char* senza; // where the platform has no binding for it
+    };
+    static const std::array<TStandard, 6> standard = {{
+        {"Undo", QKeySequence::Undo, "Ctrl+Z"},
+        {"New", QKeySequence::New, "Ctrl+N"},
+        {"Save", QKeySequence::Save, "Ctrl+S"},
+        {"SaveAs", QKeySequence::SaveAs, "Ctrl+Shift+S"},
+        {"Open", QKeySequence::Open, "Ctrl+O"},
+        {"HelpContents", QKeySequence::HelpContents, "F1"},
     }};
-    for (const auto& [n, tasto] : standard)
-        if (nome == n) return QKeySequence(tasto);
-    return QKeySequence::fromString(QString::fromStdString(nome), QKeySequence::PortableText);
+    QString tasti = QString::fromStdString(nome);
+    for (const TStandard& s : standard) {
+        if (nome != s.nome) continue;
+        if (auto sequenze = QKeySequence::keyBindings(s.tasto); !sequenze.isEmpty())
+            return sequenze;
+        tasti = QString::fromLatin1(s.senza);
+    }
+    return {QKeySequence::fromString(tasti, QKeySequence::PortableText)};
 }
 
 void installaTasti(TRegia& regia) {

@@ -5,6 +5,7 @@
 // spin lists and saved games dropped on the main window are imported or opened.
 
 #include <QKeySequence>
+#include <QList>
 
 #include <string>
 
@@ -12,10 +13,10 @@ namespace girolino::qt {
 
 class TRegia;
 
-// A menu item's key name as a key sequence: "Undo", "New", "Save", "SaveAs", "Open" and
-// "HelpContents" are the platform's standard sequences, any other name is read as keys
-// ("Ctrl+I").
-QKeySequence sequenzaTasti(const std::string& nome);
+// A menu item's key name as its key sequences: "Undo", "New", "Save", "SaveAs", "Open" and
+// "HelpContents" are the platform's standard sequences (the usual keys where the platform has
+// none), any other name is read as keys ("Ctrl+I").
+QList<QKeySequence> sequenzeTasti(const std::string& nome);
 
 // Starts the handling for every window of regia (it owns the handler).
 void installaTasti(TRegia& regia);

@@ -18,14 +18,14 @@ constexpr TColore sfondoRifiuto = clRed;
 
 int aggiungiCampoNumero(TForm& f, int genitore, int x, int y, int pxFont, TColore coloreCaption) {
     const int altezza = pxFont + 12;
-    const int larghezzaCaption = pxFont * 4;
+    const int larghezzaCaption = pxFont * 9 / 2;
     TControllo caption =
         controllo("LabelNumero", TTipo::Etichetta, genitore, x, y + (altezza - pxFont - 4) / 2,
                   larghezzaCaption, pxFont + 4, "Numero");
     caption.font = carattere(pxFont, true, coloreCaption);
     f.aggiungi(caption);
     TControllo campo = controllo(nomeCampoNumero, TTipo::Campo, genitore, x + larghezzaCaption + 4,
-                                 y, pxFont * 3, altezza);
+                                 y, pxFont * 3 + 8, altezza);
     campo.font = carattere(pxFont, true, clBlack);
     campo.allinea = TAllinea::Centro;
     campo.hint = hintCampo;

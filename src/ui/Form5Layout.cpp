@@ -47,7 +47,7 @@ void costruisciForm5(TForm& f) {
     striscia.solaLettura = true;
     f.aggiungi(striscia);
 
-    aggiungiCampoNumero(f, p, margine + 4, altezzaStrisciaForm5 + 1, 16, clWhite);
+    aggiungiCampoNumero(f, p, margine + 4, altezzaStrisciaForm5 + 2, 18, clWhite);
 }
 
 } // namespace girolino::ui

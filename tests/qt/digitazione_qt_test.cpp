@@ -10,13 +10,16 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QUrl>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace girolino {
@@ -112,13 +115,14 @@ TEST_F(DigitazioneQt, LeCifreSuUnPulsanteVannoNelCampoMaGliAltriCampiLeTengono) 
 }
 
 TEST_F(DigitazioneQt, ITastiDeiComandi) {
-    EXPECT_EQ(azione("AnnullaUltimoNumero1")->shortcut(), QKeySequence(QKeySequence::Undo));
-    EXPECT_EQ(azione("NuovaPartita1")->shortcut(), QKeySequence(QKeySequence::New));
-    EXPECT_EQ(azione("SalvaconNome1")->shortcut(), QKeySequence(QKeySequence::Save));
-    EXPECT_EQ(azione("Apri1")->shortcut(), QKeySequence(QKeySequence::SaveAs));
-    EXPECT_EQ(azione("Apri2")->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(azione("Aiuto1")->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(azione("ImportaNumeri1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    const auto tasto = [this](const char* voce) { return azione(voce)->shortcut().toString(); };
+    EXPECT_EQ(tasto("AnnullaUltimoNumero1"), "Ctrl+Z");
+    EXPECT_EQ(tasto("NuovaPartita1"), "Ctrl+N");
+    EXPECT_EQ(tasto("SalvaconNome1"), "Ctrl+S");
+    EXPECT_EQ(tasto("Apri1"), "Ctrl+Shift+S");
+    EXPECT_EQ(tasto("Apri2"), "Ctrl+O");
+    EXPECT_EQ(tasto("Aiuto1"), "F1");
+    EXPECT_EQ(tasto("ImportaNumeri1"), "Ctrl+I");
 
     QLineEdit* e = campo(principale());
     e->setFocus();
@@ -149,6 +153,59 @@ TEST_F(DigitazioneQt, ITastiDeiComandi) {
     EXPECT_EQ(programma.piattaforma().registro,
               std::vector<std::string>{
                   "domanda: Attenzione: il tabellone verrà resettato. Vuoi continuare?"});
+}
+
+TEST_F(DigitazioneQt, SalvaApriEAiutoDaTastiera) {
+    auto& p = programma.piattaforma();
+    p.cartellaProgrammaProva = cartella.path().toStdString();
+    QLineEdit* e = campo(principale());
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_S, Qt::ControlModifier); // nothing to save: disabled, silent
+    attendi();
+    EXPECT_TRUE(p.registro.empty());
+    QTest::keyClicks(e, "11");
+    QTest::keyClick(e, Qt::Key_Return);
+    p.prossimeRisposte = {"", "", "No"}; // both dialogs cancelled, the open question refused
+    QTest::keyClick(e, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(e, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_F1);
+    attendi();
+    EXPECT_EQ(p.registro,
+              (std::vector<std::string>{
+                  "salva: Salva il file di testo", "salva: Salva il file di testo",
+                  "domanda: Attenzione: aprendo un file salvato perderai i dati attualmente "
+                  "visualizzati. Vuoi Continuare?",
+                  "modale: TForm15"}));
+}
+
+TEST_F(DigitazioneQt, UnElencoTrascinatoSulLaFinestraSiImporta) {
+    const QString file = cartella.filePath("lista.txt");
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("3 6 9\n");
+    }
+    programma.piattaforma().duranteModale = [](ui::TForm& f) {
+        if (f.nomeClasse() == "TFormImporta") f.click(f.id("BitBtnImporta"));
+    };
+    QWidget* bersaglio = principale().widget("Memo3");
+    const QPoint punto = bersaglio->rect().center();
+    for (const auto& [nome, accettato] : std::vector<std::pair<QString, bool>>{
+             {cartella.filePath("foto.png"), false}, {file, true}}) {
+        QMimeData dati;
+        dati.setUrls({QUrl::fromLocalFile(nome)});
+        QDragEnterEvent entra(punto, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bersaglio, &entra);
+        EXPECT_EQ(entra.isAccepted(), accettato) << nome.toStdString();
+        if (!accettato) continue;
+        QDropEvent lascia(punto, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bersaglio, &lascia);
+        EXPECT_TRUE(lascia.isAccepted());
+    }
+    attendi();
+    EXPECT_EQ(memo("Memo2"), "3");
+    EXPECT_EQ(memo("Memo1"), "9");
 }
 
 TEST_F(DigitazioneQt, ImportaDalMenuConIlDialogoELAnteprima) {
