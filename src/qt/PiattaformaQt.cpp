@@ -15,11 +15,9 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
-#include <exception>
 #include <utility>
 
 namespace girolino::qt {
@@ -233,15 +231,9 @@ std::string TPiattaformaQt::testoAppunti() {
     return appunti ? appunti->text().toStdString() : std::string();
 }
 
-void TPiattaformaQt::piuTardi(std::function<void()> lavoro) {
-    QTimer::singleShot(0, &regia_, [this, lavoro = std::move(lavoro)] {
-        try {
-            lavoro();
-        } catch (const std::exception& e) {
-            regia_.segnalaErrore(e.what());
-        }
-        regia_.programma();
-    });
+void TPiattaformaQt::respira() {
+    regia_.renderizzaTutto();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TPiattaformaQt::esci() {

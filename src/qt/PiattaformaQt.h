@@ -62,7 +62,7 @@ public:
     std::string cartellaDocumenti() override;
     void fuoco(ui::TForm& f, int id) override;
     std::string testoAppunti() override;
-    void piuTardi(std::function<void()> lavoro) override;
+    void respira() override;
     void esci() override;
 
 private:

@@ -222,6 +222,7 @@ void TForm1::voceMenu(int idVoce) {
 }
 
 bool TForm1::chiusuraRichiesta() {
+    if (importazioneInCorso()) return false; // a half-entered list is no game to save
     return chiudi();
 }
 

@@ -115,8 +115,8 @@ public:
     void esportaNumeri();                             // File > Esporta Numeri...
     void fileTrascinato(const std::string& percorso); // a file dropped on the window
     void importaTesto(const std::string& origine, std::string_view testo);
-    // A long import is entered a block at a time between turns of the event loop.
-    bool importazioneInCorso() const { return blocco_.attivo; }
+    // A long list is being entered, a block at a time.
+    bool importazioneInCorso() const { return importando_; }
     void cambiato(int id) override;
     void indietroInCampoVuoto(int id) override;
 
@@ -184,21 +184,14 @@ private:
     bool classificheMaiMostrate_ = true;
 
     // Spins in bulk and spin lists.
-    struct TBlocco {
-        bool attivo = false;
-        std::vector<std::uint8_t> numeri;
-        std::size_t fatti = 0;
-        std::array<std::size_t, 6> righePrima{};
-    };
     void inserisciSoloConteggi(std::span<const std::uint8_t> numeri);
     void avviaBlocco(std::vector<std::uint8_t> numeri);
-    void prossimoBlocco();
     void concludiBlocco(const std::array<std::size_t, 6>& righePrima, int ultimo);
     void importaElenco(const std::string& origine, const TElencoNumeri& elenco);
     void cercaIdentificativiElenchi();
     bool voceElenchi(int idVoce); // false when the item is not one of these commands
     TFormImporta* importa_ = nullptr;
-    TBlocco blocco_;
+    bool importando_ = false;
     int idEditNumero_ = -1;
     int voceAnnulla_ = -1, voceNuova_ = -1, voceImporta_ = -1, voceIncolla_ = -1, voceEsporta_ = -1;
 };

@@ -8,6 +8,8 @@
 #include "engine/Segnali.h"
 #include "ui/FormImporta.h"
 
+#include <algorithm>
+
 namespace girolino::ui {
 
 namespace {
@@ -53,44 +55,40 @@ void TForm1::inserisciNumeri(std::span<const std::uint8_t> numeri) {
     concludiBlocco(righePrima, numeri.back());
 }
 
-// A long list: the blocks run one per turn of the event loop while the preview, still modal,
-// shows how far the import has gone; the windows keep being drawn and nothing else can be
-// done meanwhile. The preview closes once the last spin is in.
+// A list is entered like a random run. A long one goes a block at a time, the preview showing
+// how far it has gone, and between blocks the platform lets the windows be drawn (taking no
+// input meanwhile): the window never freezes for more than a moment, and the result is the same.
 void TForm1::avviaBlocco(std::vector<std::uint8_t> numeri) {
-    if (numeri.size() <= SPIN_PER_BLOCCO) { // a moment's work: at once
-        partita_.seguiUltimo = false;
-        inserisciNumeri(numeri);
-        partita_.seguiUltimo = true;
-        spostaCursori();
-        return;
-    }
-    blocco_.attivo = true;
-    blocco_.numeri = std::move(numeri);
-    blocco_.fatti = 0;
-    const auto nastri = partita_.nastri();
-    for (int k = 0; k < 6; ++k) blocco_.righePrima[k] = nastri[k]->size();
+    if (numeri.empty()) return;
     partita_.seguiUltimo = false;
-    if (importa_) importa_->avanzamento(0, blocco_.numeri.size());
-    piattaforma().piuTardi([this] { prossimoBlocco(); });
-    if (importa_ && blocco_.attivo) importa_->mostraModale();
-}
-
-void TForm1::prossimoBlocco() {
-    if (!blocco_.attivo) return;
-    const std::span<const std::uint8_t> tutti(blocco_.numeri);
-    const std::size_t fine = std::min(tutti.size() - 1, blocco_.fatti + SPIN_PER_BLOCCO);
-    inserisciSoloConteggi(tutti.subspan(blocco_.fatti, fine - blocco_.fatti));
-    blocco_.fatti = fine;
-    if (fine + 1 < tutti.size()) {
-        if (importa_) importa_->avanzamento(fine, tutti.size());
-        piattaforma().piuTardi([this] { prossimoBlocco(); });
-        return;
+    if (numeri.size() <= SPIN_PER_BLOCCO) {
+        inserisciNumeri(numeri);
+    } else {
+        struct TInCorso {
+            bool& b;
+            explicit TInCorso(bool& x) : b(x) { b = true; }
+            ~TInCorso() { b = false; }
+        } inCorso(importando_);
+        std::array<std::size_t, 6> righePrima{};
+        const auto nastri = partita_.nastri();
+        for (int k = 0; k < 6; ++k) righePrima[k] = nastri[k]->size();
+        const std::span<const std::uint8_t> tutti(numeri);
+        if (importa_) {
+            importa_->avanzamento(0, tutti.size());
+            importa_->mostra();
+        }
+        for (std::size_t fatti = 0; fatti + 1 < tutti.size();) {
+            const std::size_t fine = std::min(tutti.size() - 1, fatti + SPIN_PER_BLOCCO);
+            inserisciSoloConteggi(tutti.subspan(fatti, fine - fatti));
+            fatti = fine;
+            if (importa_) importa_->avanzamento(fatti, tutti.size());
+            piattaforma().respira();
+        }
+        concludiBlocco(righePrima, tutti.back());
+        if (importa_) importa_->finito();
     }
-    concludiBlocco(blocco_.righePrima, tutti.back());
     partita_.seguiUltimo = true;
     spostaCursori();
-    blocco_ = {};
-    if (importa_) importa_->finito();
 }
 
 } // namespace girolino::ui

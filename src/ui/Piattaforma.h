@@ -3,7 +3,6 @@
 // with real message boxes, dialogs and settings; tests implement it with a script.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -61,9 +60,9 @@ public:
 
     // The text on the clipboard (UTF-8); empty when it holds none.
     virtual std::string testoAppunti() { return {}; }
-    // Runs the work at a later turn of the event loop, once what is pending has been drawn, so
-    // that long work done a piece at a time never freezes the windows; at once without a loop.
-    virtual void piuTardi(std::function<void()> lavoro) { lavoro(); }
+    // Between the pieces of long work: draws what changed and lets the event loop turn once
+    // without taking the user's input, so that the windows never freeze; nothing without a loop.
+    virtual void respira() {}
 
     // Ends the program.
     virtual void esci() = 0;
