@@ -91,7 +91,12 @@ private:
                 tastiera == Qt::NoModifier) {
                 // The spin is entered and the field emptied on screen before the next key is
                 // read: a quick player types the next number at once.
-                esegui([&] { modello.invio(id); });
+                esegui([&] {
+                    // The model reads what the field shows, however the text got there.
+                    if (const std::string t = campo->text().toStdString(); t != modello.testo(id))
+                        modello.testoDigitato(id, t);
+                    modello.invio(id);
+                });
                 regia_.renderizzaTutto();
                 return true;
             }

@@ -83,6 +83,10 @@ TEST_F(DigitazioneQt, NumeroEInvioEntranoEIlCampoRestaProntoERossoSeSbagliato) {
     EXPECT_EQ(e->text(), "8");
     attendi();
     EXPECT_NE(e->palette().color(QPalette::Base), QColor(Qt::red));
+
+    e->setText("23"); // text put there other than by typing is entered all the same
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(memo("Memo1"), "23");
 }
 
 TEST_F(DigitazioneQt, LeCifreSuUnPulsanteVannoNelCampoMaGliAltriCampiLeTengono) {
