@@ -105,6 +105,7 @@ void TFormImporta::avanzamento(std::size_t fatti, std::size_t totale) {
         setAbilitato(idInverti_, false);
         setVisibile(idBarra_, true);
     }
+    setTesto(idConteggio_, "Inserimento: " + conMigliaia(fatti) + " di " + conMigliaia(totale));
     // Thousands of spins a step keep the bar's range within an int.
     setBarra(idBarra_, 0, static_cast<int>(totale / 1000 + 1), static_cast<int>(fatti / 1000));
 }

@@ -52,16 +52,25 @@ void attendiStessaPartita(Programma& a, Programma& b) {
 }
 
 // Both programs start from the same game with the same settings: spins by hand, the complex
-// chances window open, a low repetition threshold so that the banner and the titles move.
-void preparaUguali(Programma& p) {
+// chances window open, and either low thresholds so that the banner, the titles and the delay
+// signals move, or the signals and highlights switched off and the families by frequency.
+void preparaUguali(Programma& p, bool spenti) {
     p.gioca({5, 5, 23});
-    p.digita("ComboBox1", "2");
+    if (spenti) {
+        for (const char* casella : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"})
+            p.spunta(casella, false);
+        p.spunta("RadioButton2", true);
+    } else {
+        p.digita("ComboBox1", "2");
+        p.digita("Edit2", "1");
+    }
     p.premi("BitBtn3"); // "Guarda Tutte"
 }
 
 struct CasoImport {
     const char* nome;
     std::vector<int> numeri;
+    bool spenti = false;
 };
 
 class ImportComeAMano : public ::testing::TestWithParam<CasoImport> {};
@@ -69,8 +78,8 @@ class ImportComeAMano : public ::testing::TestWithParam<CasoImport> {};
 TEST_P(ImportComeAMano, OgniFinestraUgualeEAnnullaTogliLUltimo) {
     const auto& numeri = GetParam().numeri;
     Programma importato, aMano;
-    preparaUguali(importato);
-    preparaUguali(aMano);
+    preparaUguali(importato, GetParam().spenti);
+    preparaUguali(aMano, GetParam().spenti);
 
     confermaImport(importato);
     importato.f.importaTesto("serata.txt", comeTesto(numeri));
@@ -90,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Runs of red past the threshold, then a break: the banner keeps its last text.
         CasoImport{"ripetizioni", {1, 3, 5, 7, 9, 12, 2, 4, 6, 0, 0, 13, 15, 17}},
         // Longer than one block of a long import.
-        CasoImport{"lungo", casuali(12345, 3)}),
+        CasoImport{"lungo", casuali(12345, 3)},
+        CasoImport{"lungoSenzaSegnali", casuali(6000, 4), true}),
     [](const auto& i) { return std::string(i.param.nome); });
 
 TEST(Importa, UnaCorsaCasualeEUnImportDelleStesseEstrazioniSonoUguali) {
