@@ -6,6 +6,7 @@
 #include "ui/Form1.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
@@ -168,6 +169,11 @@ QList<QKeySequence> sequenzeTasti(const std::string& nome) {
         tasti = QString::fromLatin1(s.senza);
     }
     return {QKeySequence::fromString(tasti, QKeySequence::PortableText)};
+}
+
+void impostaTasti(QAction& azione, const std::string& nome) {
+    azione.setShortcuts(sequenzeTasti(nome));
+    azione.setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void installaTasti(TRegia& regia) {

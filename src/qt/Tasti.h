@@ -9,6 +9,8 @@
 
 #include <string>
 
+class QAction;
+
 namespace girolino::qt {
 
 class TRegia;
@@ -17,6 +19,10 @@ class TRegia;
 // "HelpContents" are the platform's standard sequences (the usual keys where the platform has
 // none), any other name is read as keys ("Ctrl+I").
 QList<QKeySequence> sequenzeTasti(const std::string& nome);
+
+// Gives a menu item its keys, working from every window of the program (the floating pad
+// above all) unless a modal window is up.
+void impostaTasti(QAction& azione, const std::string& nome);
 
 // Starts the handling for every window of regia (it owns the handler).
 void installaTasti(TRegia& regia);

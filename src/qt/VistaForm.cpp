@@ -458,7 +458,7 @@ void TVistaForm::costruisciMenu() {
                                      : barra_->addAction(qs(v.testo));
             connect(a, &QAction::triggered, this,
                     [this, idVoce] { inoltra([&] { modello_.voceMenu(idVoce); }); });
-            if (!v.scorciatoia.empty()) a->setShortcuts(sequenzeTasti(v.scorciatoia));
+            if (!v.scorciatoia.empty()) impostaTasti(*a, v.scorciatoia);
             azioni_[i] = a;
         }
         azioni_[i]->setObjectName(qs(v.nome));

@@ -148,6 +148,21 @@ TEST_F(DigitazioneQt, ITastiDeiComandi) {
     attendi();
     EXPECT_EQ(memo("Memo2"), "2");
 
+    // From the floating pad too.
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(principale().widget("SpeedButton46")),
+                      Qt::LeftButton);
+    attendi();
+    QLineEdit* suTastiera = campo(tastiera());
+    tastiera().activateWindow();
+    QApplication::setActiveWindow(&tastiera());
+    suTastiera->setFocus();
+    QTest::keyClicks(suTastiera, "33");
+    QTest::keyClick(suTastiera, Qt::Key_Return);
+    EXPECT_EQ(memo("Memo1"), "33");
+    QTest::keyClick(suTastiera, Qt::Key_Z, Qt::ControlModifier);
+    attendi();
+    EXPECT_EQ(memo("Memo1"), "15");
+
     programma.piattaforma().prossimeRisposte = {"Sì"};
     QTest::keyClick(e, Qt::Key_N, Qt::ControlModifier);
     attendi();
