@@ -110,10 +110,11 @@ public:
     virtual void click(int id);
     virtual void cambiato(int id); // an edit's or combo's text was changed by the user
     virtual void invio(int id);    // Enter pressed in an edit
-    virtual void indietroInCampoVuoto(int /*id*/) {} // Backspace pressed in an empty edit
-    virtual void tick(int id);                       // timer tick
+    virtual void tick(int id);     // timer tick
     virtual void voceMenu(int idVoce);
     virtual void taschinoCliccato(int id, int numero); // a pocket of a wheel was clicked
+    // Backspace was pressed in an empty edit.
+    virtual void indietroInCampoVuoto(int /*id*/) {}
     // The close box was pressed; returns whether the window may close (it is hidden).
     virtual bool chiusuraRichiesta();
 
