@@ -6,7 +6,7 @@
 #include "qt/VistaForm.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -15,16 +15,6 @@
 #include <optional>
 
 namespace {
-
-// The GUI benchmarks share one application, made on first use.
-QApplication& applicazione() {
-    static int argc = 1;
-    static char nome[] = "girolino-bench";
-    static char* argv[] = {nome, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 struct TBanco {
     TBanco() : programma(cartella.filePath(QStringLiteral("girolino.ini"))) {
@@ -43,7 +33,6 @@ struct TBanco {
 };
 
 void BM_Click(benchmark::State& state) {
-    applicazione();
     TBanco banco;
     QAbstractButton* numero = banco.pulsante("SpeedButton18");
     for (auto _ : state) {
@@ -54,7 +43,6 @@ void BM_Click(benchmark::State& state) {
 BENCHMARK(BM_Click)->Unit(benchmark::kMillisecond);
 
 void BM_RandomRun(benchmark::State& state) {
-    applicazione();
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
@@ -73,7 +61,6 @@ BENCHMARK(BM_RandomRun)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The same run with every analysis window on screen, each following the game.
 void BM_RandomRunFinestreAperte(benchmark::State& state) {
-    applicazione();
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);

@@ -6,6 +6,7 @@
 #include "ui/Form.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -17,6 +18,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <utility>
 
 namespace girolino::qt {
 
@@ -125,6 +127,19 @@ std::optional<std::string> TPiattaformaQt::dialogoFile(const ui::TDialogoFile& d
     const QStringList filtri = filtriQt(d.filtro);
     if (!filtri.isEmpty()) dlg.setNameFilters(filtri);
     if (!d.nomeProposto.empty()) dlg.selectFile(qs(d.nomeProposto));
+    if (salva && d.estensioneDalTipo) {
+        // "Type (*.ext)": a name typed without an extension takes the chosen type's.
+        const auto suffisso = [](const QString& filtro) {
+            const auto da = filtro.indexOf(QLatin1String("(*."));
+            return da < 0 ? QString()
+                          : filtro.mid(da + 3)
+                                .section(QLatin1Char(' '), 0, 0)
+                                .remove(QLatin1Char(')'));
+        };
+        if (!filtri.isEmpty()) dlg.setDefaultSuffix(suffisso(filtri.constFirst()));
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg,
+                         [&dlg, suffisso](const QString& f) { dlg.setDefaultSuffix(suffisso(f)); });
+    }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
     return dlg.selectedFiles().constFirst().toStdString();
 }
@@ -209,6 +224,16 @@ void TPiattaformaQt::fuoco(ui::TForm& f, int id) {
     v->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+}
+
+std::string TPiattaformaQt::testoAppunti() {
+    const QClipboard* appunti = QGuiApplication::clipboard();
+    return appunti ? appunti->text().toStdString() : std::string();
+}
+
+void TPiattaformaQt::respira() {
+    regia_.renderizzaTutto();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TPiattaformaQt::esci() {

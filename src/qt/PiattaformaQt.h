@@ -61,6 +61,8 @@ public:
     std::string cartellaProgramma() override;
     std::string cartellaDocumenti() override;
     void fuoco(ui::TForm& f, int id) override;
+    std::string testoAppunti() override;
+    void respira() override;
     void esci() override;
 
 private:

@@ -1,5 +1,6 @@
 #include "qt/Programma.h"
 
+#include "qt/Tasti.h"
 #include "qt/VistaForm.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ namespace girolino::qt {
 TProgramma::TProgramma(const QString& fileImpostazioni)
     : piattaforma_(regia_, fileImpostazioni), applicazione_(piattaforma_) {
     for (ui::TForm* f : applicazione_.finestre()) regia_.crea(*f);
+    installaTasti(regia_);
     // Closing the main window ends the program once its model has agreed.
     QObject::connect(regia_.principale(), &TVistaForm::chiusa, [this] { piattaforma_.esci(); });
 }

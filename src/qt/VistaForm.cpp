@@ -6,6 +6,7 @@
 #include "qt/Regia.h"
 #include "qt/Riquadri.h"
 #include "qt/Stanze.h"
+#include "qt/Tasti.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -457,6 +458,7 @@ void TVistaForm::costruisciMenu() {
                                      : barra_->addAction(qs(v.testo));
             connect(a, &QAction::triggered, this,
                     [this, idVoce] { inoltra([&] { modello_.voceMenu(idVoce); }); });
+            if (!v.scorciatoia.empty()) impostaTasti(*a, v.scorciatoia);
             azioni_[i] = a;
         }
         azioni_[i]->setObjectName(qs(v.nome));

@@ -5,19 +5,21 @@ namespace girolino::ui {
 TApplicazione::TApplicazione(TPiattaforma& p)
     : piattaforma_(p), form1_(p, partita_), file_(p), form4_(p, partita_), form5_(p, form1_),
       form6_(p, partita_), form8_(p), form11_(p, partita_), form12_(p, partita_), form15_(p),
-      form16_(p), form17_(p), formRuota_(p, form1_), aiuto_(p, form15_, form16_, form17_) {
+      form16_(p), form17_(p), formRuota_(p, form1_), formImporta_(p),
+      aiuto_(p, form15_, form16_, form17_) {
     form1_.collegaTastiera(form5_);
     form1_.collegaFile(file_);
     form1_.collegaAnalisi(this);
     form1_.collegaComandi(this);
+    form1_.collegaImporta(formImporta_);
     form11_.collegaScelta(*this);
     // Refusing the rules ends the program the way closing the main window does.
     form17_.collegaUscita([this] { return form1_.chiudi(); });
 }
 
 std::vector<TForm*> TApplicazione::finestre() {
-    return {&form1_,  &form4_,  &form5_,  &form6_,  &form8_,    &form11_,
-            &form12_, &form15_, &form16_, &form17_, &formRuota_};
+    return {&form1_,  &form4_,  &form5_,  &form6_,  &form8_,     &form11_,
+            &form12_, &form15_, &form16_, &form17_, &formRuota_, &formImporta_};
 }
 
 void TApplicazione::avvia() {

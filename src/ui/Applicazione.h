@@ -18,6 +18,7 @@
 #include "ui/Form5.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
+#include "ui/FormImporta.h"
 #include "ui/FormRuota.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
@@ -45,6 +46,7 @@ public:
     TForm16& form16() { return form16_; }
     TForm17& form17() { return form17_; }
     TFormRuota& formRuota() { return formRuota_; }
+    TFormImporta& formImporta() { return formImporta_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -90,6 +92,7 @@ private:
     TForm16 form16_;
     TForm17 form17_;
     TFormRuota formRuota_;
+    TFormImporta formImporta_;
     TComandiAiuto aiuto_;
 };
 

@@ -93,6 +93,8 @@ void TForm::setAbilitato(int id, bool b) {
     if (c.abilitato == b) return;
     c.abilitato = b;
     segnaSporco(id);
+    for (const auto& [controllo, voce] : vociCollegate_)
+        if (controllo == id) setVoceAbilitata(voce, b);
 }
 
 void TForm::setSpuntato(int id, bool b) {
@@ -193,6 +195,16 @@ void TForm::setVoceAbilitata(int idVoce, bool b) {
     if (v.abilitata == b) return;
     v.abilitata = b;
     menuSporco_ = true;
+}
+
+void TForm::impostaScorciatoia(int idVoce, std::string_view s) {
+    menu_.at(idVoce).scorciatoia.assign(s);
+    menuSporco_ = true;
+}
+
+void TForm::collegaVoce(int idVoce, int idControllo) {
+    vociCollegate_.emplace_back(idControllo, idVoce);
+    setVoceAbilitata(idVoce, controlli_.at(idControllo).abilitato);
 }
 
 void TForm::mostra() {

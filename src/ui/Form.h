@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace girolino::ui {
@@ -18,6 +19,9 @@ struct TVoceMenu {
     std::string testo; // caption
     int padre = -1;    // id of the menu it belongs to, -1 for a top-level menu
     bool abilitata = true;
+    // The key that runs the item: a standard sequence by name ("Undo", "New", "Save", "SaveAs",
+    // "Open", "HelpContents") or keys such as "Ctrl+I"; empty for none.
+    std::string scorciatoia = {};
 };
 
 enum class TPosizioneForm { Libera, CentroSchermo, CentroPrincipale, InAltoASinistra };
@@ -89,6 +93,9 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view c);
     void setVoceAbilitata(int idVoce, bool b);
+    void impostaScorciatoia(int idVoce, std::string_view s);
+    // From now on the menu item is enabled exactly when the control is.
+    void collegaVoce(int idVoce, int idControllo);
 
     bool visibile() const { return visibile_; }
     virtual void mostra(); // shows the window, modeless
@@ -106,6 +113,8 @@ public:
     virtual void tick(int id);     // timer tick
     virtual void voceMenu(int idVoce);
     virtual void taschinoCliccato(int id, int numero); // a pocket of a wheel was clicked
+    // Backspace was pressed in an empty edit.
+    virtual void indietroInCampoVuoto(int /*id*/) {}
     // The close box was pressed; returns whether the window may close (it is hidden).
     virtual bool chiusuraRichiesta();
 
@@ -134,6 +143,7 @@ private:
     std::vector<TControllo> controlli_;
     std::unordered_map<std::string, int> perNome_;
     std::vector<TVoceMenu> menu_;
+    std::vector<std::pair<int, int>> vociCollegate_; // (control, menu item)
     std::vector<int> sporchi_;
     std::vector<char> eSporco_;
     bool formSporca_ = true;

@@ -49,6 +49,7 @@ TForm1::TForm1(TPiattaforma& p, TPartita& partita)
       estrattore_([&p] { return p.orologio(); }, p.orologio()) {
     costruisciForm1(*this);
     cercaIdentificativi();
+    cercaIdentificativiElenchi();
     partita_.seguiUltimo = true;
     banner_.testo = testo(ids_.banner);
 }
@@ -193,6 +194,7 @@ void TForm1::click(int id) {
 }
 
 void TForm1::invio(int id) {
+    if (id == idEditNumero_) return invioNumero(*this, id);
     if (id == ids_.edit1) vai();
 }
 
@@ -202,6 +204,7 @@ void TForm1::tick(int id) {
 
 void TForm1::voceMenu(int idVoce) {
     if (idVoce < 0 || idVoce >= static_cast<int>(menu().size())) return;
+    if (voceElenchi(idVoce)) return;
     if (idVoce == ids_.voceVicini) return mostraViciniDelPiuRitardatario();
     if (idVoce == ids_.voceSalva) {
         if (menu()[idVoce].abilitata) salva();
@@ -218,6 +221,7 @@ void TForm1::voceMenu(int idVoce) {
 }
 
 bool TForm1::chiusuraRichiesta() {
+    if (importazioneInCorso()) return false; // a half-entered list is no game to save
     return chiudi();
 }
 

@@ -9,6 +9,7 @@
 #include "engine/Giocata.h"
 #include "engine/GruppiOrdinati.h"
 #include "engine/Segnali.h"
+#include "gamefile/ElencoNumeri.h"
 #include "gamefile/FilePartita.h"
 #include "model/Partita.h"
 #include "ui/ComandiFinestre.h"
@@ -19,6 +20,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,7 @@
 namespace girolino::ui {
 
 class TForm5;
+class TFormImporta;
 class TMainForm;
 
 // The window follows the steps of a spin and of an undo through the engine's hooks.
@@ -107,6 +110,24 @@ public:
     // false when the program stays open (the save was cancelled or failed).
     bool chiudi();
 
+    // --- spins in bulk, typed spins, spin lists (Form1Blocco, Form1Digitazione, Form1Elenchi)
+    // Enters the spins as inserisciNumero would one by one, with one refresh at the end.
+    void inserisciNumeri(std::span<const std::uint8_t> numeri);
+    // Enter in a spin entry field of this window or of the pad; Backspace in an empty one.
+    void invioNumero(TForm& finestra, int idCampo);
+    void indietroDaCampoVuoto();
+    // The preview shown before a list is entered; without it lists are entered at once.
+    void collegaImporta(TFormImporta& importa);
+    void importaNumeri();                             // File > Importa Numeri...
+    void incollaNumeri();                             // File > Incolla Numeri
+    void esportaNumeri();                             // File > Esporta Numeri...
+    void fileTrascinato(const std::string& percorso); // a file dropped on the window
+    void importaTesto(const std::string& origine, std::string_view testo);
+    // A long list is being entered, a block at a time.
+    bool importazioneInCorso() const { return importando_; }
+    void cambiato(int id) override;
+    void indietroInCampoVuoto(int id) override;
+
     // --- events -----------------------------------------------------------------------
     void click(int id) override;
     void invio(int id) override;
@@ -186,6 +207,18 @@ private:
     // The ranking cells hold their design text until the first refresh: it does not
     // name a number, so the neighbours of "the most delayed" mark nothing until then.
     bool classificheMaiMostrate_ = true;
+
+    // Spins in bulk and spin lists.
+    void inserisciSoloConteggi(std::span<const std::uint8_t> numeri);
+    void avviaBlocco(std::vector<std::uint8_t> numeri);
+    void concludiBlocco(const std::array<std::size_t, 6>& righePrima, int ultimo);
+    void importaElenco(const std::string& origine, const TElencoNumeri& elenco);
+    void cercaIdentificativiElenchi();
+    bool voceElenchi(int idVoce); // false when the item is not one of these commands
+    TFormImporta* importa_ = nullptr;
+    bool importando_ = false;
+    int idEditNumero_ = -1;
+    int voceAnnulla_ = -1, voceNuova_ = -1, voceImporta_ = -1, voceIncolla_ = -1, voceEsporta_ = -1;
 };
 
 } // namespace girolino::ui

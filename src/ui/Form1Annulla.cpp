@@ -84,6 +84,7 @@ void TForm1::mostraPartitaPulita() {
     setAbilitato(ids_.annulla, false);
     setAbilitato(ids_.salva, false);
     setVoceAbilitata(ids_.voceSalva, false);
+    setVoceAbilitata(voceEsporta_, false);
     if (analisi_) analisi_->partitaCambiata();
 }
 

@@ -5,7 +5,9 @@
 #include "engine/LetturaNumeri.h"
 #include "ui/Decimale.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace girolino::ui {
 
@@ -55,6 +57,7 @@ void TForm1::aggiungiAiNastri() {
 
 void TForm1::impostaConteggio(std::string_view testo) {
     setTesto(ids_.memo2, testo);
+    setVoceAbilitata(voceEsporta_, testo != "0");
     // A game with spins can be saved.
     if (testo != "0") {
         setAbilitato(ids_.salva, true);
@@ -91,8 +94,10 @@ void TForm1::vai() {
                                 std::to_string(MASSIMO_CASUALI) + " Boules per volta.");
         return;
     }
+    std::vector<std::uint8_t> estratti(static_cast<std::size_t>(std::max(*quante, 0)));
+    for (auto& n : estratti) n = static_cast<std::uint8_t>(estrattore_.estrai());
     partita_.seguiUltimo = false;
-    for (std::int32_t k = 0; k < *quante; ++k) inserisciNumero(estrattore_.estrai());
+    inserisciNumeri(estratti);
     partita_.seguiUltimo = true;
     spostaCursori();
 }

@@ -2,6 +2,7 @@
 
 #include "engine/AnalisiGruppi.h"
 #include "engine/Estrazione.h"
+#include "ui/CampoNumero.h"
 #include "ui/Disegno.h"
 
 #include <array>
@@ -403,6 +404,7 @@ void costruisciForm1(TForm& f) {
     opzioniSegnali(f);
     timerVicini(f);
     menuPrincipale(f);
+    aggiungiDigitazioneForm1(f);
 }
 
 } // namespace girolino::ui

@@ -1,6 +1,7 @@
 #include "ui/Form5.h"
 
 #include "engine/Striscia.h"
+#include "ui/CampoNumero.h"
 #include "ui/Decimale.h"
 #include "ui/Form1.h"
 #include "ui/Form5Layout.h"
@@ -21,6 +22,7 @@ TForm5::TForm5(TPiattaforma& p, TForm1& principale)
     }
     conteggio_ = id("Memo2");
     striscia_ = id("RichEdit1");
+    campoNumero_ = id(nomeCampoNumero);
 }
 
 void TForm5::aggiornaStriscia(const TPartita& partita, std::string_view conteggio) {
@@ -42,6 +44,18 @@ void TForm5::pulisciStriscia() {
 void TForm5::click(int id) {
     if (id < 0 || id >= static_cast<int>(numControlli())) return;
     if (const int n = numeroDelPulsante_[id]; n >= 0) principale_.inserisciNumero(n);
+}
+
+void TForm5::invio(int id) {
+    if (id == campoNumero_) principale_.invioNumero(*this, id);
+}
+
+void TForm5::cambiato(int id) {
+    if (id == campoNumero_) ripristinaCampoNumero(*this, id);
+}
+
+void TForm5::indietroInCampoVuoto(int id) {
+    if (id == campoNumero_) principale_.indietroDaCampoVuoto();
 }
 
 } // namespace girolino::ui

@@ -23,6 +23,10 @@ public:
     void pulisciStriscia();
 
     void click(int id) override;
+    // The entry field: Enter enters the spin typed, Backspace in it when empty is undo.
+    void invio(int id) override;
+    void cambiato(int id) override;
+    void indietroInCampoVuoto(int id) override;
 
 private:
     TForm1& principale_;
@@ -30,6 +34,7 @@ private:
     std::vector<int> numeroDelPulsante_; // control id -> number, -1 for other controls
     int conteggio_ = 0;
     int striscia_ = 0;
+    int campoNumero_ = -1;
 };
 
 } // namespace girolino::ui

@@ -1,5 +1,6 @@
 #include "ui/Form5Layout.h"
 
+#include "ui/CampoNumero.h"
 #include "ui/Disegno.h"
 
 #include <string>
@@ -41,10 +42,12 @@ void costruisciForm5(TForm& f) {
     const int yStriscia = margine + 4 * altezza + 4;
     TControllo striscia =
         controllo("RichEdit1", TTipo::Striscia, p, margine, yStriscia, larghezzaForm5 - 2 * margine,
-                  altezzaForm5 - margine - yStriscia);
+                  altezzaStrisciaForm5 - margine - yStriscia);
     striscia.font = carattere(24, false, clBlack, "Tahoma");
     striscia.solaLettura = true;
     f.aggiungi(striscia);
+
+    aggiungiCampoNumero(f, p, margine + 4, altezzaStrisciaForm5 + 2, 18, clWhite);
 }
 
 } // namespace girolino::ui

@@ -97,7 +97,31 @@ void TFormImporta::aggiornaAnteprima() {
     setSpezzoni(idUltimi_, spezzoni(tutti.last(k)));
 }
 
+void TFormImporta::avanzamento(std::size_t fatti, std::size_t totale) {
+    if (!inCorso_) {
+        inCorso_ = true;
+        setVisibile(idImporta_, false);
+        setVisibile(idAnnulla_, false);
+        setAbilitato(idInverti_, false);
+        setVisibile(idBarra_, true);
+    }
+    setTesto(idConteggio_, "Inserimento: " + conMigliaia(fatti) + " di " + conMigliaia(totale));
+    // Thousands of spins a step keep the bar's range within an int.
+    setBarra(idBarra_, 0, static_cast<int>(totale / 1000 + 1), static_cast<int>(fatti / 1000));
+}
+
+void TFormImporta::finito() {
+    if (!inCorso_) return;
+    inCorso_ = false;
+    setVisibile(idBarra_, false);
+    setVisibile(idImporta_, true);
+    setVisibile(idAnnulla_, true);
+    setAbilitato(idInverti_, true);
+    nascondi();
+}
+
 void TFormImporta::click(int id) {
+    if (inCorso_) return;
     if (id == idInverti_) {
         const bool spunta = spuntato(idInverti_);
         if (spunta == invertito_) return;
@@ -114,6 +138,7 @@ void TFormImporta::click(int id) {
 }
 
 bool TFormImporta::chiusuraRichiesta() {
+    if (inCorso_) return false; // the spins already entered would leave the game half-done
     confermato_ = false;
     nascondi();
     return true;

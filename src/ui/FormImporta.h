@@ -34,6 +34,12 @@ public:
     // Set by "Importa"; reset by "Annulla", the close box and prepara.
     bool confermato() const { return confermato_; }
 
+    // While a long list is being entered: the bar shows fatti of totale, the buttons give way to
+    // it and the window cannot be closed. finito hides the window and brings the buttons back.
+    void avanzamento(std::size_t fatti, std::size_t totale);
+    void finito();
+    bool inCorso() const { return inCorso_; }
+
     // "Importa" and "Annulla" close the window; the box turns the list round at once.
     void click(int id) override;
     bool chiusuraRichiesta() override;
@@ -45,6 +51,8 @@ private:
     TNumeri numeri_;
     bool invertito_ = false;
     bool confermato_ = false;
+    bool inCorso_ = false;
+    int idBarra_ = -1;
     int idOrigine_ = -1, idConteggio_ = -1, idPrimi_ = -1, idUltimi_ = -1;
     int idInverti_ = -1, idImporta_ = -1, idAnnulla_ = -1;
 };

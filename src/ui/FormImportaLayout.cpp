@@ -46,6 +46,10 @@ void TFormImporta::crea() {
         pulsante("BitBtnImporta", -1, 110, 220, 100, 25, "Importa", "ok"), inTahoma()));
     idAnnulla_ = aggiungi(conCarattere(
         pulsante("BitBtnAnnulla", -1, 226, 220, 100, 25, "Annulla", "nonaccetto"), inTahoma()));
+    TControllo barra = disegno::controllo("ProgressBarImporta", TTipo::Barra, -1, MARGINE, 222,
+                                          LARGHEZZA_UTILE, 20);
+    barra.visibile = false;
+    idBarra_ = aggiungi(barra);
 }
 
 } // namespace girolino::ui

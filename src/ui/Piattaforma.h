@@ -17,6 +17,8 @@ struct TDialogoFile {
     std::string cartellaIniziale;
     std::string nomeProposto;
     bool chiediSovrascrittura = false;
+    // A save dialog adds the extension of the chosen type to a name typed without one.
+    bool estensioneDalTipo = false;
 };
 
 class TPiattaforma {
@@ -55,6 +57,12 @@ public:
 
     // Puts the keyboard focus into a control (after the pending render).
     virtual void fuoco(TForm& f, int id) = 0;
+
+    // The text on the clipboard (UTF-8); empty when it holds none.
+    virtual std::string testoAppunti() { return {}; }
+    // Between the pieces of long work: draws what changed and lets the event loop turn once
+    // without taking the user's input, so that the windows never freeze; nothing without a loop.
+    virtual void respira() {}
 
     // Ends the program.
     virtual void esci() = 0;

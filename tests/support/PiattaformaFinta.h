@@ -30,6 +30,7 @@ public:
     std::string programma = "/tmp";
     std::string documenti = "/tmp";
     bool uscito = false;
+    std::string appunti; // the clipboard's text
     // Run on mostraModale, e.g. to press a button of the modal window; by default the
     // window is simply hidden again.
     std::function<void(ui::TForm&)> durante;
@@ -76,6 +77,7 @@ public:
     void fuoco(ui::TForm& f, int id) override {
         registro.push_back("fuoco: " + f.nomeClasse() + "/" + f.controllo(id).nome);
     }
+    std::string testoAppunti() override { return appunti; }
     void esci() override {
         registro.push_back("esci");
         uscito = true;

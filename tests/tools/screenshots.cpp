@@ -84,6 +84,17 @@ int main(int argc, char* argv[]) {
 
     for (const auto& v : programma.regia().viste())
         if (!salvate.contains(v->objectName())) salva(*v);
+    // The import preview showing how far a long list has been entered.
+    auto& importa = programma.applicazione().formImporta();
+    importa.prepara("/home/giocatore/Documenti/permanenze-casino-2024.csv",
+                    girolino::ui::TFormImporta::TNumeri(120000, 17));
+    importa.avanzamento(45000, 120000);
+    importa.mostra();
+    programma.regia().renderizzaTutto();
+    auto& vistaImporta = programma.vista(importa);
+    if (vistaImporta.grab().save(
+            QDir(cartella).filePath(QStringLiteral("TFormImporta-avanzamento.png"))))
+        salvate << QStringLiteral("TFormImporta-avanzamento");
     for (const auto& r : piattaforma.registro) std::printf("%s\n", r.c_str());
     std::printf("%lld finestre salvate in %s\n", static_cast<long long>(salvate.size()),
                 qPrintable(cartella));

@@ -34,7 +34,7 @@ TEST(Annulla, RestoresEveryDisplayOfThePreviousSpin) {
         gioca(prima, std::vector<int>(spin.begin(), spin.end() - 1));
         gioca(dopo, spin);
         dopo.annulla();
-        attendiUguali(prima.f, dopo.f, {"SpeedButton47", "BitBtn9"});
+        attendiUguali(prima.f, dopo.f, {"SpeedButton47", "AnnullaUltimoNumero1", "BitBtn9"});
         attendiUguali(prima.pad, dopo.pad);
         EXPECT_FALSE(dopo.c("SpeedButton47").abilitato);
         EXPECT_FALSE(dopo.c("BitBtn9").abilitato);

@@ -232,7 +232,7 @@ TEST_F(FileDiGioco, OpeningShowsTheGameAsSaved) {
                 EXPECT_EQ((*fa[w])["r1"].testo, "0");
                 continue;
             }
-            attendiUguali(*fa[w], *fb[w], {"SpeedButton47", "BitBtn9"});
+            attendiUguali(*fa[w], *fb[w], {"SpeedButton47", "AnnullaUltimoNumero1", "BitBtn9"});
         }
         if (caso.spin.back() == 0) {
             EXPECT_EQ(a.c("Memo1").font.colore, ui::clGreen);

@@ -397,11 +397,12 @@ TEST_F(Form1Layout, MainMenu) {
         const char* menu;
         const char* nome;
         const char* testo;
+        const char* tasto = "";
     };
     const std::vector<TAtteso> attese = {
-        {"File", "SalvaconNome1", "Salva"},
-        {"File", "Apri1", "Salva con Nome"},
-        {"File", "Apri2", "Apri"},
+        {"File", "SalvaconNome1", "Salva", "Save"},
+        {"File", "Apri1", "Salva con Nome", "SaveAs"},
+        {"File", "Apri2", "Apri", "Open"},
         {"Utility", "AnalisiChanceSemplici1", "Analisi Chance Semplici"},
         {"Utility", "AndamentoChanceSemplici1", "Andamento Chance Semplici"},
         {"Utility", "Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
@@ -409,12 +410,18 @@ TEST_F(Form1Layout, MainMenu) {
         {"Utility", "RuotaeSettori1", "Ruota e Settori"},
         {"Utility", "MostramiiVicinidelNumeroPiRitardatario1",
          "Mostrami i Vicini del Numero Più Ritardatario"},
-        {"Help", "Aiuto1", "Aiuto"},
+        {"Help", "Aiuto1", "Aiuto", "HelpContents"},
         {"Help", "GuidaallUso1", "Guida all'Uso"},
         {"Help", "SitoWebUfficiale1", "Sito Web Ufficiale"},
         {"Help", "SuggerisciUnMiglioramento1", "I tuoi suggerimenti"},
         {"Help", "RegolediUtilizzo1", "Regole di Utilizzo"},
         {"Help", "Info2", "Info"},
+        // Added to the File menu after the first ones.
+        {"File", "NuovaPartita1", "Nuova Partita", "New"},
+        {"File", "AnnullaUltimoNumero1", "Annulla Ultimo Numero", "Undo"},
+        {"File", "ImportaNumeri1", "Importa Numeri...", "Ctrl+I"},
+        {"File", "IncollaNumeri1", "Incolla Numeri"},
+        {"File", "EsportaNumeri1", "Esporta Numeri..."},
     };
     std::vector<std::string> principali;
     std::size_t voci = 0;
@@ -435,7 +442,12 @@ TEST_F(Form1Layout, MainMenu) {
         EXPECT_EQ(f1.menu()[v.padre].testo, a.menu) << a.nome;
         EXPECT_GT(id, precedente) << a.nome << " fuori ordine";
         precedente = id;
-        EXPECT_EQ(v.abilitata, std::string(a.nome) != "SalvaconNome1") << a.nome;
+        EXPECT_EQ(v.scorciatoia, a.tasto) << a.nome;
+        // Nothing to save, take back or export before the first spin.
+        const std::string nome = a.nome;
+        EXPECT_EQ(v.abilitata, nome != "SalvaconNome1" && nome != "AnnullaUltimoNumero1" &&
+                                   nome != "EsportaNumeri1")
+            << a.nome;
     }
 }
 
