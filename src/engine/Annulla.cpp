@@ -2,6 +2,7 @@
 
 #include "engine/Chance.h"
 #include "engine/Giocata.h"
+#include "engine/Settori.h"
 
 #include <charconv>
 #include <stdexcept>
@@ -23,6 +24,7 @@ void riCalcolaNumeri(TPartita& p, int numeroAnnullato) {
     auto& e = p.numeri[numeroAnnullato];
     e.ritardo = e.ritardoPrec - 1;
     --e.sortite;
+    annullaRuota(p, numeroAnnullato);
 }
 
 void ripristinaGruppi(TPartita& p, int n) {
@@ -56,6 +58,7 @@ void pulisciPartita(TPartita& p) {
     for (auto& e : p.chance) azzera(e);
     p.ripetizioni.fill(0);
     for (TNastro* nastro : p.nastri()) nastro->clear();
+    azzeraRuota(p);
 }
 
 void annullaSpin(TPartita& p) {

@@ -20,7 +20,8 @@ void diminuisciritardi(TPartita& p);
 void togliUltimaRiga(TPartita& p);
 
 // Every number's delay goes back by one; the undone number gets back its delay and hits.
-// Its maxRitardo stays as the undone spin left it: no copy of it is kept.
+// Its maxRitardo stays as the undone spin left it: no copy of it is kept. The wheel's sectors
+// and arcs are taken back exactly (annullaRuota).
 void riCalcolaNumeri(TPartita& p, int numeroAnnullato);
 
 // The groups containing n get back the counters their copies kept. Nothing for 0.
@@ -34,9 +35,9 @@ void ripristinaUltimoNumero(TPartita& p);
 // it is not a number 0..36.
 int numeroDellaRiga(const std::string& riga);
 
-// Counters of numbers, sides and groups, runs, the spin count and the six ribbons back to
-// an empty game; the game counts as unmodified. Undo copies, ripetizioniPrec,
-// ultimoNumero and seguiUltimo are kept.
+// Counters of numbers, sides, groups and the wheel, runs, the spin count and the six ribbons back
+// to an empty game; the game counts as unmodified. Undo copies, ripetizioniPrec, ultimoNumero and
+// seguiUltimo are kept.
 void pulisciPartita(TPartita& p);
 
 // Takes back the last spin (valid once after each inserisciSpin). The only spin of a game

@@ -1,6 +1,7 @@
 #include "engine/Giocata.h"
 
 #include "engine/Chance.h"
+#include "engine/Settori.h"
 
 #include <stdexcept>
 #include <string>
@@ -42,6 +43,7 @@ void aggiornaNumeri(TPartita& p, int n) {
     auto& e = p.numeri[n];
     e.ritardoPrec = e.ritardo;
     registraColpo(e);
+    aggiornaRuota(p, n);
 }
 
 void inserisciSpin(TPartita& p, int n) {

@@ -26,7 +26,8 @@ void aggiungiNumeroAlNastro(TPartita& p, int n);
 // Scores the groups containing n, keeping their undo copies first. Nothing for 0.
 void aggiornaGruppi(TPartita& p, int n);
 
-// Every number ages by one spin, then n is scored after keeping its undo copy.
+// Every number ages by one spin, then n is scored after keeping its undo copy; the wheel's
+// sectors and arcs follow (aggiornaRuota).
 void aggiornaNumeri(TPartita& p, int n);
 
 // The whole counter side of one spin, including the repetition runs; marks the game as

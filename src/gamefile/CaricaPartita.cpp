@@ -1,5 +1,6 @@
 #include "gamefile/CaricaPartita.h"
 
+#include "engine/Settori.h"
 #include "gamefile/Cartelle.h"
 #include "gamefile/Rigioco.h"
 #include "gamefile/TestoFile.h"
@@ -282,6 +283,7 @@ void ripristinaPartita(TPartita& p, const TFileCaricato& f) {
     for (int g = 1; g <= NUM_GRUPPI; ++g) static_cast<TContatore&>(p.gruppi[g]) = f.gruppi[g];
     auto nastri = p.nastri();
     for (int i = 0; i < NUM_NASTRI; ++i) *nastri[i] = f.nastri[i];
+    ricostruisciRuota(p);
 }
 
 } // namespace girolino

@@ -56,8 +56,9 @@ TCaricamento caricaFilePartita(const std::filesystem::path& percorso,
 
 // Puts a checked game into p: counters, runs, ribbons, spin count and last number exactly as
 // saved (the runs too, whatever the last number); undo copies cleared; partitaModificata
-// cleared; seguiUltimo kept. Nothing is recounted: the caller must not run the counting step
-// of segnala for the last number again.
+// cleared; seguiUltimo kept. Only the wheel's sectors and arcs, which the file does not hold,
+// are recounted from the number ribbon. The caller must not run the counting step of segnala
+// for the last number again.
 //
 // What the caller still does, in this order, to show the opened game:
 //   - show the texts of f.testi: spin count, last number (red when colore is "clred"; a zero

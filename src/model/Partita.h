@@ -5,6 +5,7 @@
 // Counters are 32-bit so that games longer than 32767 spins keep counting; every
 // result of a shorter game is the same as with 16-bit counters.
 
+#include "model/Ruota.h"
 #include "model/Tabella.h"
 
 #include <array>
@@ -31,6 +32,30 @@ struct TContatoreConCopie : TContatore {
     std::int32_t sortitePrec = 0;
 };
 
+// The counters of the wheel's sectors and arcs. Unlike the numbers' records they always
+// equal a replay of the number ribbon, after an undo too.
+struct TContatoriRuota {
+    std::array<TContatore, NUM_SETTORI> settori{}; // in the order of settori()
+    // [k - 1][i]: the arc of width k centred on ordineRuota()[i]
+    std::array<std::array<TContatore, NUMERI>, MAX_LARGHEZZA_ARCO> archi{};
+
+    friend bool operator==(const TContatoriRuota&, const TContatoriRuota&) = default;
+};
+
+// A hit that raised a wheel counter's maxRitardo: what the record was before that spin.
+struct TRecordRuota {
+    std::int32_t boule;      // 0-based index of the spin
+    std::int32_t entita;     // flat index of the sector or arc (engine/Settori.h)
+    std::int32_t maxRitardo; // the record before the hit
+};
+
+// What taking back wheel hits needs beyond the counters: the spins they have counted and
+// the raised records, oldest first.
+struct TStoriaRuota {
+    std::int32_t boule = 0;
+    std::vector<TRecordRuota> record;
+};
+
 using TNastro = std::vector<std::string>;
 
 struct TPartita {
@@ -41,6 +66,8 @@ struct TPartita {
     std::array<std::int32_t, NUM_CHANCE + 1> ripetizioni{};     // [1..12]
     std::array<std::int32_t, NUM_CHANCE + 1> ripetizioniPrec{}; // [1..12]
     std::array<TContatoreConCopie, NUM_GRUPPI + 1> gruppi{};    // [1..112], slot 0 unused
+    TContatoriRuota ruota;
+    TStoriaRuota storiaRuota;
     TNastro nastroNumeri;
     TNastro nastroRossoNero;
     TNastro nastroPariDispari;

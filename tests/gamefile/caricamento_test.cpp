@@ -1,3 +1,7 @@
+#include "engine/Annulla.h"
+#include "engine/Estrazione.h"
+#include "engine/Giocata.h"
+#include "engine/Settori.h"
 #include "gamefile/CaricaPartita.h"
 #include "gamefile/Cartelle.h"
 #include "gamefile/FilePartita.h"
@@ -102,6 +106,34 @@ TEST_F(Caricamento, AndataERitornoDannoLaStessaPartitaELeStesseRighe) {
     gira(p, 7);
     gira(q, 7);
     controllaStessaPartita(q, p);
+}
+
+// The file holds no wheel counters: opening recounts them from the ribbon, so they equal
+// those of the game that was saved, undos included, and later undos stay exact.
+TEST_F(Caricamento, SettoriEArchiRifattiDalNastroAllApertura) {
+    TEstrattore estrattore([] { return std::uint64_t{0}; }, 4242);
+    TPartita p;
+    for (int passo = 0; passo < 300; ++passo) {
+        if (passo % 7 == 6)
+            annullaSpin(p);
+        else
+            inserisciSpin(p, estrattore.estrai());
+    }
+    salva(p, file());
+    TPartita q;
+    for (int n : {5, 5, 17}) inserisciSpin(q, n);
+    const auto c = caricaFilePartita(file(), cartella);
+    ASSERT_TRUE(c.valido()) << c.errore;
+    ripristinaPartita(q, *c.partita);
+    EXPECT_EQ(q.ruota, p.ruota);
+
+    std::vector<int> spins;
+    for (const auto& riga : q.nastroNumeri) spins.push_back(std::stoi(riga));
+    for (int i = 0; i < 3; ++i) {
+        annullaSpin(q);
+        spins.pop_back();
+        EXPECT_EQ(q.ruota, rigiocaRuota(spins)) << "annullamento " << i + 1;
+    }
 }
 
 TEST_F(Caricamento, UltimoNumeroZeroRestituisceLeRipetizioniEsatte) {
