@@ -150,7 +150,8 @@ void annullaRuota(TPartita& p, int n) {
 
     // The areas holding n lose their last hit; each one's delay runs again from its previous
     // hit, found by reading the ribbon backwards until every one of them has been met.
-    const auto& aree = areeDelNumero()[n];
+    const auto& tabella = areeDelNumero();
+    const auto& aree = tabella[n];
     for (int i = 0; i < aree.quante; ++i) {
         TContatore& e = contatoreRuota(r, aree.entita[i]);
         --e.sortite;
@@ -165,7 +166,7 @@ void annullaRuota(TPartita& p, int n) {
         if (x < 0) continue;
         bool restano = false;
         for (int w = 0; w < PAROLE_MASCHERA; ++w) {
-            std::uint64_t trovate = daTrovare[w] & areeDelNumero()[x].maschera[w];
+            std::uint64_t trovate = daTrovare[w] & tabella[x].maschera[w];
             daTrovare[w] &= ~trovate;
             for (; trovate != 0; trovate &= trovate - 1)
                 contatoreRuota(r, w * 64 + std::countr_zero(trovate)).ritardo =
