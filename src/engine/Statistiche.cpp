@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -103,6 +104,16 @@ TChiQuadro chiQuadroNumeri(const std::array<std::int64_t, NUMERI>& sortite, std:
 std::string_view giudizioChiQuadro(const TChiQuadro& t) {
     if (!t.p) return GIUDIZIO_POCHI_GIRI;
     return *t.p < 0.01 ? GIUDIZIO_INSOLITO : GIUDIZIO_EQUA;
+}
+
+std::string testoDecimale(double v, int cifre) {
+    std::array<char, 400> b{}; // room for the largest double written out in full
+    const auto r = std::to_chars(b.data(), b.data() + b.size(), v, std::chars_format::fixed, cifre);
+    return std::string(b.data(), r.ptr);
+}
+
+std::string testoPercentuale(double probabilita) {
+    return testoDecimale(probabilita * 100, 1);
 }
 
 TRigaStatistica rigaStatistica(std::string nome, double probabilita, const TContatore& c,

@@ -188,6 +188,15 @@ TEST(Statistiche, RitardoAlmenoTieneLeCifreDelleProbabilitaPiccole) {
     EXPECT_LT(raro, 1e-11);
 }
 
+TEST(Statistiche, TestiConIlPuntoDecimale) {
+    EXPECT_EQ(testoPercentuale(0.5713), "57.1");
+    EXPECT_EQ(testoPercentuale(0.99996), "100.0");
+    EXPECT_EQ(testoPercentuale(0), "0.0");
+    EXPECT_EQ(testoPercentuale(1e-300), "0.0");
+    EXPECT_EQ(testoDecimale(-2.5, 2), "-2.50");
+    EXPECT_EQ(testoDecimale(31, 3), "31.000");
+}
+
 TEST(Statistiche, RigaDiUnaEntita) {
     const TContatore c{.ritardo = 3, .maxRitardo = 40, .sortite = 12};
     const TRigaStatistica r = rigaStatistica("17", P_NUMERO, c, 370);
