@@ -18,6 +18,7 @@
 #include "ui/Form5.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
+#include "ui/FormStatistiche.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
 
@@ -43,6 +44,7 @@ public:
     TForm15& form15() { return form15_; }
     TForm16& form16() { return form16_; }
     TForm17& form17() { return form17_; }
+    TFormStatistiche& formStatistiche() { return formStatistiche_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -64,6 +66,7 @@ private:
     void analisiChanceSemplici() override;
     void andamentoChanceSemplici() override;
     void andamento37Numeri() override;
+    void frequenzeOsservateAttese() override;
     void aiutoPulsanti() override;
     bool voceAiuto(std::string_view nome) override;
 
@@ -87,6 +90,7 @@ private:
     TForm15 form15_;
     TForm16 form16_;
     TForm17 form17_;
+    TFormStatistiche formStatistiche_;
     TComandiAiuto aiuto_;
 };
 
