@@ -92,7 +92,7 @@ std::string testoChiQuadro(const TChiQuadro& c) {
 } // namespace
 
 TFormStatistiche::TFormStatistiche(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TFormStatistiche", "Girolino - Frequenze Osservate e Attese", 960, 560),
+    : TForm(p, "TFormStatistiche", "Girolino - Frequenze Osservate e Attese", 1100, 560),
       partita_(partita) {
     setPosizione(TPosizioneForm::CentroPrincipale);
     crea();
