@@ -65,7 +65,7 @@ void attendiComeIlMotore(const Finestra& x) {
         EXPECT_EQ(c[Z].testo, testoDecimale(r.z, 2));
         EXPECT_EQ(c[ProbMaxRit].testo, testoPercentuale(r.probMaxRitardo) + " %");
         EXPECT_EQ(c[Z].valore, r.z);
-        const bool notevole = std::abs(r.z) >= 3;
+        const bool notevole = std::abs(r.z) >= 3 - 1e-12;
         for (const auto& cella : c) {
             EXPECT_EQ(cella.colore, notevole ? ui::clRed : ui::clBlack);
             EXPECT_EQ(cella.grassetto, notevole);
@@ -148,6 +148,26 @@ TEST(FormStatistiche, ApertaDalMenuMostraLaPartitaConValoriCalcolatiAMano) {
     EXPECT_EQ(x.testo("LabelChiQuadro"), "X² = 58.667 con 36 gradi di libertà");
     EXPECT_EQ(x.testo("LabelGiudizio"), "Troppo pochi giri per il test (ne servono almeno 185).");
     EXPECT_NE(x.testo("LabelNota").find("Su 53 righe"), std::string::npos);
+    attendiComeIlMotore(x);
+}
+
+TEST(FormStatistiche, UnoZDiEsattamente3EEvidenziato) {
+    // 361 spins, 19 of them on 5: z = (19 − 361/37) / (19·6/37) = 3 exactly, though the
+    // division gives a hair less. 18 hits of 7 give z = 2.68.
+    Finestra x;
+    x.apri();
+    std::vector<int> volte(37, 9);
+    volte[5] = 19;
+    volte[7] = 18;
+    for (int n = 8; n < 17; ++n) volte[n] = 10; // 361 in all
+    x.giocaConteggi(volte);
+    x.giraCiclo();
+    ASSERT_EQ(x.testo("LabelGiri"), "Giri: 361");
+    EXPECT_EQ(x.cella("5", Z).testo, "3.00");
+    EXPECT_EQ(x.cella("5", Z).colore, ui::clRed);
+    EXPECT_TRUE(x.cella("5", Nome).grassetto);
+    EXPECT_EQ(x.cella("7", Z).testo, "2.68");
+    EXPECT_EQ(x.cella("7", Z).colore, ui::clBlack);
     attendiComeIlMotore(x);
 }
 
