@@ -121,6 +121,7 @@ int eseguiCli(std::span<const std::string> argomenti, std::istream& ingresso, st
             r.comando->esegui(ingresso, risultato);
             uscita << risultato.str();
             uscita.flush();
+            if (!uscita) throw TErroreCli("impossibile scrivere sullo standard output.");
             return ESITO_OK;
         }
         throw TErroreUso("manca il comando (i comandi sono: " + elencoComandi() + ").");

@@ -14,10 +14,14 @@ double colpiAttesi(std::int64_t giri, double p) {
     return static_cast<double>(giri) * p;
 }
 
+double deviazioneStandard(std::int64_t giri, double p) {
+    return giri > 0 ? std::sqrt(colpiAttesi(giri, p) * (1 - p)) : 0;
+}
+
 double punteggioZ(std::int64_t sortite, std::int64_t giri, double p) {
-    const double varianza = colpiAttesi(giri, p) * (1 - p);
-    if (giri <= 0 || varianza <= 0) return 0;
-    return (static_cast<double>(sortite) - colpiAttesi(giri, p)) / std::sqrt(varianza);
+    const double sigma = deviazioneStandard(giri, p);
+    if (sigma <= 0) return 0;
+    return (static_cast<double>(sortite) - colpiAttesi(giri, p)) / sigma;
 }
 
 namespace {

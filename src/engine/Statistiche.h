@@ -25,6 +25,10 @@ inline constexpr int GRADI_LIBERTA_NUMERI = NUMERI - 1;
 // n·p.
 double colpiAttesi(std::int64_t giri, double p);
 
+// √(n·p·(1 − p)): how far the hits stray from n·p on a fair wheel (the bar chart's band is
+// two of them either side of the expected line).
+double deviazioneStandard(std::int64_t giri, double p);
+
 // (O − n·p) / √(n·p·(1 − p)); 0 when there are no spins.
 double punteggioZ(std::int64_t sortite, std::int64_t giri, double p);
 

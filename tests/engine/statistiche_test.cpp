@@ -36,6 +36,9 @@ TEST(Statistiche, AtteseEZ) {
         SCOPED_TRACE(testing::Message() << c.sortite << "/" << c.giri << " p=" << c.p);
         EXPECT_NEAR(colpiAttesi(c.giri, c.p), c.attese, 1e-12);
         EXPECT_NEAR(punteggioZ(c.sortite, c.giri, c.p), c.z, 1e-12);
+        if (c.z != 0) { // the standard deviation is the step of z
+            EXPECT_NEAR(deviazioneStandard(c.giri, c.p), (c.sortite - c.attese) / c.z, 1e-9);
+        }
     }
 }
 
