@@ -3,13 +3,12 @@
 #include "engine/Statistiche.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace girolino {
 
 TFasciaAttese fasciaAttese(std::int64_t giri, double p, double deviazioni) {
     const double attese = colpiAttesi(giri, p);
-    const double scarto = deviazioni * std::sqrt(std::max(0.0, attese * (1 - p)));
+    const double scarto = deviazioni * deviazioneStandard(giri, p);
     return {attese, std::max(0.0, attese - scarto), attese + scarto};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Where a fair wheel puts the hits of an entity in most games: its expected hits plus or
-// minus a number of standard deviations, √(n·p·(1 − p)) each. Drawn around the expected
+// minus a number of standard deviations (engine/Statistiche.h). Drawn around the expected
 // line of a chart, it shows how far from it chance alone usually goes.
 
 #include <cstdint>
