@@ -134,8 +134,8 @@ void TFormStatistiche::aggiorna() {
              "In rosso le righe con |z| ≥ 3. Su " + std::to_string(righe.size()) +
                  " righe qualche |z| grande esce per puro caso anche su una ruota equa: |z| ≥ 2 "
                  "in circa una riga su venti. Prob. Max Rit: probabilità che una ruota equa dia, "
-                 "nei giri giocati, un'assenza lunga almeno quanto il Max Rit. I giri passati non "
-                 "dicono nulla sul prossimo.");
+                 "nei giri giocati, un'assenza lunga almeno quanto il massimo ritardo della voce. "
+                 "I giri passati non dicono nulla sul prossimo.");
     setRigheTabella(idTabella_, std::move(righe));
     daAggiornare_ = false;
 }
