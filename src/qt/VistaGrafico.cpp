@@ -107,6 +107,8 @@ void TVistaGrafico::costruisci() {
         asseX_ = categorie;
     }
     asseX_->setTitleText(qs(mostrato_.titoloX));
+    // Qt elides a label long before it would reach its neighbour's: "10" under a bar 17 px wide.
+    asseX_->setTruncateLabels(false);
     asseY_ = new QValueAxis(grafico);
     asseY_->setTitleText(qs(mostrato_.titoloY));
     grafico->addAxis(asseX_, Qt::AlignBottom);

@@ -5,7 +5,7 @@ namespace girolino::ui {
 TApplicazione::TApplicazione(TPiattaforma& p)
     : piattaforma_(p), form1_(p, partita_), file_(p), form4_(p, partita_), form5_(p, form1_),
       form6_(p, partita_), form8_(p), form11_(p, partita_), form12_(p, partita_), form15_(p),
-      form16_(p), form17_(p), formRuota_(p, form1_), formImporta_(p),
+      form16_(p), form17_(p), formRuota_(p, form1_), formImporta_(p), formStatistiche_(p, partita_),
       aiuto_(p, form15_, form16_, form17_) {
     form1_.collegaTastiera(form5_);
     form1_.collegaFile(file_);
@@ -18,8 +18,8 @@ TApplicazione::TApplicazione(TPiattaforma& p)
 }
 
 std::vector<TForm*> TApplicazione::finestre() {
-    return {&form1_,  &form4_,  &form5_,  &form6_,  &form8_,     &form11_,
-            &form12_, &form15_, &form16_, &form17_, &formRuota_, &formImporta_};
+    return {&form1_,  &form4_,  &form5_,  &form6_,     &form8_,       &form11_,         &form12_,
+            &form15_, &form16_, &form17_, &formRuota_, &formImporta_, &formStatistiche_};
 }
 
 void TApplicazione::avvia() {
@@ -37,10 +37,12 @@ void TApplicazione::spinInserito() {
     form12_.assegnaStat();
     form12_.compilaCampi();
     formRuota_.aggiorna();
+    formStatistiche_.partitaCambiata();
 }
 void TApplicazione::partitaCambiata() {
     form12_.aggiorna();
     formRuota_.aggiorna();
+    formStatistiche_.partitaCambiata();
 }
 
 void TApplicazione::guardaTutte() {
@@ -61,6 +63,9 @@ void TApplicazione::andamentoChanceSemplici() {
 }
 void TApplicazione::andamento37Numeri() {
     form8_.mostra();
+}
+void TApplicazione::frequenzeOsservateAttese() {
+    formStatistiche_.mostra();
 }
 void TApplicazione::aiutoPulsanti() {
     aiuto_.aiutoPulsanti();

@@ -20,6 +20,7 @@
 #include "ui/Form8.h"
 #include "ui/FormImporta.h"
 #include "ui/FormRuota.h"
+#include "ui/FormStatistiche.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
 
@@ -47,6 +48,7 @@ public:
     TForm17& form17() { return form17_; }
     TFormRuota& formRuota() { return formRuota_; }
     TFormImporta& formImporta() { return formImporta_; }
+    TFormStatistiche& formStatistiche() { return formStatistiche_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -68,6 +70,7 @@ private:
     void andamentoChanceSemplici() override;
     void andamento37Numeri() override;
     void ruotaESettori() override { formRuota_.mostra(); }
+    void frequenzeOsservateAttese() override;
     void aiutoPulsanti() override;
     bool voceAiuto(std::string_view nome) override;
 
@@ -93,6 +96,7 @@ private:
     TForm17 form17_;
     TFormRuota formRuota_;
     TFormImporta formImporta_;
+    TFormStatistiche formStatistiche_;
     TComandiAiuto aiuto_;
 };
 

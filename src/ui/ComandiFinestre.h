@@ -19,6 +19,8 @@ public:
     virtual void andamento37Numeri() = 0;       // trend of the 37 numbers
     virtual void ruotaESettori() = 0;           // the wheel, its sectors and arcs
     virtual void aiutoPulsanti() = 0;           // help on the command row
+    // The window of observed against expected hits.
+    virtual void frequenzeOsservateAttese() = 0;
     // A menu item of the "Help" menu, by component name; false if it is not one.
     virtual bool voceAiuto(std::string_view nome) = 0;
 };
@@ -31,7 +33,7 @@ struct TComandoFinestra {
     void (TComandiFinestre::*comando)();
 };
 
-inline constexpr std::array<TComandoFinestra, 7> comandiFinestre = {{
+inline constexpr std::array<TComandoFinestra, 8> comandiFinestre = {{
     {"BitBtn3", "", &TComandiFinestre::guardaTutte},
     {"BitBtn5", "Statistichedei37Numeri1", &TComandiFinestre::statistiche37Numeri},
     {"BitBtn4", "AnalisiChanceSemplici1", &TComandiFinestre::analisiChanceSemplici},
@@ -39,6 +41,7 @@ inline constexpr std::array<TComandoFinestra, 7> comandiFinestre = {{
     {"BitBtn9", "Andamentodei37Numeri1", &TComandiFinestre::andamento37Numeri},
     {"SpeedButton50", "", &TComandiFinestre::aiutoPulsanti},
     {"", "RuotaeSettori1", &TComandiFinestre::ruotaESettori},
+    {"", "FrequenzeOsservateeAttese1", &TComandiFinestre::frequenzeOsservateAttese},
 }};
 
 } // namespace girolino::ui

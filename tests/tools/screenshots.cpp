@@ -77,6 +77,7 @@ int main(int argc, char* argv[]) {
     for (const char* pulsante :
          {"SpeedButton46", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn8", "BitBtn9", "SpeedButton50"})
         premi(principale, pulsante);
+    if (QAction* frequenze = principale.azione("FrequenzeOsservateeAttese1")) frequenze->trigger();
     if (QAction* aiuto = principale.azione("Aiuto1")) aiuto->trigger();
     if (QAction* ruota = principale.azione("RuotaeSettori1")) ruota->trigger();
     QCoreApplication::processEvents();

@@ -410,6 +410,7 @@ TEST_F(Form1Layout, MainMenu) {
         {"Utility", "RuotaeSettori1", "Ruota e Settori"},
         {"Utility", "MostramiiVicinidelNumeroPiRitardatario1",
          "Mostrami i Vicini del Numero Più Ritardatario"},
+        {"Utility", "FrequenzeOsservateeAttese1", "Frequenze Osservate e Attese"},
         {"Help", "Aiuto1", "Aiuto", "HelpContents"},
         {"Help", "GuidaallUso1", "Guida all'Uso"},
         {"Help", "SitoWebUfficiale1", "Sito Web Ufficiale"},

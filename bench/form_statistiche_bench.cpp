@@ -1,0 +1,62 @@
+// Cost of one redraw of the observed-against-expected window in a game of a million spins:
+// every row's statistics, the table's cells and the chart's series. An open window pays it
+// once per spin clicked and once per random run.
+
+#include "engine/Settori.h"
+#include "gamefile/Rigioco.h"
+#include "ui/FormStatistiche.h"
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace girolino;
+
+class PiattaformaSilenziosa : public ui::TPiattaforma {
+public:
+    void messaggio(const std::string&) override {}
+    void errore(const std::string&) override {}
+    bool domanda(const std::string&) override { return false; }
+    std::optional<std::string> dialogoSalva(const ui::TDialogoFile&) override { return {}; }
+    std::optional<std::string> dialogoApri(const ui::TDialogoFile&) override { return {}; }
+    void mostraModale(ui::TForm&) override {}
+    bool impostazioniDisponibili() override { return false; }
+    std::optional<bool> leggiImpostazione(const std::string&) override { return {}; }
+    bool scriviImpostazione(const std::string&, bool) override { return false; }
+    void apriIndirizzo(const std::string&) override {}
+    std::uint64_t orologio() override { return 0; }
+    std::string cartellaProgramma() override { return "."; }
+    std::string cartellaDocumenti() override { return "."; }
+    void fuoco(ui::TForm&, int) override {}
+    void esci() override {}
+};
+
+void BM_FormStatistiche1M(benchmark::State& state) {
+    std::mt19937 caso(2024);
+    std::vector<int> spins(1'000'000);
+    for (int& n : spins) n = static_cast<int>(caso() % NUMERI);
+    TPartita partita;
+    const TRigioco r = rigioca(spins);
+    for (int n = 0; n < NUMERI; ++n) static_cast<TContatore&>(partita.numeri[n]) = r.numeri[n];
+    for (int c = Rosso; c <= Col3; ++c) static_cast<TContatore&>(partita.chance[c]) = r.chance[c];
+    partita.ruota = rigiocaRuota(spins);
+    partita.bouleEseguite = static_cast<std::int32_t>(spins.size());
+
+    PiattaformaSilenziosa piattaforma;
+    ui::TFormStatistiche f(piattaforma, partita);
+    f.mostra();
+    const int timer = f.id("TimerAggiorna");
+    for (auto _ : state) {
+        f.partitaCambiata();
+        f.tick(timer);
+        f.renderizzato();
+    }
+}
+BENCHMARK(BM_FormStatistiche1M)->Unit(benchmark::kMillisecond);
+
+} // namespace

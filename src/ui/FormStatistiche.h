@@ -1,0 +1,46 @@
+#pragma once
+// Observed against expected: the hits of the 37 numbers drawn against what a fair wheel
+// gives, the chi-square test of the wheel in words, and a table of how far each number,
+// side, dozen, column and sector is from its expected hits. It follows the game while it
+// is open; the figures themselves all come from the engine.
+
+#include "model/Partita.h"
+#include "ui/Form.h"
+
+namespace girolino::ui {
+
+class TFormStatistiche : public TForm {
+public:
+    TFormStatistiche(TPiattaforma& p, const TPartita& partita);
+
+    // The game changed: a spin, an undo, a new game, an opened file. An open window is
+    // redrawn at the next turn of the event loop, once for a whole run of spins; a closed
+    // one when it is shown again.
+    void partitaCambiata();
+    // Shows the window with the game as it is now.
+    void mostra() override;
+    // Whether the game changed since the window last drew it.
+    bool daAggiornare() const { return daAggiornare_; }
+
+    void click(int id) override;
+    void tick(int id) override;
+
+private:
+    void crea();
+    void aggiorna();
+
+    const TPartita& partita_;
+    bool daAggiornare_ = true;
+
+    int idGrafico_ = -1;   // GraficoFrequenze
+    int idGiri_ = -1;      // LabelGiri
+    int idChiQuadro_ = -1; // LabelChiQuadro
+    int idGiudizio_ = -1;  // LabelGiudizio
+    int idTabella_ = -1;   // TabellaScarti
+    int idNota_ = -1;      // LabelNota
+    int idAggiorna_ = -1;  // TimerAggiorna
+    int idAiuto_ = -1;     // SpeedButton55
+    int idChiudi_ = -1;    // BitBtn1
+};
+
+} // namespace girolino::ui

@@ -1,0 +1,62 @@
+// The controls of the observed-against-expected window and where they stand: the chart
+// and the chi-square test on the left, the table of deviations and its note on the right.
+
+#include "ui/Disegno.h"
+#include "ui/FormStatistiche.h"
+
+namespace girolino::ui {
+
+using namespace disegno;
+
+namespace {
+
+constexpr int X_SINISTRA = 8;
+constexpr int W_SINISTRA = 716; // 37 bars, each wide enough for its number
+constexpr int X_DESTRA = 732;
+constexpr int W_DESTRA = 360;
+constexpr int Y_CORPO = 56;
+
+TDatiTabella tabellaVuota() {
+    TDatiTabella t;
+    t.intestazioni = {"Nome", "Sortite", "Attese", "z", "Prob. Max Rit"};
+    t.allineamenti = {TAllineaColonna::Sinistra, TAllineaColonna::Destra, TAllineaColonna::Destra,
+                      TAllineaColonna::Destra, TAllineaColonna::Destra};
+    return t;
+}
+
+} // namespace
+
+void TFormStatistiche::crea() {
+    const int idTestata =
+        aggiungi(pannello("Panel1", -1, X_SINISTRA, 8, 1084, 41, "Frequenze Osservate e Attese",
+                          clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 1052, 8));
+
+    idGrafico_ = aggiungi(disegno::controllo("GraficoFrequenze", TTipo::Grafico, -1, X_SINISTRA,
+                                             Y_CORPO, W_SINISTRA, 340));
+
+    TControllo gruppo = disegno::controllo("GroupBox1", TTipo::Gruppo, -1, X_SINISTRA, 402,
+                                           W_SINISTRA, 112, "Test del chi quadro sui 37 numeri");
+    const int idGruppo = aggiungi(gruppo);
+    idGiri_ = aggiungi(
+        etichetta("LabelGiri", idGruppo, 10, 20, W_SINISTRA - 20, 16, "Giri: 0", inTahoma()));
+    idChiQuadro_ = aggiungi(
+        etichetta("LabelChiQuadro", idGruppo, 10, 40, W_SINISTRA - 20, 16, "", inTahoma()));
+    idGiudizio_ = aggiungi(etichetta("LabelGiudizio", idGruppo, 10, 62, W_SINISTRA - 20, 40, "",
+                                     carattere(13, true, clNavy)));
+
+    TControllo tabella =
+        disegno::controllo("TabellaScarti", TTipo::Tabella, -1, X_DESTRA, Y_CORPO, W_DESTRA, 360);
+    tabella.tabella = tabellaVuota();
+    idTabella_ = aggiungi(tabella);
+    idNota_ = aggiungi(etichetta("LabelNota", -1, X_DESTRA, 422, W_DESTRA, 92, "", inTahoma()));
+
+    idChiudi_ = aggiungi(pulsante("BitBtn1", -1, 421, 524, 257, 25, "Chiudi", "chiudi"));
+
+    TControllo timer = disegno::controllo("TimerAggiorna", TTipo::Timer, -1, 0, 0, 0, 0);
+    timer.intervallo = 0;
+    timer.abilitato = false;
+    idAggiorna_ = aggiungi(timer);
+}
+
+} // namespace girolino::ui
