@@ -17,7 +17,7 @@ configure_file(${_pacchetto_src}/girolino.metainfo.xml.in ${GIROLINO_FILE_METAIN
 set_target_properties(girolino PROPERTIES AUTORCC ON)
 target_sources(girolino PRIVATE ${_pacchetto_src}/girolino.qrc)
 
-install(TARGETS girolino RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS girolino girolino-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${GIROLINO_FILE_DESKTOP} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${GIROLINO_FILE_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_pacchetto_src}/girolino.svg

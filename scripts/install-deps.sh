@@ -4,6 +4,7 @@ set -eu
 PKGS="build-essential cmake ninja-build pkg-config git \
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
+  libboost-dev libcli11-dev nlohmann-json3-dev \
   fonts-dejavu-core fonts-liberation fonts-liberation2 \
   desktop-file-utils appstream"
 missing=""

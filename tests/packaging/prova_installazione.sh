@@ -12,6 +12,7 @@ trap 'rm -rf "$radice"' EXIT
 DESTDIR="$radice" "$cmake" --install "$build" --prefix /usr >/dev/null
 
 atteso="usr/bin/girolino
+usr/bin/girolino-cli
 usr/share/applications/$id.desktop
 usr/share/icons/hicolor/scalable/apps/girolino.svg
 usr/share/metainfo/$id.metainfo.xml"
@@ -21,6 +22,7 @@ if [ "$trovato" != "$(printf '%s\n' "$atteso" | LC_ALL=C sort)" ]; then
     exit 1
 fi
 test -x "$radice/usr/bin/girolino"
+test -x "$radice/usr/bin/girolino-cli"
 
 # The menu entry must start the installed program and find the installed icon.
 voce="$radice/usr/share/applications/$id.desktop"

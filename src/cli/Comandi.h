@@ -1,0 +1,48 @@
+#pragma once
+// The subcommands of girolino-cli. Each lives in a file of its own (ComandoXxx.cpp) that
+// defines its factory, declared here, and is listed with one line in the table of Comandi.cpp.
+
+#include <iosfwd>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+namespace CLI {
+class App;
+} // namespace CLI
+
+namespace girolino::cli {
+
+// A refusal for the user, in Italian: printed on standard error, exit status 2.
+struct TErroreCli : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class TComando {
+public:
+    virtual ~TComando() = default;
+    // Declares the subcommand's options and arguments, bound to members of the command. The
+    // subcommand's description holds the table's line: its help may add to it.
+    // Values are checked in esegui, so every refusal reads the same.
+    virtual void dichiara(CLI::App& sotto) = 0;
+    // Runs after the command line was read. `uscita` reaches standard output only when the
+    // command returns: a TErroreCli thrown at any point leaves standard output empty.
+    virtual void esegui(std::istream& ingresso, std::ostream& uscita) = 0;
+};
+
+struct TVoceComando {
+    std::string_view nome;
+    std::string_view descrizione; // one line for the list in --help
+    std::unique_ptr<TComando> (*crea)();
+};
+
+// The factories, one per subcommand file.
+std::unique_ptr<TComando> creaComandoStat();
+std::unique_ptr<TComando> creaComandoSimula();     // simula
+std::unique_ptr<TComando> creaComandoMonteCarlo(); // montecarlo
+
+// Every subcommand, in the order --help lists them.
+std::span<const TVoceComando> comandi();
+
+} // namespace girolino::cli

@@ -1,0 +1,44 @@
+#include "engine/StatistichePartita.h"
+
+#include <array>
+#include <string>
+
+namespace girolino {
+
+namespace {
+
+constexpr std::array<std::string_view, NUM_CHANCE + 1> NOMI_CHANCE = {
+    "",      "Rosso", "Nero",  "Pari",  "Dispari", "Manq", "Pass",
+    "Doz 1", "Doz 2", "Doz 3", "Col 1", "Col 2",   "Col 3"};
+
+} // namespace
+
+std::string_view nomeStatisticoChance(TChance c) {
+    return NOMI_CHANCE.at(c);
+}
+
+double probabilitaChance(TChance c) {
+    return (c >= Doz1 ? 12.0 : 18.0) / NUMERI;
+}
+
+TStatistichePartita statistichePartita(const TPartita& p, int vicini) {
+    TStatistichePartita s;
+    s.giri = p.bouleEseguite;
+    std::array<std::int64_t, NUMERI> sortite{};
+    s.numeri.reserve(NUMERI);
+    for (int n = 0; n < NUMERI; ++n) {
+        s.numeri.push_back(rigaStatistica(std::to_string(n), 1.0 / NUMERI, p.numeri[n], s.giri));
+        sortite[n] = p.numeri[n].sortite;
+    }
+    s.chance.reserve(NUM_CHANCE);
+    for (int c = Rosso; c <= Col3; ++c) {
+        const auto ch = static_cast<TChance>(c);
+        s.chance.push_back(rigaStatistica(std::string(nomeStatisticoChance(ch)),
+                                          probabilitaChance(ch), p.chance[c], s.giri));
+    }
+    (void)vicini;
+    s.chiQuadro = chiQuadroNumeri(sortite, s.giri);
+    return s;
+}
+
+} // namespace girolino
