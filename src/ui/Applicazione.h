@@ -18,6 +18,7 @@
 #include "ui/Form5.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
+#include "ui/FormSimulatore.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
 
@@ -43,6 +44,7 @@ public:
     TForm15& form15() { return form15_; }
     TForm16& form16() { return form16_; }
     TForm17& form17() { return form17_; }
+    TFormSimulatore& formSimulatore() { return formSimulatore_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -65,6 +67,7 @@ private:
     void andamentoChanceSemplici() override;
     void andamento37Numeri() override;
     void aiutoPulsanti() override;
+    void simulatoreSistemi() override;
     bool voceAiuto(std::string_view nome) override;
 
     // The family and order texts of the main window, shared with the complex chances window.
@@ -87,6 +90,7 @@ private:
     TForm15 form15_;
     TForm16 form16_;
     TForm17 form17_;
+    TFormSimulatore formSimulatore_;
     TComandiAiuto aiuto_;
 };
 
