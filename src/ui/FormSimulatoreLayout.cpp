@@ -164,9 +164,11 @@ void TFormSimulatore::crea() {
     // --- charts: one for the backtest, two for the simulated sessions --------------------
     idGraficoCassa_ = aggiungi(riquadroGrafico(
         "GraficoCassa", 10, ALTEZZA - 20, grafico("Cassa dopo ogni puntata", "Puntata", "Cassa")));
+    // One colour per sample session and no legend: their entries would not fit under it.
+    TDatiGrafico campioni = grafico("Cassa delle prime sessioni simulate", "Puntata", "Cassa");
+    campioni.legenda = false;
     idGraficoCampioni_ =
-        aggiungi(riquadroGrafico("GraficoCampioni", 10, (ALTEZZA - 30) / 2,
-                                 grafico("Cassa di alcune sessioni simulate", "Puntata", "Cassa")));
+        aggiungi(riquadroGrafico("GraficoCampioni", 10, (ALTEZZA - 30) / 2, std::move(campioni)));
     idGraficoDistribuzione_ = aggiungi(riquadroGrafico(
         "GraficoDistribuzione", 20 + (ALTEZZA - 30) / 2, (ALTEZZA - 30) / 2,
         grafico("Distribuzione dei risultati finali", "Risultato finale", "Sessioni")));
