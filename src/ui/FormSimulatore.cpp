@@ -538,8 +538,10 @@ void TFormSimulatore::click(int id) {
             "usciti finora, dal più vecchio; con \"Sessioni simulate\" su tante serate di giri "
             "estratti a caso (lo stesso seme dà sempre gli stessi risultati). La sessione "
             "finisce quando i giri finiscono, quando si raggiunge il numero di puntate, "
-            "l'obiettivo o lo stop loss, oppure quando la posta supera la cassa (rovina). "
-            "Qualunque progressione si scelga, ogni unità puntata perde in media 1/37: le "
+            "l'obiettivo o lo stop loss, oppure quando la posta supera la cassa (rovina). La "
+            "Partage vale solo sulle chance semplici. "
+            "Qualunque progressione si scelga, ogni unità puntata perde in media 1/37 (1/74 "
+            "sulle chance semplici con la Partage): le "
             "progressioni cambiano solo la forma dei risultati, non il loro valore atteso.");
     }
 }

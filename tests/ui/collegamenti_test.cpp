@@ -17,9 +17,9 @@ TEST(Collegamenti, WindowsAreCreatedInStartUpOrderAndOnlyTheMainOneIsShown) {
     Programma p;
     std::vector<std::string> classi;
     for (auto* f : p.app.finestre()) classi.push_back(f->nomeClasse());
-    EXPECT_EQ(classi,
-              (std::vector<std::string>{"TForm1", "TForm4", "TForm5", "TForm6", "TForm8", "TForm11",
-                                        "TForm12", "TForm15", "TForm16", "TForm17"}));
+    EXPECT_EQ(classi, (std::vector<std::string>{"TForm1", "TForm4", "TForm5", "TForm6", "TForm8",
+                                                "TForm11", "TForm12", "TForm15", "TForm16",
+                                                "TForm17", "TFormSimulatore"}));
     for (auto* f : p.app.finestre()) {
         // The rules of use are shown at the first start, over the main window.
         const bool atteso = f->nomeClasse() == "TForm1" || f->nomeClasse() == "TForm17";

@@ -408,6 +408,7 @@ TEST_F(Form1Layout, MainMenu) {
         {"Utility", "Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
         {"Utility", "MostramiiVicinidelNumeroPiRitardatario1",
          "Mostrami i Vicini del Numero Più Ritardatario"},
+        {"Utility", "SimulatoreSistemi1", "Simulatore di Sistemi"},
         {"Help", "Aiuto1", "Aiuto"},
         {"Help", "GuidaallUso1", "Guida all'Uso"},
         {"Help", "SitoWebUfficiale1", "Sito Web Ufficiale"},
