@@ -64,14 +64,15 @@ std::string elencoComandi() {
 // Arguments nobody took: the first one names the refusal. Before a subcommand, a word that is
 // not an option is a command this program does not have.
 void rifiutaAvanzi(const CLI::App& app, bool principale) {
-    const auto avanzi = app.remaining();
+    auto avanzi = app.remaining();
+    std::erase(avanzi, "--"); // the end of the options, kept there by CLI11
     if (avanzi.empty()) return;
     const std::string& a = avanzi.front();
-    if (sembraOpzione(a)) throw TErroreCli("opzione sconosciuta '" + a + "'.");
+    if (sembraOpzione(a)) throw TErroreUso("opzione sconosciuta '" + a + "'.");
     if (principale)
-        throw TErroreCli("comando sconosciuto '" + a + "' (i comandi sono: " + elencoComandi() +
+        throw TErroreUso("comando sconosciuto '" + a + "' (i comandi sono: " + elencoComandi() +
                          ").");
-    throw TErroreCli("argomento in più '" + a + "'.");
+    throw TErroreUso("argomento in più '" + a + "'.");
 }
 
 // What CLI11 itself refuses once unknown arguments are let through: an option left without
@@ -122,7 +123,7 @@ int eseguiCli(std::span<const std::string> argomenti, std::istream& ingresso, st
             uscita.flush();
             return ESITO_OK;
         }
-        throw TErroreCli("manca il comando (i comandi sono: " + elencoComandi() + ").");
+        throw TErroreUso("manca il comando (i comandi sono: " + elencoComandi() + ").");
     } catch (const CLI::CallForHelp&) {
         uscita << app.help();
         return ESITO_OK;
@@ -130,10 +131,17 @@ int eseguiCli(std::span<const std::string> argomenti, std::istream& ingresso, st
         for (const auto& r : registrati)
             if (r.sotto->parsed() && chi == PROGRAMMA) chi += " " + r.sotto->get_name();
         errori << chi << ": " << traduci(e) << "\n";
+    } catch (const TErroreUso& e) {
+        errori << chi << ": " << e.what() << "\n";
     } catch (const TErroreCli& e) {
         errori << chi << ": " << e.what() << "\n";
+        return ESITO_ERRORE;
     } catch (const std::bad_alloc&) {
         errori << chi << ": memoria insufficiente.\n";
+        return ESITO_ERRORE;
+    } catch (const std::exception& e) {
+        errori << chi << ": errore imprevisto (" << e.what() << ").\n";
+        return ESITO_ERRORE;
     }
     errori << "Aiuto: " << chi << " --help\n";
     return ESITO_ERRORE;

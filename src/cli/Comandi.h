@@ -18,6 +18,10 @@ namespace girolino::cli {
 struct TErroreCli : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// A command line that cannot be followed: the refusal ends with a pointer to --help.
+struct TErroreUso : TErroreCli {
+    using TErroreCli::TErroreCli;
+};
 
 class TComando {
 public:

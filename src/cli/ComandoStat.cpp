@@ -70,7 +70,7 @@ public:
 
     void esegui(std::istream& ingresso, std::ostream& uscita) override {
         if (file_.empty())
-            throw TErroreCli("manca FILE: un elenco di numeri, una partita .fvr o - per lo "
+            throw TErroreUso("manca FILE: un elenco di numeri, una partita .fvr o - per lo "
                              "standard input.");
         const int vicini = leggiVicini();
         const TPartita p = partitaDaFile(file_, ingresso);
@@ -88,7 +88,7 @@ private:
         const char* fine = vicini_.data() + vicini_.size();
         const auto [fino, ec] = std::from_chars(vicini_.data(), fine, k);
         if (ec != std::errc() || fino != fine || k < 1 || k > 4)
-            throw TErroreCli("--vicini vuole un numero intero da 1 a 4, non '" + vicini_ + "'.");
+            throw TErroreUso("--vicini vuole un numero intero da 1 a 4, non '" + vicini_ + "'.");
         return k;
     }
 

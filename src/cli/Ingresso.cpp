@@ -4,6 +4,8 @@
 #include "engine/Giocata.h"
 #include "gamefile/CaricaPartita.h"
 #include "gamefile/Cartelle.h"
+#include "gamefile/ElencoNumeri.h"
+#include "gamefile/TestoFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -86,8 +88,26 @@ fs::path cartellaBase(const fs::path& cartellaProgramma) {
 
 TPartita partitaDaFile(const std::string& file, std::istream& ingresso) {
     if (file != "-" && partitaSalvata(file)) return apriPartita(file);
-    (void)ingresso;
-    throw TErroreCli("elenco non ancora gestito");
+    TElencoNumeri elenco;
+    std::string nome;
+    if (file == "-") {
+        const std::string testo(std::istreambuf_iterator<char>(ingresso), {});
+        if (ingresso.bad()) throw TErroreCli("impossibile leggere lo standard input.");
+        elenco = leggiElencoNumeri(testo);
+        nome = "standard input";
+    } else {
+        elenco = leggiFileElencoNumeri(file);
+        nome = citaFile(file);
+    }
+    // An unreadable file's message names it already; any other says which list it is about.
+    if (!elenco.valido())
+        throw TErroreCli(elenco.errore.find(nome) != std::string::npos
+                             ? elenco.errore
+                             : nome + ": " + elenco.errore);
+    TPartita p;
+    for (TNastro* nastro : p.nastri()) nastro->reserve(elenco.numeri.size());
+    for (std::uint8_t n : elenco.numeri) inserisciSpin(p, n);
+    return p;
 }
 
 } // namespace girolino::cli

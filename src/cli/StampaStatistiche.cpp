@@ -2,7 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
+#include <array>
+#include <charconv>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -46,16 +47,11 @@ std::string aDestra(std::string_view s, std::size_t l) {
     return r.append(s);
 }
 
-std::string decimale(double v, int cifre) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.*f", cifre, v);
-    return b;
-}
-
 std::string scientifico(double v) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.2e", v);
-    return b;
+    std::array<char, 64> b{};
+    const auto r =
+        std::to_chars(b.data(), b.data() + b.size(), v, std::chars_format::scientific, 2);
+    return std::string(b.data(), r.ptr);
 }
 
 constexpr std::size_t LARGO_NOME = 18;
@@ -73,8 +69,9 @@ void sezione(std::ostream& o, std::string_view titolo, const std::vector<TRigaSt
           << aDestra(std::to_string(r.contatore.ritardo), LARGO_VALORE)
           << aDestra(std::to_string(r.contatore.maxRitardo), LARGO_VALORE)
           << aDestra(std::to_string(r.contatore.sortite), LARGO_VALORE)
-          << aDestra(decimale(r.attese, 1), LARGO_VALORE) << aDestra(decimale(r.z, 2), LARGO_VALORE)
-          << aDestra(decimale(r.probMaxRitardo * 100, 1) + " %", LARGO_PROB) << "\n";
+          << aDestra(testoDecimale(r.attese, 1), LARGO_VALORE)
+          << aDestra(testoDecimale(r.z, 2), LARGO_VALORE)
+          << aDestra(testoPercentuale(r.probMaxRitardo) + " %", LARGO_PROB) << "\n";
     }
 }
 
@@ -103,8 +100,8 @@ void stampaTabella(std::ostream& o, const TStatistichePartita& s, int vicini) {
     sezione(o, "Archi di vicini ±" + std::to_string(vicini), s.archi);
     const TChiQuadro& c = s.chiQuadro;
     o << "\nTest del chi quadro sui 37 numeri\n";
-    o << "X² = " << decimale(c.valore, 3) << " con " << c.gradiLiberta << " gradi di libertà";
-    if (c.p) o << ", p = " << (*c.p >= 1e-4 ? decimale(*c.p, 4) : scientifico(*c.p));
+    o << "X² = " << testoDecimale(c.valore, 3) << " con " << c.gradiLiberta << " gradi di libertà";
+    if (c.p) o << ", p = " << (*c.p >= 1e-4 ? testoDecimale(*c.p, 4) : scientifico(*c.p));
     o << "\n" << giudizioChiQuadro(c) << "\n";
     o << "\nProb. Max Rit: probabilità che una ruota equa dia, in " << s.giri
       << " giri, un'assenza lunga almeno quanto il Max Rit.\n"

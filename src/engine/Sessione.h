@@ -3,6 +3,20 @@
 // the backtest and the Monte Carlo simulator both run. The spin loop is inline and compiled once
 // per progression, so a spin costs a table look-up, a few comparisons and the progression's
 // own step.
+//
+// How the rules read where they could be read two ways:
+// - The progression counts in units: the stake it asks is a multiple of u (Martingala and
+//   Paroli double the multiple, D'Alembert adds or takes one, Fibonacci and Labouchère use the
+//   term itself), and the bet stakes multiple x u, then raised to the table minimum or cut to
+//   the maximum. The progression never sees the limits: after a cut stake it goes on from the
+//   multiple it asked, and a lost Labouchère bet appends that multiple (first + last term),
+//   not the stake the table allowed divided by u.
+// - A win nets stake x payout, a loss -stake, a zero with La Partage on an even chance
+//   -stake/2, which is a lost bet for the counts and for the progression alike.
+// - The stops compare the bankroll with B + target and B - stop-loss as computed once; a stake
+//   equal to the bankroll can still be played, only a larger one ruins the session.
+// - A stake asked beyond the range of a double (a very long losing run) becomes +infinity,
+//   which the table maximum still cuts to a finite stake.
 
 #include "engine/Sistema.h"
 
@@ -83,6 +97,14 @@ TFineSessione giocaSessione(const TRegole& r, TStatoProgressione& stato, TConteg
 
 namespace dettaglio {
 
+// a when c holds, b otherwise, without a jump: a win and a loss are equally likely, so a branch
+// on them would be mispredicted every other spin.
+inline double scegli(bool c, double a, double b) {
+    const std::uint64_t maschera = 0 - static_cast<std::uint64_t>(c);
+    return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & maschera) |
+                                 (std::bit_cast<std::uint64_t>(b) & ~maschera));
+}
+
 template <TTipoProgressione P, class Fonte, class Osservatore>
 TFineSessione giocaSessione(const TRegole& r, TStatoProgressione& stato, TConteggiSessione& c,
                             Fonte& fonte, Osservatore& dopoPuntata) {
@@ -108,18 +130,6 @@ TFineSessione giocaSessione(const TRegole& r, TStatoProgressione& stato, TConteg
         stato.dopo<P>(vinta);
         dopoPuntata(c.cassa);
     }
-}
-
-} // namespace dettaglio
-
-namespace dettaglio {
-
-// a when c holds, b otherwise, without a jump: a win and a loss are equally likely, so a branch
-// on them would be mispredicted every other spin.
-inline double scegli(bool c, double a, double b) {
-    const std::uint64_t maschera = 0 - static_cast<std::uint64_t>(c);
-    return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & maschera) |
-                                 (std::bit_cast<std::uint64_t>(b) & ~maschera));
 }
 
 } // namespace dettaglio

@@ -27,6 +27,12 @@ struct TPuntata {
     friend bool operator==(const TPuntata&, const TPuntata&) = default;
 };
 
+// "Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass", "Doz 1".."Doz 3", "Col 1".."Col 3", or
+// the number ("0".."36").
+std::string nomePuntata(TPuntata p);
+// The bet nomePuntata names; nothing for any other text.
+std::optional<TPuntata> puntataDaNome(std::string_view nome);
+
 // The payout of a winning stake: 1 for even chances, 2 for dozens and columns, 35 for a number.
 int pagamento(TPuntata p);
 // Whether the spin n wins the bet. Zero loses every chance.

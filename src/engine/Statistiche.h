@@ -55,6 +55,15 @@ inline constexpr std::string_view GIUDIZIO_POCHI_GIRI =
     "Troppo pochi giri per il test (ne servono almeno 185).";
 std::string_view giudizioChiQuadro(const TChiQuadro& t);
 
+// A z-score this far from 0 is worth pointing out; among dozens of rows a few get there by
+// chance alone.
+inline constexpr double SOGLIA_Z = 3.0;
+
+// v with `cifre` decimals and a point whatever the locale: "-1.25".
+std::string testoDecimale(double v, int cifre);
+// A probability in percent with one decimal and a point: 0.5713 gives "57.1".
+std::string testoPercentuale(double probabilita);
+
 // One entity of the game, observed against expected.
 struct TRigaStatistica {
     std::string nome;

@@ -1,6 +1,9 @@
 #include "engine/StatistichePartita.h"
 
+#include "model/Ruota.h"
+
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace girolino {
@@ -36,7 +39,23 @@ TStatistichePartita statistichePartita(const TPartita& p, int vicini) {
         s.chance.push_back(rigaStatistica(std::string(nomeStatisticoChance(ch)),
                                           probabilitaChance(ch), p.chance[c], s.giri));
     }
-    (void)vicini;
+    s.settori.reserve(NUM_SETTORI);
+    for (int i = 0; i < NUM_SETTORI; ++i) {
+        const TSettore& t = settori()[i];
+        s.settori.push_back(rigaStatistica(std::string(t.nome),
+                                           static_cast<double>(t.numeri.size()) / NUMERI,
+                                           p.ruota.settori[i], s.giri));
+    }
+    if (vicini < 0 || vicini > MAX_LARGHEZZA_ARCO)
+        throw std::out_of_range("larghezza d'arco fuori da 0.." +
+                                std::to_string(MAX_LARGHEZZA_ARCO));
+    if (vicini > 0) {
+        s.archi.reserve(NUMERI);
+        const double probabilita = static_cast<double>(dimensioneArco(vicini)) / NUMERI;
+        for (int i = 0; i < NUMERI; ++i)
+            s.archi.push_back(rigaStatistica(nomeArco(ordineRuota()[i], vicini), probabilita,
+                                             p.ruota.archi[vicini - 1][i], s.giri));
+    }
     s.chiQuadro = chiQuadroNumeri(sortite, s.giri);
     return s;
 }

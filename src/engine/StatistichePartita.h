@@ -25,7 +25,8 @@ std::string_view nomeStatisticoChance(TChance c);
 double probabilitaChance(TChance c);
 
 // Every row from the counters the game keeps. `vicini` is the width of the arcs (1..4), or 0
-// for none (their 37 records cost a pass over the spins each).
+// for none (their 37 records cost a pass over the spins each); another width throws
+// std::out_of_range.
 TStatistichePartita statistichePartita(const TPartita& p, int vicini);
 
 } // namespace girolino

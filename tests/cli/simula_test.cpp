@@ -1,17 +1,19 @@
 // girolino-cli simula and montecarlo, run as a user runs them.
 
+#include "cli/EseguiCli.h"
+
 #include "engine/Backtest.h"
 #include "engine/GeneratoreGiri.h"
+#include "engine/Giocata.h"
 #include "engine/MonteCarlo.h"
+#include "gamefile/Cartelle.h"
+#include "gamefile/FilePartita.h"
+#include "gamefile/SalvaPartita.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,45 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-struct TEsecuzione {
-    int stato = -1;
-    std::string uscita, errori;
+class CliSimula : public prova::CartellaDiProva {
+protected:
+    prova::TEsecuzione esegui(const std::vector<std::string>& argomenti,
+                              const std::string& ingresso = "") const {
+        return prova::eseguiCli(cartella, argomenti, ingresso);
+    }
 };
-
-fs::path cartella() {
-    const char* t = std::getenv("GIROLINO_TEST_TMP");
-    fs::path c = t ? fs::path(t) : fs::temp_directory_path() / "girolino_simula_test";
-    fs::create_directories(c);
-    return c;
-}
-
-std::string leggi(const fs::path& f) {
-    std::ifstream in(f, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void scrivi(const fs::path& f, const std::string& testo) {
-    std::ofstream(f, std::ios::binary) << testo;
-}
-
-std::string cita(const std::string& s) {
-    std::string r = "'";
-    for (char c : s) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return r + "'";
-}
-
-TEsecuzione esegui(const std::vector<std::string>& argomenti, const std::string& ingresso = "") {
-    const fs::path c = cartella();
-    scrivi(c / "in.txt", ingresso);
-    std::string comando = cita(GIROLINO_CLI);
-    for (const auto& a : argomenti) comando += " " + cita(a);
-    comando += " <" + cita((c / "in.txt").string()) + " >" + cita((c / "out.txt").string()) +
-               " 2>" + cita((c / "err.txt").string());
-    const int r = std::system(comando.c_str());
-    return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, leggi(c / "out.txt"), leggi(c / "err.txt")};
-}
+using CliMonteCarlo = CliSimula;
 
 struct CasoSistema {
     std::vector<std::string> opzioni;
@@ -118,7 +89,7 @@ std::vector<CasoSistema> casiSistema() {
     };
 }
 
-TEST(CliSimula, JsonUgualeAlBacktestDelMotore) {
+TEST_F(CliSimula, JsonUgualeAlBacktestDelMotore) {
     std::vector<int> giri;
     TGeneratoreGiri g(11, 0);
     std::string elenco;
@@ -126,8 +97,8 @@ TEST(CliSimula, JsonUgualeAlBacktestDelMotore) {
         giri.push_back(g.prossimo());
         elenco += std::to_string(giri.back()) + (i % 10 == 9 ? "\n" : " ");
     }
-    const fs::path file = cartella() / "giri.txt";
-    scrivi(file, elenco);
+    const fs::path file = cartella / "giri.txt";
+    prova::scriviByte(file, elenco);
 
     for (const auto& c : casiSistema()) {
         std::vector<std::string> argomenti = {"simula", file.string(), "--json"};
@@ -151,7 +122,7 @@ TEST(CliSimula, JsonUgualeAlBacktestDelMotore) {
     }
 }
 
-TEST(CliSimula, ElencoDalloStandardInputETestoLeggibile) {
+TEST_F(CliSimula, ElencoDalloStandardInputETestoLeggibile) {
     const std::vector<std::string> base = {"simula",         "-",         "--puntata", "rosso",
                                            "--progressione", "martingala"};
     auto argomenti = base;
@@ -170,7 +141,27 @@ TEST(CliSimula, ElencoDalloStandardInputETestoLeggibile) {
     EXPECT_NE(e.uscita.find("vantaggio del banco"), std::string::npos) << e.uscita;
 }
 
-TEST(CliMonteCarlo, JsonUgualeAlMotoreConOgniNumeroDiThread) {
+TEST_F(CliSimula, PartitaSalvata) {
+    const std::vector<int> giri = {0, 5, 17, 32, 1, 1, 0, 26, 13, 8, 36, 2, 19, 0, 4};
+    TPartita p;
+    for (int n : giri) inserisciSpin(p, n);
+    const fs::path base = cartella / "base";
+    const fs::path file = cartellaSalvati(base) / "serata.fvr";
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p, base));
+
+    TImpostazioniSistema s;
+    s.progressione = TTipoProgressione::Fibonacci;
+    s.puntata = TPuntata::chance(Nero);
+    const auto e = esegui(
+        {"simula", file.string(), "--json", "--puntata", "nero", "--progressione", "fibonacci"});
+    ASSERT_EQ(e.stato, 0) << e.errori;
+    const auto r = eseguiBacktest(s, giri);
+    EXPECT_EQ(Json::parse(e.uscita).at("curva").get<std::vector<double>>(), r.curva);
+    EXPECT_EQ(Json::parse(e.uscita).at("puntate").get<std::int64_t>(), 15);
+}
+
+TEST_F(CliMonteCarlo, JsonUgualeAlMotoreConOgniNumeroDiThread) {
     const CasoSistema c = casiSistema()[1];
     std::vector<std::string> argomenti = {"montecarlo",      "--json", "--sessioni", "3001",
                                           "--giri-sessione", "400",    "--seme",     "77"};
@@ -210,9 +201,9 @@ TEST(CliMonteCarlo, JsonUgualeAlMotoreConOgniNumeroDiThread) {
     EXPECT_EQ(Json::parse(rovina.uscita).at("rovina").get<double>(), 1.0);
 }
 
-TEST(CliSimula, RifiutiInItaliano) {
-    const fs::path file = cartella() / "pochi.txt";
-    scrivi(file, "1 2 3\n");
+TEST_F(CliSimula, RifiutiInItaliano) {
+    const fs::path file = cartella / "pochi.txt";
+    prova::scriviByte(file, "1 2 3\n");
     const std::string f = file.string();
     struct Caso {
         std::vector<std::string> argomenti;
@@ -243,7 +234,7 @@ TEST(CliSimula, RifiutiInItaliano) {
          "--linea: scrivere almeno un numero"},
         {{"simula", f, "--puntata", "rosso", "--progressione", "labouchere", "--linea", "1 a"},
          "--linea vuole"},
-        {{"simula", (cartella() / "manca.txt").string(), "--puntata", "rosso", "--progressione",
+        {{"simula", (cartella / "manca.txt").string(), "--puntata", "rosso", "--progressione",
           "piatta"},
          "manca.txt"},
         {{"montecarlo", "--puntata", "rosso", "--progressione", "piatta", "--giri-sessione", "5",

@@ -329,6 +329,19 @@ TEST(Impostazioni, ValoriErratiNominanoIlCampo) {
     EXPECT_THROW(eseguiBacktest(TImpostazioniSistema{}, std::vector<int>{-1}), std::out_of_range);
 }
 
+TEST(Impostazioni, NomiDellePuntate) {
+    for (int c = Rosso; c <= Col3; ++c) {
+        const TPuntata p = TPuntata::chance(static_cast<TChance>(c));
+        EXPECT_EQ(puntataDaNome(nomePuntata(p)), p) << c;
+    }
+    for (int n = 0; n < NUMERI; ++n)
+        EXPECT_EQ(puntataDaNome(nomePuntata(TPuntata::numero(n))), TPuntata::numero(n));
+    EXPECT_EQ(nomePuntata(TPuntata::chance(Doz2)), "Doz 2");
+    EXPECT_EQ(nomePuntata(TPuntata::chance(Manq)), "Manq");
+    for (const char* errato : {"rosso", "Doz2", "37", "-1", "", "1x"})
+        EXPECT_EQ(puntataDaNome(errato), std::nullopt) << errato;
+}
+
 TEST(Impostazioni, LetturaDellaLinea) {
     EXPECT_EQ(leggiLinea("1 2 3 4"), (std::vector<double>{1, 2, 3, 4}));
     EXPECT_EQ(leggiLinea("  1.5\t2\n"), (std::vector<double>{1.5, 2}));

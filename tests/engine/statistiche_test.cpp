@@ -1,10 +1,15 @@
 #include "engine/Statistiche.h"
 
+#include "engine/Giocata.h"
+#include "engine/StatistichePartita.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace girolino {
@@ -183,6 +188,15 @@ TEST(Statistiche, RitardoAlmenoTieneLeCifreDelleProbabilitaPiccole) {
     EXPECT_LT(raro, 1e-11);
 }
 
+TEST(Statistiche, TestiConIlPuntoDecimale) {
+    EXPECT_EQ(testoPercentuale(0.5713), "57.1");
+    EXPECT_EQ(testoPercentuale(0.99996), "100.0");
+    EXPECT_EQ(testoPercentuale(0), "0.0");
+    EXPECT_EQ(testoPercentuale(1e-300), "0.0");
+    EXPECT_EQ(testoDecimale(-2.5, 2), "-2.50");
+    EXPECT_EQ(testoDecimale(31, 3), "31.000");
+}
+
 TEST(Statistiche, RigaDiUnaEntita) {
     const TContatore c{.ritardo = 3, .maxRitardo = 40, .sortite = 12};
     const TRigaStatistica r = rigaStatistica("17", P_NUMERO, c, 370);
@@ -192,6 +206,55 @@ TEST(Statistiche, RigaDiUnaEntita) {
     EXPECT_DOUBLE_EQ(r.z, punteggioZ(12, 370, P_NUMERO));
     EXPECT_DOUBLE_EQ(r.probMaxRitardo, probabilitaRitardoAlmeno(370, P_NUMERO, 40));
     EXPECT_GT(r.probMaxRitardo, 0.9); // a record of 40 in 370 spins is ordinary
+}
+
+} // namespace
+} // namespace girolino
+
+namespace girolino {
+namespace {
+
+// The rows the statistics window and the command line share: their order, names and counters.
+TEST(StatistichePartita, RigheDallaPartita) {
+    TPartita p;
+    for (int n : {17, 0, 3, 5, 7, 36, 26, 26}) inserisciSpin(p, n);
+    const TStatistichePartita s = statistichePartita(p, 4);
+    EXPECT_EQ(s.giri, 8);
+    ASSERT_EQ(s.numeri.size(), 37u);
+    for (int n = 0; n < NUMERI; ++n) {
+        EXPECT_EQ(s.numeri[n].nome, std::to_string(n));
+        EXPECT_EQ(s.numeri[n].contatore, static_cast<const TContatore&>(p.numeri[n]));
+    }
+    std::vector<std::string> nomi;
+    for (const auto& r : s.chance) nomi.push_back(r.nome);
+    EXPECT_EQ(nomi,
+              (std::vector<std::string>{"Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass", "Doz 1",
+                                        "Doz 2", "Doz 3", "Col 1", "Col 2", "Col 3"}));
+    EXPECT_EQ(s.chance[Doz3 - 1].contatore, static_cast<const TContatore&>(p.chance[Doz3]));
+    EXPECT_DOUBLE_EQ(s.chance[0].probabilita, 18.0 / 37);
+    EXPECT_DOUBLE_EQ(s.chance[11].probabilita, 12.0 / 37);
+    ASSERT_EQ(s.settori.size(), 4u);
+    EXPECT_EQ(s.settori[0].nome, "Voisins du zéro");
+    EXPECT_EQ(s.settori[3].nome, "Jeu zéro");
+    EXPECT_DOUBLE_EQ(s.settori[2].probabilita, 8.0 / 37);
+    EXPECT_EQ(s.settori[3].contatore, p.ruota.settori[3]);
+    ASSERT_EQ(s.archi.size(), 37u);
+    EXPECT_EQ(s.archi.front().nome, "0 ±4");
+    EXPECT_EQ(s.archi.back().nome, "26 ±4");
+    EXPECT_EQ(s.archi.back().contatore, p.ruota.archi[3][36]);
+    EXPECT_DOUBLE_EQ(s.archi[5].probabilita, 9.0 / 37);
+    EXPECT_EQ(s.chiQuadro.valore, chiQuadroNumeri(
+                                      [&] {
+                                          std::array<std::int64_t, NUMERI> o{};
+                                          for (int n = 0; n < NUMERI; ++n)
+                                              o[n] = p.numeri[n].sortite;
+                                          return o;
+                                      }(),
+                                      8)
+                                      .valore);
+
+    EXPECT_TRUE(statistichePartita(p, 0).archi.empty());
+    EXPECT_THROW(statistichePartita(p, 5), std::out_of_range);
 }
 
 } // namespace
