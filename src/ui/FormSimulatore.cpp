@@ -50,14 +50,11 @@ bool ugualiSenzaMaiuscole(std::string_view a, std::string_view b) {
     });
 }
 
-// The items of the bet combo are the twelve chances in TChance order, then 0..36.
+// The bet an item of the combo names, whatever the case the user typed it in.
 std::optional<TPuntata> puntataDaTesto(const std::vector<std::string>& voci, std::string_view t) {
     t = senzaSpazi(t);
-    for (std::size_t i = 0; i < voci.size(); ++i) {
-        if (!ugualiSenzaMaiuscole(voci[i], t)) continue;
-        if (i < 12) return TPuntata::chance(static_cast<TChance>(Rosso + static_cast<int>(i)));
-        return TPuntata::numero(static_cast<int>(i) - 12);
-    }
+    for (const auto& voce : voci)
+        if (ugualiSenzaMaiuscole(voce, t)) return puntataDaNome(voce);
     return std::nullopt;
 }
 

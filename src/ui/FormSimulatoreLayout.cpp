@@ -29,10 +29,11 @@ constexpr int X_CAMPO = 150;
 constexpr int W_CAMPO = W_SINISTRA - X_CAMPO - 12;
 constexpr int PASSO = 26;
 
+// The twelve chances, then the numbers.
 std::vector<std::string> vociPuntata() {
-    std::vector<std::string> v = {"Rosso", "Nero",  "Pari",  "Dispari", "Manq",  "Pass",
-                                  "Doz 1", "Doz 2", "Doz 3", "Col 1",   "Col 2", "Col 3"};
-    for (int n = 0; n < NUMERI; ++n) v.push_back(std::to_string(n));
+    std::vector<std::string> v;
+    for (int c = Rosso; c <= Col3; ++c) v.push_back(nomePuntata(TPuntata::chance(TChance(c))));
+    for (int n = 0; n < NUMERI; ++n) v.push_back(nomePuntata(TPuntata::numero(n)));
     return v;
 }
 
