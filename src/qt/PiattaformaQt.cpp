@@ -233,8 +233,8 @@ void TPiattaformaQt::inSottofondo(std::function<void(const TPosta&)> lavoro,
         QMetaObject::invokeMethod(
             ricevente, [esegui, f = std::move(f)] { esegui(f); }, Qt::QueuedConnection);
     };
-    // The thread is started after its entry is in place; its last post, which runs after this
-    // function has returned, takes the entry out.
+    // The thread's last post joins it and takes its entry out; being posted, it runs only after
+    // this function has returned, with the entry in place.
     lavori_.emplace(numero, std::thread([this, numero, posta, lavoro = std::move(lavoro),
                                          fatto = std::move(fatto)]() mutable {
                         std::string guasto;
