@@ -32,6 +32,11 @@ public:
     std::string cartellaDocumenti() override { return "."; }
     void fuoco(ui::TForm&, int) override {}
     void esci() override {}
+    void inSottofondo(std::function<void(const TPosta&)> lavoro,
+                      std::function<void()> fatto) override {
+        lavoro([](const std::function<void()>& f) { f(); });
+        fatto();
+    }
 
 private:
     std::uint64_t tick_ = 0;

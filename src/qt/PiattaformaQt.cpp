@@ -13,11 +13,14 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QObject>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <chrono>
+#include <exception>
 #include <utility>
 
 namespace girolino::qt {
@@ -63,11 +66,16 @@ TPiattaformaQt::TPiattaformaQt(TRegia& regia, const QString& fileImpostazioni)
       impostazioni_(fileImpostazioni.isEmpty()
                         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                       titoloBox(), titoloBox())
-                        : std::make_unique<QSettings>(fileImpostazioni, QSettings::IniFormat)) {
+                        : std::make_unique<QSettings>(fileImpostazioni, QSettings::IniFormat)),
+      ricevente_(std::make_unique<QObject>()) {
     regia_.setGestoreErrori([this](const std::string& t) { errore(t); });
 }
 
 TPiattaformaQt::~TPiattaformaQt() {
+    // The windows stop their work before they go; the functions it still posts die unrun
+    // with the receiver.
+    for (auto& [numero, filo] : lavori_) filo.join();
+    ricevente_.reset();
     regia_.setGestoreErrori({});
 }
 
@@ -234,6 +242,47 @@ std::string TPiattaformaQt::testoAppunti() {
 void TPiattaformaQt::respira() {
     regia_.renderizzaTutto();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TPiattaformaQt::inSottofondo(std::function<void(const TPosta&)> lavoro,
+                                  std::function<void()> fatto) {
+    const std::uint64_t numero = ++ultimoLavoro_;
+    QObject* ricevente = ricevente_.get();
+    // Runs f on the window thread, as an event handler of a window would run: its changes
+    // rendered afterwards, an exception reported rather than lost.
+    auto esegui = [this](const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const std::exception& e) {
+            regia_.segnalaErrore(e.what());
+        }
+        regia_.programma();
+    };
+    const TPosta posta = [ricevente, esegui](std::function<void()> f) {
+        QMetaObject::invokeMethod(
+            ricevente, [esegui, f = std::move(f)] { esegui(f); }, Qt::QueuedConnection);
+    };
+    // The thread's last post joins it and takes its entry out; being posted, it runs only after
+    // this function has returned, with the entry in place.
+    lavori_.emplace(numero, std::thread([this, numero, posta, lavoro = std::move(lavoro),
+                                         fatto = std::move(fatto)]() mutable {
+                        std::string guasto;
+                        try {
+                            lavoro(posta);
+                        } catch (const std::exception& e) {
+                            guasto = e.what();
+                        } catch (...) {
+                            guasto = "Errore imprevisto durante un calcolo.";
+                        }
+                        posta([this, numero, guasto, fatto = std::move(fatto)] {
+                            if (auto it = lavori_.find(numero); it != lavori_.end()) {
+                                it->second.join();
+                                lavori_.erase(it);
+                            }
+                            if (!guasto.empty()) regia_.segnalaErrore(guasto);
+                            fatto();
+                        });
+                    }));
 }
 
 void TPiattaformaQt::esci() {

@@ -7,12 +7,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
+class QObject;
 class QSettings;
 class QWidget;
 
@@ -64,6 +68,12 @@ public:
     std::string testoAppunti() override;
     void respira() override;
     void esci() override;
+    // A thread per piece of work; what it posts reaches the window thread through the event
+    // loop, followed by a render. The destructor waits for the threads still running.
+    void inSottofondo(std::function<void(const TPosta&)> lavoro,
+                      std::function<void()> fatto) override;
+    // Pieces of work whose `fatto` has not run yet.
+    std::size_t lavoriInCorso() const { return lavori_.size(); }
 
 private:
     bool rispostaPronta(std::string& risposta);
@@ -73,6 +83,10 @@ private:
     TRegia& regia_;
     std::unique_ptr<QSettings> impostazioni_;
     bool uscita_ = false;
+    // Receives the posted functions on the window thread; gone with the platform.
+    std::unique_ptr<QObject> ricevente_;
+    std::map<std::uint64_t, std::thread> lavori_;
+    std::uint64_t ultimoLavoro_ = 0;
 };
 
 } // namespace girolino::qt

@@ -6,7 +6,7 @@ TApplicazione::TApplicazione(TPiattaforma& p)
     : piattaforma_(p), form1_(p, partita_), file_(p), form4_(p, partita_), form5_(p, form1_),
       form6_(p, partita_), form8_(p), form11_(p, partita_), form12_(p, partita_), form15_(p),
       form16_(p), form17_(p), formRuota_(p, form1_), formImporta_(p), formStatistiche_(p, partita_),
-      aiuto_(p, form15_, form16_, form17_) {
+      formSimulatore_(p, partita_), aiuto_(p, form15_, form16_, form17_) {
     form1_.collegaTastiera(form5_);
     form1_.collegaFile(file_);
     form1_.collegaAnalisi(this);
@@ -18,8 +18,9 @@ TApplicazione::TApplicazione(TPiattaforma& p)
 }
 
 std::vector<TForm*> TApplicazione::finestre() {
-    return {&form1_,  &form4_,  &form5_,  &form6_,     &form8_,       &form11_,         &form12_,
-            &form15_, &form16_, &form17_, &formRuota_, &formImporta_, &formStatistiche_};
+    return {&form1_,     &form4_,       &form5_,           &form6_,         &form8_,
+            &form11_,    &form12_,      &form15_,          &form16_,        &form17_,
+            &formRuota_, &formImporta_, &formStatistiche_, &formSimulatore_};
 }
 
 void TApplicazione::avvia() {
@@ -69,6 +70,9 @@ void TApplicazione::frequenzeOsservateAttese() {
 }
 void TApplicazione::aiutoPulsanti() {
     aiuto_.aiutoPulsanti();
+}
+void TApplicazione::simulatoreSistemi() {
+    formSimulatore_.mostra();
 }
 bool TApplicazione::voceAiuto(std::string_view nome) {
     return aiuto_.eseguiVoce(nome);

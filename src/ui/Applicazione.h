@@ -20,6 +20,7 @@
 #include "ui/Form8.h"
 #include "ui/FormImporta.h"
 #include "ui/FormRuota.h"
+#include "ui/FormSimulatore.h"
 #include "ui/FormStatistiche.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
@@ -49,6 +50,7 @@ public:
     TFormRuota& formRuota() { return formRuota_; }
     TFormImporta& formImporta() { return formImporta_; }
     TFormStatistiche& formStatistiche() { return formStatistiche_; }
+    TFormSimulatore& formSimulatore() { return formSimulatore_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -72,6 +74,7 @@ private:
     void ruotaESettori() override { formRuota_.mostra(); }
     void frequenzeOsservateAttese() override;
     void aiutoPulsanti() override;
+    void simulatoreSistemi() override;
     bool voceAiuto(std::string_view nome) override;
 
     // The family and order texts of the main window, shared with the complex chances window.
@@ -97,6 +100,7 @@ private:
     TFormRuota formRuota_;
     TFormImporta formImporta_;
     TFormStatistiche formStatistiche_;
+    TFormSimulatore formSimulatore_;
     TComandiAiuto aiuto_;
 };
 

@@ -21,6 +21,7 @@ public:
     virtual void aiutoPulsanti() = 0;           // help on the command row
     // The window of observed against expected hits.
     virtual void frequenzeOsservateAttese() = 0;
+    virtual void simulatoreSistemi() = 0; // betting system simulator
     // A menu item of the "Help" menu, by component name; false if it is not one.
     virtual bool voceAiuto(std::string_view nome) = 0;
 };
@@ -33,7 +34,7 @@ struct TComandoFinestra {
     void (TComandiFinestre::*comando)();
 };
 
-inline constexpr std::array<TComandoFinestra, 8> comandiFinestre = {{
+inline constexpr std::array<TComandoFinestra, 9> comandiFinestre = {{
     {"BitBtn3", "", &TComandiFinestre::guardaTutte},
     {"BitBtn5", "Statistichedei37Numeri1", &TComandiFinestre::statistiche37Numeri},
     {"BitBtn4", "AnalisiChanceSemplici1", &TComandiFinestre::analisiChanceSemplici},
@@ -42,6 +43,7 @@ inline constexpr std::array<TComandoFinestra, 8> comandiFinestre = {{
     {"SpeedButton50", "", &TComandiFinestre::aiutoPulsanti},
     {"", "RuotaeSettori1", &TComandiFinestre::ruotaESettori},
     {"", "FrequenzeOsservateeAttese1", &TComandiFinestre::frequenzeOsservateAttese},
+    {"", "SimulatoreSistemi1", &TComandiFinestre::simulatoreSistemi},
 }};
 
 } // namespace girolino::ui

@@ -3,6 +3,7 @@
 // with real message boxes, dialogs and settings; tests implement it with a script.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -66,6 +67,15 @@ public:
 
     // Ends the program.
     virtual void esci() = 0;
+
+    // Long work away from the window thread, so that the windows stay responsive. `lavoro`
+    // runs on a thread of its own and may hand functions to the TPosta it receives to have
+    // them run on the window thread, in order (progress); `fatto` runs there once `lavoro`
+    // has returned, after everything it posted. Whatever they touch must stay valid until
+    // then: pass them values or shared state, and let `lavoro` see a stop flag.
+    using TPosta = std::function<void(std::function<void()>)>;
+    virtual void inSottofondo(std::function<void(const TPosta&)> lavoro,
+                              std::function<void()> fatto) = 0;
 };
 
 } // namespace girolino::ui

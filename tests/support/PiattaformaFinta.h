@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace girolino::test {
@@ -81,6 +82,29 @@ public:
     void esci() override {
         registro.push_back("esci");
         uscito = true;
+    }
+
+    // Background work runs at once in the caller, what it posts included; with `trattieni`
+    // it waits in `inAttesa` until eseguiInAttesa(), so a test can look at the window while
+    // the work is "running".
+    bool trattieni = false;
+    std::vector<std::pair<std::function<void(const TPosta&)>, std::function<void()>>> inAttesa;
+    void inSottofondo(std::function<void(const TPosta&)> lavoro,
+                      std::function<void()> fatto) override {
+        if (trattieni) {
+            inAttesa.emplace_back(std::move(lavoro), std::move(fatto));
+            return;
+        }
+        lavoro([](const std::function<void()>& f) { f(); });
+        fatto();
+    }
+    void eseguiInAttesa() {
+        auto lavori = std::move(inAttesa);
+        inAttesa.clear();
+        for (auto& [lavoro, fatto] : lavori) {
+            lavoro([](const std::function<void()>& f) { f(); });
+            fatto();
+        }
     }
 
 private:

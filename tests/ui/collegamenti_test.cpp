@@ -20,7 +20,7 @@ TEST(Collegamenti, WindowsAreCreatedInStartUpOrderAndOnlyTheMainOneIsShown) {
     EXPECT_EQ(classi,
               (std::vector<std::string>{"TForm1", "TForm4", "TForm5", "TForm6", "TForm8", "TForm11",
                                         "TForm12", "TForm15", "TForm16", "TForm17", "TFormRuota",
-                                        "TFormImporta", "TFormStatistiche"}));
+                                        "TFormImporta", "TFormStatistiche", "TFormSimulatore"}));
     for (auto* f : p.app.finestre()) {
         // The rules of use are shown at the first start, over the main window.
         const bool atteso = f->nomeClasse() == "TForm1" || f->nomeClasse() == "TForm17";

@@ -411,6 +411,7 @@ TEST_F(Form1Layout, MainMenu) {
         {"Utility", "MostramiiVicinidelNumeroPiRitardatario1",
          "Mostrami i Vicini del Numero Più Ritardatario"},
         {"Utility", "FrequenzeOsservateeAttese1", "Frequenze Osservate e Attese"},
+        {"Utility", "SimulatoreSistemi1", "Simulatore di Sistemi"},
         {"Help", "Aiuto1", "Aiuto", "HelpContents"},
         {"Help", "GuidaallUso1", "Guida all'Uso"},
         {"Help", "SitoWebUfficiale1", "Sito Web Ufficiale"},

@@ -1,0 +1,152 @@
+// The betting system simulator in the real program: opened from its menu item, a Monte Carlo
+// run in the background while the window keeps answering, "Annulla", and background work of
+// the Qt platform itself.
+
+#include "AmbienteQt.h"
+#include "qt/Programma.h"
+#include "qt/VistaForm.h"
+#include "qt/VistaGrafico.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace girolino {
+namespace {
+
+constexpr int ATTESA_MS = 120'000; // generous: the machine may be shared
+
+class FormSimulatoreQtTest : public ::testing::Test {
+protected:
+    FormSimulatoreQtTest() {
+        programma->piattaforma().browserReale = false;
+        programma->avvia();
+        QAction* voce =
+            programma->vista(programma->applicazione().form1()).azione("SimulatoreSistemi1");
+        EXPECT_NE(voce, nullptr);
+        if (voce) voce->trigger();
+        QCoreApplication::processEvents();
+    }
+    ui::TFormSimulatore& form() { return programma->applicazione().formSimulatore(); }
+    qt::TVistaForm& vista() { return programma->vista(form()); }
+    template <class W> W* w(const char* nome) {
+        auto* widget = qobject_cast<W*>(vista().widget(nome));
+        EXPECT_NE(widget, nullptr) << nome;
+        return widget;
+    }
+    void scrivi(const char* nome, const QString& testo) {
+        auto* e = w<QLineEdit>(nome);
+        e->selectAll();
+        QTest::keyClicks(e, testo);
+    }
+    void simulati(const QString& sessioni, const QString& giri) {
+        QTest::mouseClick(w<QRadioButton>("RadioButtonSimulati"), Qt::LeftButton);
+        programma->regia().renderizzaTutto(); // the fields it enables
+        ASSERT_TRUE(w<QLineEdit>("EditSessioni")->isEnabled());
+        scrivi("EditSessioni", sessioni);
+        scrivi("EditGiriSessione", giri);
+        QTest::mouseClick(w<QAbstractButton>("BitBtnSimula"), Qt::LeftButton);
+        programma->regia().renderizzaTutto();
+    }
+
+    QTemporaryDir cartella;
+    std::unique_ptr<qt::TProgramma> programma =
+        std::make_unique<qt::TProgramma>(cartella.filePath(QStringLiteral("girolino.ini")));
+};
+
+TEST_F(FormSimulatoreQtTest, MonteCarloRunsInTheBackgroundAndFillsTheResults) {
+    EXPECT_TRUE(vista().isVisible());
+    EXPECT_EQ(vista().objectName(), "TFormSimulatore");
+    EXPECT_EQ(vista().windowTitle(), "Girolino - Simulatore di Sistemi");
+
+    simulati(QStringLiteral("20000"), QStringLiteral("2000"));
+    // The click returned before the run ended: the bar and "Annulla" are up meanwhile.
+    EXPECT_TRUE(form().inCorso());
+    EXPECT_TRUE(w<QProgressBar>("ProgressBarSimulazione")->isVisible());
+    EXPECT_TRUE(w<QAbstractButton>("BitBtnAnnulla")->isEnabled());
+    EXPECT_FALSE(w<QAbstractButton>("BitBtnSimula")->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form().inCorso(); }, ATTESA_MS));
+    programma->regia().renderizzaTutto();
+
+    ASSERT_TRUE(form().monteCarlo());
+    EXPECT_EQ(form().monteCarlo()->sessioni, 20000);
+    auto* tabella = w<QTableView>("TabellaRisultati");
+    ASSERT_GE(tabella->model()->rowCount(), 10);
+    EXPECT_EQ(tabella->model()->index(0, 0).data().toString(), "Sessioni");
+    EXPECT_EQ(tabella->model()->index(0, 1).data().toString(), "20000");
+    EXPECT_EQ(w<QLabel>("LabelStato")->text(), "Simulate 20000 sessioni.");
+    EXPECT_FALSE(w<QProgressBar>("ProgressBarSimulazione")->isVisible());
+    EXPECT_TRUE(w<QAbstractButton>("BitBtnSimula")->isEnabled());
+    auto* distribuzione = w<qt::TVistaGrafico>("GraficoDistribuzione");
+    EXPECT_TRUE(distribuzione->isVisible());
+    EXPECT_FALSE(distribuzione->chart()->series().isEmpty());
+    EXPECT_TRUE(programma->piattaforma().registro.empty());
+    EXPECT_EQ(programma->piattaforma().lavoriInCorso(), 0u);
+}
+
+TEST_F(FormSimulatoreQtTest, AnnullaStopsARunningSimulation) {
+    // Long enough that only "Annulla" ends it within the test's time.
+    simulati(QStringLiteral("1000000"), QStringLiteral("100000"));
+    auto* barra = w<QProgressBar>("ProgressBarSimulazione");
+    // The window keeps rendering the progress while the run goes on.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return barra->value() > 0; }, ATTESA_MS));
+    EXPECT_TRUE(form().inCorso());
+    QTest::mouseClick(w<QAbstractButton>("BitBtnAnnulla"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form().inCorso(); }, ATTESA_MS));
+    programma->regia().renderizzaTutto();
+    EXPECT_FALSE(form().monteCarlo());
+    EXPECT_EQ(w<QLabel>("LabelStato")->text(), "Simulazione annullata: nessun risultato.");
+    EXPECT_EQ(w<QTableView>("TabellaRisultati")->model()->rowCount(), 0);
+    EXPECT_TRUE(w<QAbstractButton>("BitBtnSimula")->isEnabled());
+}
+
+TEST_F(FormSimulatoreQtTest, EndingTheProgramDuringARunStopsItCleanly) {
+    simulati(QStringLiteral("1000000"), QStringLiteral("100000"));
+    ASSERT_TRUE(form().inCorso());
+    programma.reset(); // the window stops the run; the platform waits for its thread
+    SUCCEED();
+}
+
+// The platform's own background work: posts reach the window thread in order, then the end;
+// a failure is reported in a box and the end still comes.
+TEST(PiattaformaQtSottofondo, PostsArriveInOrderOnTheWindowThread) {
+    qt::TRegia regia;
+    qt::TPiattaformaQt piattaforma(regia, QTemporaryDir().filePath(QStringLiteral("x.ini")));
+    std::vector<std::string> visti;
+    QThread* finestra = QThread::currentThread();
+    bool sempreQui = true;
+    piattaforma.inSottofondo(
+        [&sempreQui, &visti, finestra](const ui::TPiattaforma::TPosta& posta) {
+            sempreQui = sempreQui && QThread::currentThread() != finestra;
+            for (int i = 0; i < 3; ++i)
+                posta([&, i, finestra] {
+                    sempreQui = sempreQui && QThread::currentThread() == finestra;
+                    visti.push_back(std::to_string(i));
+                });
+        },
+        [&] { visti.push_back("fatto"); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return piattaforma.lavoriInCorso() == 0; }, ATTESA_MS));
+    piattaforma.prossimeRisposte.push_back("OK");
+    piattaforma.inSottofondo(
+        [](const ui::TPiattaforma::TPosta&) { throw std::runtime_error("no"); },
+        [&] { visti.push_back("fatto dopo il guasto"); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return piattaforma.lavoriInCorso() == 0; }, ATTESA_MS));
+    EXPECT_TRUE(sempreQui);
+    EXPECT_EQ(visti, (std::vector<std::string>{"0", "1", "2", "fatto", "fatto dopo il guasto"}));
+    EXPECT_EQ(piattaforma.registro, (std::vector<std::string>{"errore: no"}));
+}
+
+} // namespace
+} // namespace girolino
