@@ -83,6 +83,7 @@ class Transazione : public CartellaDiProva {
 protected:
     void SetUp() override {
         CartellaDiProva::SetUp();
+        file = cartella / "partite" / "serata.fvr"; // cartella is known only from here on
         fs::create_directories(file.parent_path());
     }
 
@@ -128,7 +129,7 @@ protected:
         controllaStessaPartita(q, nuovo ? nuova : *vecchia);
     }
 
-    const fs::path file = cartella / "partite" / "serata.fvr";
+    fs::path file;
     const TPartita vecchia = partita({3, 1, 1, 0, 36});
     const TPartita nuova = partita({3, 1, 1, 0, 36, 17, 17, 5});
 };
