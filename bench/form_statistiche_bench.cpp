@@ -2,6 +2,7 @@
 // every row's statistics, the table's cells and the chart's series. An open window pays it
 // once per spin clicked and once per random run.
 
+#include "PiattaformaMuta.h"
 #include "engine/Settori.h"
 #include "gamefile/Rigioco.h"
 #include "ui/FormStatistiche.h"
@@ -17,25 +18,6 @@ namespace {
 
 using namespace girolino;
 
-class PiattaformaSilenziosa : public ui::TPiattaforma {
-public:
-    void messaggio(const std::string&) override {}
-    void errore(const std::string&) override {}
-    bool domanda(const std::string&) override { return false; }
-    std::optional<std::string> dialogoSalva(const ui::TDialogoFile&) override { return {}; }
-    std::optional<std::string> dialogoApri(const ui::TDialogoFile&) override { return {}; }
-    void mostraModale(ui::TForm&) override {}
-    bool impostazioniDisponibili() override { return false; }
-    std::optional<bool> leggiImpostazione(const std::string&) override { return {}; }
-    bool scriviImpostazione(const std::string&, bool) override { return false; }
-    void apriIndirizzo(const std::string&) override {}
-    std::uint64_t orologio() override { return 0; }
-    std::string cartellaProgramma() override { return "."; }
-    std::string cartellaDocumenti() override { return "."; }
-    void fuoco(ui::TForm&, int) override {}
-    void esci() override {}
-};
-
 void BM_FormStatistiche1M(benchmark::State& state) {
     std::mt19937 caso(2024);
     std::vector<int> spins(1'000'000);
@@ -47,7 +29,7 @@ void BM_FormStatistiche1M(benchmark::State& state) {
     partita.ruota = rigiocaRuota(spins);
     partita.bouleEseguite = static_cast<std::int32_t>(spins.size());
 
-    PiattaformaSilenziosa piattaforma;
+    bench::PiattaformaMuta piattaforma;
     ui::TFormStatistiche f(piattaforma, partita);
     f.mostra();
     const int timer = f.id("TimerAggiorna");

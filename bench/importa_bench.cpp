@@ -2,6 +2,7 @@
 // rendered once at the end: reading, the preview confirmed, the spins entered a block at a
 // time with the windows drawn between blocks.
 
+#include "PiattaformaMuta.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
 #include "ui/Applicazione.h"
@@ -50,31 +51,14 @@ void BM_Importa100k(benchmark::State& state) {
 BENCHMARK(BM_Importa100k)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The same spins through the window models alone: what the game and the windows' state cost,
-// without the toolkit drawing the result.
-class PiattaformaMuta : public girolino::ui::TPiattaforma {
+// without the toolkit drawing the result; the platform confirms the import preview, as the
+// player's "Importa" does.
+class PiattaformaImporta : public girolino::bench::PiattaformaMuta {
 public:
-    void messaggio(const std::string&) override {}
-    void errore(const std::string&) override {}
-    bool domanda(const std::string&) override { return false; }
-    std::optional<std::string> dialogoSalva(const girolino::ui::TDialogoFile&) override {
-        return {};
-    }
-    std::optional<std::string> dialogoApri(const girolino::ui::TDialogoFile&) override {
-        return {};
-    }
     void mostraModale(girolino::ui::TForm& f) override {
         if (f.nomeClasse() == "TFormImporta") f.click(f.id("BitBtnImporta"));
         f.nascondi();
     }
-    bool impostazioniDisponibili() override { return false; }
-    std::optional<bool> leggiImpostazione(const std::string&) override { return {}; }
-    bool scriviImpostazione(const std::string&, bool) override { return false; }
-    void apriIndirizzo(const std::string&) override {}
-    std::uint64_t orologio() override { return 1; }
-    std::string cartellaProgramma() override { return "."; }
-    std::string cartellaDocumenti() override { return "."; }
-    void fuoco(girolino::ui::TForm&, int) override {}
-    void esci() override {}
 };
 
 void BM_Importa100kModelli(benchmark::State& state) {
@@ -84,7 +68,7 @@ void BM_Importa100kModelli(benchmark::State& state) {
     for (int i = 0; i < SPIN; ++i) testo += std::to_string(caso() % 37) + '\n';
     for (auto _ : state) {
         state.PauseTiming();
-        PiattaformaMuta piattaforma;
+        PiattaformaImporta piattaforma;
         std::optional<girolino::ui::TApplicazione> app(std::in_place, piattaforma);
         app->avvia();
         state.ResumeTiming();
