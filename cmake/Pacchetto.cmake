@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation, desktop integration and the Debian package.
 # Name and version come from the top-level project(); nothing here repeats them.
 

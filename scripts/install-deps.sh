@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs everything needed to build, run and test Girolino on Debian 12.
 set -eu
 PKGS="build-essential cmake ninja-build pkg-config git \

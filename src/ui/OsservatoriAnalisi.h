@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis windows that follow the main window's game: the main window calls these
 // hooks at fixed points of spin entry, undo and clear. Each does nothing until the

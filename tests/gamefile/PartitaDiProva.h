@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Games built spin by spin for the game-file tests, following the spin entry rules, and a
 // private temporary folder per test.

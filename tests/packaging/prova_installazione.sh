@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and checks that exactly the program and its desktop
 # integration land there, with names that point at each other.
 # Usage: prova_installazione.sh BUILD-DIR ID [CMAKE]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it on this system, checks what it put there, uses the
 # installed program on a virtual screen and removes the package again. Changes the system: run it only as root on
 # a machine meant for it (CMake option GIROLINO_TEST_PACCHETTO, CTest label "pacchetto").
