@@ -27,7 +27,7 @@ cd "$radice"
 commento() {
     case ${1##*/} in
     *.cpp | *.cc | *.h | *.hpp | *.cpp.in | *.h.in) echo "//" ;;
-    *.cmake | CMakeLists.txt | *.sh | *.py) echo "#" ;;
+    *.cmake | CMakeLists.txt | *.sh | *.py | *.awk) echo "#" ;;
     *.*) ;;
     *) head -c 2 "$1" | grep -q '^#!' && echo "#" ;; # a script without extension
     esac

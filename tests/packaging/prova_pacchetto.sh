@@ -44,7 +44,10 @@ apt-get install -y -q "$deb"
 
 for f in /usr/bin/girolino \
     "/usr/share/applications/$id.desktop" \
-    /usr/share/doc/girolino/changelog \
+    /usr/share/doc/girolino/changelog.gz \
+    /usr/share/doc/girolino/copyright \
+    /usr/share/man/man1/girolino.1.gz \
+    /usr/share/man/man1/girolino-cli.1.gz \
     /usr/share/icons/hicolor/scalable/apps/girolino.svg \
     "/usr/share/metainfo/$id.metainfo.xml"; do
     test -f "$f" || { echo "ERRORE: $f non installato"; exit 1; }
