@@ -8,34 +8,27 @@ namespace girolino {
 
 namespace {
 
-struct TVoceChance {
-    std::string_view testo;
-    TInfoChance info;
-};
-
-const std::array<TVoceChance, 12>& tabellaChance() {
-    static const std::array<TVoceChance, 12> tabella = {{
-        {"Rosso", {0, "R", true}},
-        {"Nero", {0, "N", true}},
-        {"Pari", {1, "P", true}},
-        {"Dispari", {1, "D", true}},
-        {"Manq", {2, "M", true}},
-        {"Pass", {2, "P", true}},
-        {"Doz 1", {3, "1", false}},
-        {"Doz 2", {3, "2", false}},
-        {"Doz 3", {3, "3", false}},
-        {"Col 1", {4, "1", false}},
-        {"Col 2", {4, "2", false}},
-        {"Col 3", {4, "3", false}},
-    }};
-    return tabella;
-}
+// What each of TESTI_CHANCE stands for, in the same order.
+constexpr std::array<TInfoChance, NUM_CHANCE> infoDelleChance = {{
+    {0, "R", true},
+    {0, "N", true},
+    {1, "P", true},
+    {1, "D", true},
+    {2, "M", true},
+    {2, "P", true},
+    {3, "1", false},
+    {3, "2", false},
+    {3, "3", false},
+    {4, "1", false},
+    {4, "2", false},
+    {4, "3", false},
+}};
 
 } // namespace
 
 std::optional<TInfoChance> infoChance(std::string_view testoChance) {
-    for (const auto& voce : tabellaChance())
-        if (voce.testo == testoChance) return voce.info;
+    for (std::size_t i = 0; i < TESTI_CHANCE.size(); ++i)
+        if (TESTI_CHANCE[i] == testoChance) return infoDelleChance[i];
     return std::nullopt;
 }
 
@@ -52,8 +45,8 @@ std::vector<std::uint8_t> colpiDelNastro(const TNastro& nastro, int n, std::stri
 }
 
 std::optional<TTipoIstogramma> tipoIstogrammaDaTesto(std::string_view testo) {
-    if (testo == "I Massimi Ritardi") return TTipoIstogramma::Ritardi;
-    if (testo == "Le Massime Sortite") return TTipoIstogramma::Sortite;
+    if (testo == TESTI_ISTOGRAMMA[0]) return TTipoIstogramma::Ritardi;
+    if (testo == TESTI_ISTOGRAMMA[1]) return TTipoIstogramma::Sortite;
     return std::nullopt;
 }
 

@@ -23,8 +23,14 @@ struct TInfoChance {
     bool simulabile;          // only the six even chances can be played with the progression
 };
 
-// "Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass", "Doz 1".."Doz 3", "Col 1".."Col 3";
-// any other text (compared exactly) is no chance.
+// The chances of the analysis window as the player chooses them; the first
+// NUM_CHANCE_SEMPLICI are the even chances, in the order the progression search tries them.
+inline constexpr std::array<std::string_view, NUM_CHANCE> TESTI_CHANCE = {
+    "Rosso", "Nero",  "Pari",  "Dispari", "Manq",  "Pass",
+    "Doz 1", "Doz 2", "Doz 3", "Col 1",   "Col 2", "Col 3"};
+inline constexpr int NUM_CHANCE_SEMPLICI = 6;
+
+// One of TESTI_CHANCE; any other text (compared exactly) is no chance.
 std::optional<TInfoChance> infoChance(std::string_view testoChance);
 
 // The letter ribbon of family f (0..4 as in TInfoChance).
@@ -36,7 +42,11 @@ std::vector<std::uint8_t> colpiDelNastro(const TNastro& nastro, int n, std::stri
 
 enum class TTipoIstogramma { Ritardi, Sortite };
 
-// "I Massimi Ritardi" or "Le Massime Sortite"; any other text is neither.
+// The histogram kinds as the player chooses them, in the order of TTipoIstogramma.
+inline constexpr std::array<std::string_view, 2> TESTI_ISTOGRAMMA = {"I Massimi Ritardi",
+                                                                     "Le Massime Sortite"};
+
+// One of TESTI_ISTOGRAMMA; any other text is neither.
 std::optional<TTipoIstogramma> tipoIstogrammaDaTesto(std::string_view testo);
 
 inline constexpr int LUNGHEZZE_ISTOGRAMMA = 24;

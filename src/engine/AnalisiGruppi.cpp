@@ -4,41 +4,27 @@
 #include "engine/Scambio.h"
 
 #include <span>
-#include <utility>
 
 namespace girolino {
 
 namespace {
 
+// The position of testo in the list, as the enum of the same order.
 template <typename T, std::size_t N>
-std::optional<T> cerca(const std::array<std::pair<std::string_view, T>, N>& tabella,
-                       std::string_view testo) {
-    for (const auto& [t, valore] : tabella)
-        if (t == testo) return valore;
+std::optional<T> cerca(const std::array<std::string_view, N>& testi, std::string_view testo) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (testi[i] == testo) return static_cast<T>(i);
     return std::nullopt;
 }
 
 } // namespace
 
 std::optional<TTipoGruppo> famigliaDaTesto(std::string_view testo) {
-    static const std::array<std::pair<std::string_view, TTipoGruppo>, NUM_FAMIGLIE> testi = {{
-        {"le Duine", TTipoGruppo::Duine},
-        {"le Terzine", TTipoGruppo::Terzine},
-        {"le Quartine", TTipoGruppo::Quartine},
-        {"le Sestine", TTipoGruppo::Sestine},
-        {"le Ennine", TTipoGruppo::Ennine},
-    }};
-    return cerca(testi, testo);
+    return cerca<TTipoGruppo>(TESTI_FAMIGLIE, testo);
 }
 
 std::optional<TOrdineGruppi> ordineGruppiDaTesto(std::string_view testo) {
-    static const std::array<std::pair<std::string_view, TOrdineGruppi>, 4> testi = {{
-        {"in Ordine di Apparizione", TOrdineGruppi::Apparizione},
-        {"in Ordine di Ritardo", TOrdineGruppi::Ritardo},
-        {"in Ordine di Massimo Ritardo", TOrdineGruppi::MaxRitardo},
-        {"in Ordine di Sortita", TOrdineGruppi::Sortita},
-    }};
-    return cerca(testi, testo);
+    return cerca<TOrdineGruppi>(TESTI_ORDINI_GRUPPI, testo);
 }
 
 void ordinaFamiglia(TGruppiOrdinati& copiaGruppi, TTipoGruppo famiglia, TOrdineGruppi ordine) {

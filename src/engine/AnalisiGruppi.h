@@ -8,6 +8,7 @@
 #include "model/Partita.h"
 #include "model/Tabella.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +17,20 @@
 namespace girolino {
 
 enum class TOrdineGruppi { Apparizione, Ritardo, MaxRitardo, Sortita };
+inline constexpr int NUM_ORDINI_GRUPPI = 4;
 
-// "le Duine" .. "le Ennine"; anything else (compared exactly) is no family.
+// The names of the families and of the orders as the player chooses them, in the order of
+// TTipoGruppo and of TOrdineGruppi.
+inline constexpr std::array<std::string_view, NUM_FAMIGLIE> TESTI_FAMIGLIE = {
+    "le Duine", "le Terzine", "le Quartine", "le Sestine", "le Ennine"};
+inline constexpr std::array<std::string_view, NUM_ORDINI_GRUPPI> TESTI_ORDINI_GRUPPI = {
+    "in Ordine di Apparizione", "in Ordine di Ritardo", "in Ordine di Massimo Ritardo",
+    "in Ordine di Sortita"};
+
+// One of TESTI_FAMIGLIE (compared exactly); anything else is no family.
 std::optional<TTipoGruppo> famigliaDaTesto(std::string_view testo);
 
-// "in Ordine di Apparizione", "in Ordine di Ritardo", "in Ordine di Massimo Ritardo",
-// "in Ordine di Sortita"; anything else is no order.
+// One of TESTI_ORDINI_GRUPPI (compared exactly); anything else is no order.
 std::optional<TOrdineGruppi> ordineGruppiDaTesto(std::string_view testo);
 
 // Ranks the family's slice of the copy by the order's counter with the exchange sort.

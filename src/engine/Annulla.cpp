@@ -3,9 +3,10 @@
 
 #include "engine/Chance.h"
 #include "engine/Giocata.h"
+#include "engine/LetturaNumeri.h"
 #include "engine/Settori.h"
 
-#include <charconv>
+#include <optional>
 #include <stdexcept>
 
 namespace girolino {
@@ -38,12 +39,9 @@ void ripristinaGruppi(TPartita& p, int n) {
 }
 
 int numeroDellaRiga(const std::string& riga) {
-    int n = -1;
-    const char* fine = riga.data() + riga.size();
-    const auto [resto, errore] = std::from_chars(riga.data(), fine, n);
-    if (errore != std::errc{} || resto != fine || n < 0 || n >= NUMERI)
-        throw std::invalid_argument("'" + riga + "' non è un numero valido");
-    return n;
+    const std::optional<int> n = numeroDelTavolo(riga);
+    if (!n) throw std::invalid_argument("'" + riga + "' non è un numero valido");
+    return *n;
 }
 
 void ripristinaUltimoNumero(TPartita& p) {
@@ -62,10 +60,11 @@ void pulisciPartita(TPartita& p) {
     azzeraRuota(p);
 }
 
-void annullaSpin(TPartita& p) {
+void annullaSpin(TPartita& p, TOsservatoreAnnullo& o) {
     if (p.bouleEseguite < 1 || p.nastroNumeri.empty()) return;
     if (p.bouleEseguite == 1) {
         pulisciPartita(p);
+        o.partitaPulita();
         return;
     }
     const int annullato = p.ultimoNumero;
@@ -77,12 +76,21 @@ void annullaSpin(TPartita& p) {
 
     diminuisciritardi(p);
     togliUltimaRiga(p);
+    o.righeTolte();
     --p.bouleEseguite;
     riCalcolaNumeri(p, annullato);
+    o.numeriRicalcolati(annullato);
     annullaChance(p, annullato);
     ripristinaGruppi(p, annullato);
     p.partitaModificata = true;
+    o.chanceAnnullate(annullato);
     ripristinaUltimoNumero(p);
+    o.spinAnnullato();
+}
+
+void annullaSpin(TPartita& p) {
+    TOsservatoreAnnullo nessuno;
+    annullaSpin(p, nessuno);
 }
 
 } // namespace girolino

@@ -2,17 +2,31 @@
 #pragma once
 // Taking back the last spin, and clearing the game.
 //
-// The window runs the undo steps in this order, with its refreshes in between:
-// diminuisciritardi, togliUltimaRiga, bouleEseguite - 1, riCalcolaNumeri(old last number),
-// annullaChance and ripristinaGruppi (old last number), partitaModificata := true,
-// ripristinaUltimoNumero. An undo of the only spin is a clear (pulisciPartita).
-// annullaSpin runs them all at once.
+// annullaSpin is the one sequence of steps an undo goes through; a display that must
+// refresh between the steps passes a TOsservatoreAnnullo, whose hooks are called once the
+// step they are named after is done.
 
 #include "model/Partita.h"
 
 #include <string>
 
 namespace girolino {
+
+// Called by annullaSpin after each of its steps; every hook does nothing by default.
+class TOsservatoreAnnullo {
+public:
+    virtual ~TOsservatoreAnnullo() = default;
+    // The only spin of the game was taken back by clearing it (pulisciPartita).
+    virtual void partitaPulita() {}
+    // Every group's delay went back and the six ribbons lost their last line.
+    virtual void righeTolte() {}
+    // bouleEseguite no longer counts the spin and the numbers are recounted (riCalcolaNumeri).
+    virtual void numeriRicalcolati(int annullato) { (void)annullato; }
+    // Sides and groups are back as before the spin and the game is marked as modified.
+    virtual void chanceAnnullate(int annullato) { (void)annullato; }
+    // ultimoNumero names the number now last: the undo is complete.
+    virtual void spinAnnullato() {}
+};
 
 // Every group's delay goes back by one spin.
 void diminuisciritardi(TPartita& p);
@@ -41,8 +55,13 @@ int numeroDellaRiga(const std::string& riga);
 // seguiUltimo are kept.
 void pulisciPartita(TPartita& p);
 
-// Takes back the last spin (valid once after each inserisciSpin). The only spin of a game
-// is taken back by clearing it. An empty game is left as it is.
+// Takes back the last spin (valid once after each inserisciSpin), in this order:
+// diminuisciritardi and togliUltimaRiga, bouleEseguite - 1 and riCalcolaNumeri,
+// annullaChance, ripristinaGruppi and partitaModificata := true, ripristinaUltimoNumero;
+// o hears of each step as it ends. The only spin of a game is taken back by clearing it.
+// An empty game is left as it is. Throws, before changing anything, when the last number
+// or the line that becomes last is not a number 0..36.
+void annullaSpin(TPartita& p, TOsservatoreAnnullo& o);
 void annullaSpin(TPartita& p);
 
 } // namespace girolino

@@ -2,10 +2,17 @@
 #pragma once
 // Random numbers for simulated spins.
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 namespace girolino {
+
+// The fixed sizes of a run of random spins offered beside a count of the player's choice,
+// written as the count field takes them.
+inline constexpr std::array<std::string_view, 6> ESTRAZIONI_FISSE = {"1",  "5",  "10",
+                                                                     "20", "50", "100"};
 
 // Draws numbers 0..36 with equal chances. Before every draw the clock's reading is folded
 // into the generator's state, so a draw depends on when it was made; an unchanged reading

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Evidenziazione.h"
 
-#include "engine/Segnali.h"
+#include "engine/LetturaNumeri.h"
 
 namespace girolino {
 

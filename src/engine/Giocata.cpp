@@ -47,17 +47,27 @@ void aggiornaNumeri(TPartita& p, int n) {
     aggiornaRuota(p, n);
 }
 
-void inserisciSpin(TPartita& p, int n) {
+void inserisciSpin(TPartita& p, int n, TOsservatoreGiocata& o) {
     verificaNumero(n);
     aumentaritardi(p);
+    o.ritardiAumentati();
     aggiungiNumeroAlNastro(p, n);
     aggiornaChance(p, n);
+    o.nastriAllungati(n);
     aggiornaGruppi(p, n);
     p.ultimoNumero = n;
+    o.gruppiAggiornati(n);
     ++p.bouleEseguite;
     aggiornaNumeri(p, n);
+    o.numeriAggiornati(n);
     aggiornaRipetizioni(p, n);
     p.partitaModificata = true;
+    o.ripetizioniContate(n);
+}
+
+void inserisciSpin(TPartita& p, int n) {
+    TOsservatoreGiocata nessuno;
+    inserisciSpin(p, n, nessuno);
 }
 
 } // namespace girolino

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Segnali.h"
 
-#include <limits>
+#include "engine/LetturaNumeri.h"
 
 namespace girolino {
 
 namespace {
-
-constexpr bool spazio(char c) {
-    return c == ' ' || c == '\t';
-}
 
 struct TSegnoRipetizione {
     int titolo;                // which ribbon title the side marks
@@ -35,27 +31,6 @@ constexpr std::array<TSegnoRipetizione, NUM_CHANCE + 1> segni = {{
 }};
 
 } // namespace
-
-std::optional<std::int32_t> leggiIntero(std::string_view testo) {
-    while (!testo.empty() && spazio(testo.front())) testo.remove_prefix(1);
-    while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
-    bool negativo = false;
-    if (!testo.empty() && (testo.front() == '+' || testo.front() == '-')) {
-        negativo = testo.front() == '-';
-        testo.remove_prefix(1);
-    }
-    if (testo.empty()) return std::nullopt;
-    constexpr std::int64_t limite = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t valore = 0;
-    for (char c : testo) {
-        if (c < '0' || c > '9') return std::nullopt;
-        valore = valore * 10 + (c - '0');
-        if (valore > limite) return std::nullopt;
-    }
-    if (negativo) valore = -valore;
-    if (valore > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    return static_cast<std::int32_t>(valore);
-}
 
 TSegnaleRitardo ritardisignificativi(const TPartita& partita, bool attivo,
                                      std::string_view testoSoglia) {

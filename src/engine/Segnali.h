@@ -15,10 +15,6 @@
 
 namespace girolino {
 
-// A whole number: optional blanks, optional sign, digits, optional blanks. Anything else,
-// or a value outside 32 bits, gives nullopt.
-std::optional<std::int32_t> leggiIntero(std::string_view testo);
-
 struct TSegnaleRitardo {
     std::array<bool, NUM_CHANCE + 1> visibile{}; // [Rosso..Col3], slot 0 unused
     std::string didascalia;                      // caption of every visible label

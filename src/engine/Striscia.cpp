@@ -2,9 +2,10 @@
 #include "engine/Striscia.h"
 
 #include "engine/Chance.h"
+#include "engine/LetturaNumeri.h"
 
 #include <algorithm>
-#include <charconv>
+#include <optional>
 
 namespace girolino {
 
@@ -20,11 +21,8 @@ std::vector<std::pair<std::string, int>> striscia(const TPartita& p) {
     voci.reserve(quanti);
     for (std::size_t k = 1; k <= quanti; ++k) {
         const std::string& riga = nastro[nastro.size() - k];
-        int n = -1;
-        const char* fine = riga.data() + riga.size();
-        const auto [resto, errore] = std::from_chars(riga.data(), fine, n);
-        const bool numero = errore == std::errc{} && resto == fine;
-        voci.emplace_back(riga, numero ? rossoonero(n) : NERO);
+        const std::optional<int> n = numeroDelTavolo(riga);
+        voci.emplace_back(riga, n ? rossoonero(*n) : NERO);
     }
     return voci;
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamefile/CaricaPartita.h"
 
+#include "engine/LetturaNumeri.h"
 #include "engine/Settori.h"
 #include "gamefile/Cartelle.h"
 #include "gamefile/Rigioco.h"
 #include "gamefile/TestoFile.h"
 #include "gamefile/Transazione.h"
-
-#include <charconv>
 
 namespace girolino {
 
@@ -35,22 +34,6 @@ bool contieneControlli(const std::string& s) {
         if (c < 0x20 || c == 0x7F) return true;
     }
     return false;
-}
-
-enum class Lettura { Ok, NonIntero, FuoriScala };
-
-// A whole decimal number: an optional minus sign and digits, nothing else.
-Lettura leggiIntero(const std::string& s, std::int64_t& v) {
-    const char* inizio = s.data();
-    const char* fine = s.data() + s.size();
-    const char* cifre = (inizio != fine && *inizio == '-') ? inizio + 1 : inizio;
-    if (cifre == fine) return Lettura::NonIntero;
-    for (const char* c = cifre; c != fine; ++c)
-        if (*c < '0' || *c > '9') return Lettura::NonIntero;
-    const auto [fino, ec] = std::from_chars(inizio, fine, v);
-    if (ec == std::errc::result_out_of_range) return Lettura::FuoriScala;
-    if (ec != std::errc() || fino != fine) return Lettura::NonIntero;
-    return Lettura::Ok;
 }
 
 bool rigaNumerica(int i) {
@@ -106,9 +89,9 @@ private:
         const std::string& s = f_.righe[i];
         const std::string inizio =
             nonValido() + "la riga " + std::to_string(i + 1) + " ('" + citazione(s) + "') ";
-        const auto esito = leggiIntero(s, v);
-        if (esito == Lettura::NonIntero) return fallisci(inizio + "non è un numero intero.");
-        if (esito == Lettura::FuoriScala || v < minimo || v > massimo)
+        const auto esito = leggiDecimale(s, v);
+        if (esito == TEsitoNumero::NonIntero) return fallisci(inizio + "non è un numero intero.");
+        if (esito == TEsitoNumero::FuoriScala || v < minimo || v > massimo)
             return fallisci(inizio + "è fuori dall'intervallo ammesso (da " +
                             std::to_string(minimo) + " a " + std::to_string(massimo) + ").");
         return true;
@@ -211,9 +194,7 @@ private:
             {"1", "2", "3", "x"},
         }};
         if (i == 0) {
-            std::int64_t v = 0;
-            return leggiIntero(s, v) == Lettura::Ok && v >= 0 && v < NUMERI &&
-                   s == std::to_string(v);
+            return numeroEsatto(s).has_value();
         }
         for (const char* a : ammessi[i])
             if (s == a) return true;
@@ -260,7 +241,7 @@ private:
 
         std::vector<int> spins;
         spins.reserve(numeri.size());
-        for (const auto& s : numeri) spins.push_back(std::stoi(s));
+        for (const auto& s : numeri) spins.push_back(numeroEsatto(s).value());
         // Undo takes a number's last hit back but keeps the maximum that hit set, so a
         // number's saved maximum may exceed the replayed one; everything else is exact.
         const TRigioco r = rigioca(spins);

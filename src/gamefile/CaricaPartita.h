@@ -61,13 +61,13 @@ TCaricamento caricaFilePartita(const std::filesystem::path& percorso,
 // Puts a checked game into p: counters, runs, ribbons, spin count and last number exactly as
 // saved (the runs too, whatever the last number); undo copies cleared; partitaModificata
 // cleared; seguiUltimo kept. Only the wheel's sectors and arcs, which the file does not hold,
-// are recounted from the number ribbon. The caller must not run the counting step of segnala
-// for the last number again.
+// are recounted from the number ribbon. The caller must not run the counting step of the runs
+// (aggiornaRipetizioni) for the last number again.
 //
 // What the caller still does, in this order, to show the opened game:
 //   - show the texts of f.testi: spin count, last number (red when colore is "clred"; a zero
 //     in green as after a spin), the four attribute texts;
-//   - the display refresh of segnala (titles, banner, number pad strip and spin count);
+//   - the display refresh of the signals (titles, banner, number pad strip, spin count);
 //   - the red pass when its option is ticked;
 //   - caption "Girolino - File Visualizzato: " + file name, "Salva" disabled;
 //   - scroll the six ribbons to their last line;

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace girolino {
@@ -24,6 +25,10 @@ struct TContatore {
 
     friend bool operator==(const TContatore&, const TContatore&) = default;
 };
+
+// The headings of the three counters, in this order, wherever a table shows them.
+inline constexpr std::array<std::string_view, 3> TESTATE_CONTATORI = {"Ritardo", "Max Rit",
+                                                                      "Sortite"};
 
 // A counter with the undo copies its last hit saved. Numbers use ritardoPrec;
 // sides use ritardoPrec and maxRitardoPrec; groups use all three.

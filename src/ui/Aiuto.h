@@ -13,8 +13,7 @@
 
 namespace girolino::ui {
 
-// The product's web site and the paths of its pages.
-inline constexpr std::string_view indirizzoSito = "https://www.girolino.example/";
+// The paths of the pages of the web site (indirizzoSito).
 inline constexpr std::string_view percorsoGuida = "/video-guida/";
 inline constexpr std::string_view percorsoContatti = "/contatti/";
 

@@ -6,7 +6,7 @@ namespace girolino::ui {
 TApplicazione::TApplicazione(TPiattaforma& p)
     : piattaforma_(p), form1_(p, partita_), file_(p), form4_(p, partita_), form5_(p, form1_),
       form6_(p, partita_), form8_(p), form11_(p, partita_), form12_(p, partita_), form15_(p),
-      form16_(p), form17_(p), aiuto_(p, form15_, form16_, form17_) {
+      form16_(p), form17_(p), formRuota_(p, form1_), aiuto_(p, form15_, form16_, form17_) {
     form1_.collegaTastiera(form5_);
     form1_.collegaFile(file_);
     form1_.collegaAnalisi(this);
@@ -17,8 +17,8 @@ TApplicazione::TApplicazione(TPiattaforma& p)
 }
 
 std::vector<TForm*> TApplicazione::finestre() {
-    return {&form1_,  &form4_,  &form5_,  &form6_,  &form8_,
-            &form11_, &form12_, &form15_, &form16_, &form17_};
+    return {&form1_,  &form4_,  &form5_,  &form6_,  &form8_,    &form11_,
+            &form12_, &form15_, &form16_, &form17_, &formRuota_};
 }
 
 void TApplicazione::avvia() {
@@ -26,20 +26,20 @@ void TApplicazione::avvia() {
     aiuto_.controllaRegole();
 }
 
-void TApplicazione::assegnaValori() {
+void TApplicazione::gruppiCambiati() {
     form11_.assegnaValori();
 }
-void TApplicazione::pulisciCampi() {
+void TApplicazione::partitaPulita() {
     form11_.nuovaPartita();
 }
-void TApplicazione::assegnaStat() {
+void TApplicazione::spinInserito() {
     form12_.assegnaStat();
-}
-void TApplicazione::compilaCampi() {
     form12_.compilaCampi();
+    formRuota_.aggiorna();
 }
 void TApplicazione::partitaCambiata() {
     form12_.aggiorna();
+    formRuota_.aggiorna();
 }
 
 void TApplicazione::guardaTutte() {
@@ -48,15 +48,15 @@ void TApplicazione::guardaTutte() {
 void TApplicazione::statistiche37Numeri() {
     form12_.mostraStatistiche();
 }
-void TApplicazione::impostaFrequentoni() {
+void TApplicazione::classificheAggiornate() {
     form8_.impostaFrequentoni(form1_.classifiche().frequenti);
 }
 
 void TApplicazione::analisiChanceSemplici() {
-    form4_.apriAnalisi(form1_["Memo1"].testo.empty());
+    form4_.apriAnalisi(form1_.ultimoNumeroVuoto());
 }
 void TApplicazione::andamentoChanceSemplici() {
-    form6_.mostraAndamento(form1_["Memo1"].testo.empty());
+    form6_.mostraAndamento(form1_.ultimoNumeroVuoto());
 }
 void TApplicazione::andamento37Numeri() {
     form8_.mostra();
@@ -69,16 +69,16 @@ bool TApplicazione::voceAiuto(std::string_view nome) {
 }
 
 std::string TApplicazione::famiglia() const {
-    return form1_.testo(form1_.id("ComboBox2"));
+    return form1_.famigliaScelta();
 }
 std::string TApplicazione::ordine() const {
-    return form1_.testo(form1_.id("ComboBox3"));
+    return form1_.ordineScelto();
 }
 void TApplicazione::impostaFamiglia(const std::string& t) {
-    form1_.setTesto(form1_.id("ComboBox2"), t);
+    form1_.scegliFamiglia(t);
 }
 void TApplicazione::impostaOrdine(const std::string& t) {
-    form1_.setTesto(form1_.id("ComboBox3"), t);
+    form1_.scegliOrdine(t);
 }
 
 } // namespace girolino::ui

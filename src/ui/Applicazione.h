@@ -19,6 +19,7 @@
 #include "ui/Form5.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
+#include "ui/FormRuota.h"
 #include "ui/OsservatoriAnalisi.h"
 #include "ui/Piattaforma.h"
 
@@ -44,6 +45,7 @@ public:
     TForm15& form15() { return form15_; }
     TForm16& form16() { return form16_; }
     TForm17& form17() { return form17_; }
+    TFormRuota& formRuota() { return formRuota_; }
     TPartita& partita() { return partita_; }
 
     // The main window's show step: the game starts from zero, the window appears, and
@@ -52,12 +54,11 @@ public:
 
 private:
     // What the main window reports about the game.
-    void assegnaValori() override;
-    void pulisciCampi() override;
-    void assegnaStat() override;
-    void compilaCampi() override;
+    void gruppiCambiati() override;
+    void partitaPulita() override;
+    void spinInserito() override;
     void partitaCambiata() override;
-    void impostaFrequentoni() override;
+    void classificheAggiornate() override;
 
     // What the main window's buttons and menu items open.
     void guardaTutte() override;
@@ -65,6 +66,7 @@ private:
     void analisiChanceSemplici() override;
     void andamentoChanceSemplici() override;
     void andamento37Numeri() override;
+    void ruotaESettori() override { formRuota_.mostra(); }
     void aiutoPulsanti() override;
     bool voceAiuto(std::string_view nome) override;
 
@@ -88,6 +90,7 @@ private:
     TForm15 form15_;
     TForm16 form16_;
     TForm17 form17_;
+    TFormRuota formRuota_;
     TComandiAiuto aiuto_;
 };
 

@@ -18,6 +18,7 @@ public:
     virtual void analisiChanceSemplici() = 0;   // simple-chance analysis window
     virtual void andamentoChanceSemplici() = 0; // trend of the sides
     virtual void andamento37Numeri() = 0;       // trend of the 37 numbers
+    virtual void ruotaESettori() = 0;           // the wheel, its sectors and arcs
     virtual void aiutoPulsanti() = 0;           // help on the command row
     // A menu item of the "Help" menu, by component name; false if it is not one.
     virtual bool voceAiuto(std::string_view nome) = 0;
@@ -31,13 +32,14 @@ struct TComandoFinestra {
     void (TComandiFinestre::*comando)();
 };
 
-inline constexpr std::array<TComandoFinestra, 6> comandiFinestre = {{
+inline constexpr std::array<TComandoFinestra, 7> comandiFinestre = {{
     {"BitBtn3", "", &TComandiFinestre::guardaTutte},
     {"BitBtn5", "Statistichedei37Numeri1", &TComandiFinestre::statistiche37Numeri},
     {"BitBtn4", "AnalisiChanceSemplici1", &TComandiFinestre::analisiChanceSemplici},
     {"BitBtn8", "AndamentoChanceSemplici1", &TComandiFinestre::andamentoChanceSemplici},
     {"BitBtn9", "Andamentodei37Numeri1", &TComandiFinestre::andamento37Numeri},
     {"SpeedButton50", "", &TComandiFinestre::aiutoPulsanti},
+    {"", "RuotaeSettori1", &TComandiFinestre::ruotaESettori},
 }};
 
 } // namespace girolino::ui

@@ -4,7 +4,9 @@
 
 #include "ui/Controllo.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -125,6 +127,11 @@ inline TControllo contatore(std::string nome, int genitore, int x, int y, int w 
     TControllo c = controllo(std::move(nome), TTipo::Campo, genitore, x, y, w, h, "0");
     c.solaLettura = true;
     return c;
+}
+
+// A list of texts as the items of a combo box.
+inline std::vector<std::string> voci(std::span<const std::string_view> testi) {
+    return {testi.begin(), testi.end()};
 }
 
 // A combo box of the usual height, showing `iniziale` among its items.

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FileBuffer.h"
 
+#include "Versione.h"
+
 #include "gamefile/Cartelle.h"
 #include "gamefile/SalvaPartita.h"
 
 namespace girolino::ui {
 
 namespace fs = std::filesystem;
-
-namespace {
-constexpr const char* filtroGirolino = "File Girolino (*.FVR)|*.fvr|Tutti i file|*.*";
-} // namespace
 
 TMainForm::TMainForm(TPiattaforma& p) : piattaforma_(p) {}
 
@@ -23,7 +21,7 @@ void TMainForm::impostaFile(const fs::path& percorso) {
 fs::path TMainForm::cartellaBase() {
     const fs::path programma = piattaforma_.cartellaProgramma();
     if (cartellaScrivibile(programma)) return programma;
-    const fs::path documenti = fs::path(piattaforma_.cartellaDocumenti()) / "Girolino";
+    const fs::path documenti = fs::path(piattaforma_.cartellaDocumenti()) / nomeProgramma;
     creaCartella(documenti); // a failure shows up when the game folders are created in it
     return documenti;
 }
@@ -31,7 +29,7 @@ fs::path TMainForm::cartellaBase() {
 TDialogoFile TMainForm::dialogo(const fs::path& base, const char* titolo) const {
     TDialogoFile d;
     d.titolo = titolo;
-    d.filtro = filtroGirolino;
+    d.filtro = "File " + std::string(nomeProgramma) + " (*.FVR)|*.fvr|Tutti i file|*.*";
     d.cartellaIniziale = cartellaSalvati(base).string();
     d.nomeProposto = fileName_;
     return d;

@@ -47,10 +47,6 @@ int TForm::idMenu(std::string_view nome) const {
     throw std::out_of_range(nomeClasse_ + ": voce di menu sconosciuta " + std::string(nome));
 }
 
-TControllo& TForm::mut(int id) {
-    return controlli_.at(id);
-}
-
 void TForm::segnaSporco(int id) {
     if (!eSporco_[id]) {
         eSporco_[id] = 1;

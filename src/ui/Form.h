@@ -92,9 +92,9 @@ public:
     void setVoceAbilitata(int idVoce, bool b);
 
     bool visibile() const { return visibile_; }
-    virtual void mostra();   // shows the window, modeless
-    virtual void nascondi(); // hides it
-    void mostraModale();     // shows it modally through the platform
+    virtual void mostra(); // shows the window, modeless
+    void nascondi();       // hides it
+    void mostraModale();   // shows it modally through the platform
 
     // --- events from the view ------------------------------------------------------
     // The user typed into an edit or combo (the view already shows the text).
@@ -119,7 +119,6 @@ public:
 
 protected:
     TPiattaforma& piattaforma() { return piattaforma_; }
-    TControllo& mut(int id);
     void segnaSporco(int id);
 
 private:

@@ -12,9 +12,6 @@ namespace girolino::ui {
 
 namespace {
 
-// The captions of the fixed-count buttons SpeedButton38..43.
-constexpr std::array<std::string_view, 6> conteggiFissi = {"1", "5", "10", "20", "50", "100"};
-
 // The help buttons SpeedButton51..55 and what each explains.
 constexpr std::array<std::string_view, 5> testiAiuto = {
     "Tramite questi pulsanti puoi far estrarre un tot di numeri casuali, in questo modo puoi "
@@ -100,6 +97,8 @@ void TForm1::cercaIdentificativi() {
     i.edit1 = id("Edit1");
     i.edit2 = id("Edit2");
     i.combo1 = id("ComboBox1");
+    i.famiglia = id("ComboBox2");
+    i.ordine = id("ComboBox3");
     i.grassetto = id("CheckBox1");
     i.segnalaRitardo = id("CheckBox2");
     i.rosso = id("CheckBox3");
@@ -161,7 +160,7 @@ void TForm1::click(int id) {
     }
     const auto& i = ids_;
     for (int k = 0; k < 6; ++k)
-        if (id == i.casuali[k]) return estraiCasuali(conteggiFissi[k]);
+        if (id == i.casuali[k]) return estraiCasuali(ESTRAZIONI_FISSE[k]);
     for (int k = 0; k < 5; ++k)
         if (id == i.aiuti[k]) return piattaforma().messaggio(std::string(testiAiuto[k]));
 

@@ -4,8 +4,10 @@
 // family rows, the rankings, the six ribbons, the random runs and the signals. It drives
 // every spin, undo and clear of the game and refreshes every display that shows it.
 
+#include "engine/Annulla.h"
 #include "engine/Classifiche.h"
 #include "engine/Estrazione.h"
+#include "engine/Giocata.h"
 #include "engine/GruppiOrdinati.h"
 #include "engine/Segnali.h"
 #include "gamefile/FilePartita.h"
@@ -18,6 +20,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,7 +29,8 @@ namespace girolino::ui {
 class TForm5;
 class TMainForm;
 
-class TForm1 : public TForm {
+// The window follows the steps of a spin and of an undo through the engine's hooks.
+class TForm1 : public TForm, private TOsservatoreGiocata, private TOsservatoreAnnullo {
 public:
     // The most spins one random run may draw.
     static constexpr int MASSIMO_CASUALI = 100000;
@@ -51,10 +55,17 @@ public:
     // The window's show step at start-up: the game starts from zero.
     void avvia();
 
+    // --- what the other windows ask -----------------------------------------------------
+    // No last number is shown (no spin yet, or the game was cleared).
+    bool ultimoNumeroVuoto() const { return testo(ids_.memo1).empty(); }
+    // The family and the order of groups chosen in the main window's two combos.
+    std::string famigliaScelta() const { return testo(ids_.famiglia); }
+    std::string ordineScelto() const { return testo(ids_.ordine); }
+    void scegliFamiglia(const std::string& t) { setTesto(ids_.famiglia, t); }
+    void scegliOrdine(const std::string& t) { setTesto(ids_.ordine, t); }
+
     // --- spin entry -------------------------------------------------------------------
     void inserisciNumero(int n);
-    void aumentaritardi();
-    void calcola(int n);
 
     // --- random runs: the count typed in Edit1 ----------------------------------------
     void vai();
@@ -62,7 +73,6 @@ public:
 
     // --- undo and new game ------------------------------------------------------------
     void annullaUltimo();
-    void riCalcola();
     void nuovaPartita();
     void pulisciTutto();
     void azzeracaselle();
@@ -83,8 +93,6 @@ public:
 
     // --- signals ----------------------------------------------------------------------
     void ritardisignificativi();
-    void segnala();
-    void controSegnala();
     void aggiornaStriscia();
 
     // --- game files ---------------------------------------------------------------------
@@ -119,6 +127,7 @@ private:
         std::array<int, 6> casuali{};      // SpeedButton38..43
         std::array<int, 5> aiuti{};        // SpeedButton51..55
         int memo1 = 0, memo2 = 0, edit1 = 0, edit2 = 0, combo1 = 0;
+        int famiglia = 0, ordine = 0; // ComboBox2, ComboBox3
         int grassetto = 0, segnalaRitardo = 0, rosso = 0, segnalaRipetizioni = 0; // CheckBox1..4
         int perRitardo = 0, perFrequenza = 0;                                     // RadioButton1, 2
         int timer3 = 0, annulla = 0, andamento = 0, salva = 0, nuova = 0, vai = 0, tastiera = 0;
@@ -127,7 +136,24 @@ private:
         int apri = 0, voceSalvaConNome = 0, voceApri = 0;
     };
 
+    // The refreshes between the steps of a spin.
+    void ritardiAumentati() override;
+    void nastriAllungati(int n) override;
+    void gruppiAggiornati(int n) override;
+    void numeriAggiornati(int n) override;
+    void ripetizioniContate(int n) override;
+    // The refreshes between the steps of an undo.
+    void partitaPulita() override;
+    void righeTolte() override;
+    void numeriRicalcolati(int annullato) override;
+    void chanceAnnullate(int annullato) override;
+    void spinAnnullato() override;
+
     void cercaIdentificativi();
+    // Everything the window shows of a game just cleared.
+    void mostraPartitaPulita();
+    // The highlight passes and the delay signal, after the counters changed.
+    void evidenzia();
     void impostaConteggio(std::string_view testo);
     void aggiungiAiNastri();
     void mostraClassifica(int primo, const std::array<int, 5>& numeri);
@@ -158,7 +184,6 @@ private:
     TTitoliNastri titoli_;
     TBanner banner_;
     TEstrattore estrattore_;
-    int numeroAnnullato_ = 0;
     // The ranking cells hold their design text until the first refresh: it does not
     // name a number, so the neighbours of "the most delayed" mark nothing until then.
     bool classificheMaiMostrate_ = true;

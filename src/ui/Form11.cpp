@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form11.h"
 
+#include "Versione.h"
+
 #include "engine/AnalisiNumeri.h"
 #include "ui/GrigliaContatori.h"
 
@@ -15,21 +17,8 @@ constexpr int RIGHE_FISSE = 10;
 
 } // namespace
 
-const std::array<std::string, NUM_FAMIGLIE>& TForm11::testiFamiglie() {
-    static const std::array<std::string, NUM_FAMIGLIE> testi = {
-        "le Duine", "le Terzine", "le Quartine", "le Sestine", "le Ennine"};
-    return testi;
-}
-
-const std::array<std::string, 4>& TForm11::testiOrdini() {
-    static const std::array<std::string, 4> testi = {
-        "in Ordine di Apparizione", "in Ordine di Ritardo", "in Ordine di Massimo Ritardo",
-        "in Ordine di Sortita"};
-    return testi;
-}
-
 TForm11::TForm11(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TForm11", "Girolino", 802, 479), partita_(partita) {
+    : TForm(p, "TForm11", nomeProgramma, 802, 479), partita_(partita) {
     crea();
 }
 
@@ -107,7 +96,7 @@ void TForm11::guardaTutte() {
     const std::string ordine = scelta_->ordine();
     setTesto(idFamiglia_, famiglia);
     setTesto(idOrdine_, ordine);
-    setCaption("Girolino: Tutte " + famiglia + " " + ordine);
+    setCaption(conNomeProgramma(": Tutte ") + famiglia + " " + ordine);
     mostra();
 }
 
@@ -135,12 +124,12 @@ void TForm11::numeriNobold() {
 void TForm11::sceltaPannello(int id) {
     const auto famiglia = std::find(idPannelliFamiglia_.begin(), idPannelliFamiglia_.end(), id);
     if (famiglia != idPannelliFamiglia_.end()) {
-        const std::string& t = testiFamiglie()[famiglia - idPannelliFamiglia_.begin()];
+        const std::string t(TESTI_FAMIGLIE[famiglia - idPannelliFamiglia_.begin()]);
         setTesto(idFamiglia_, t);
         scelta_->impostaFamiglia(t);
     } else {
         const auto ordine = std::find(idPannelliOrdine_.begin(), idPannelliOrdine_.end(), id);
-        const std::string& t = testiOrdini()[ordine - idPannelliOrdine_.begin()];
+        const std::string t(TESTI_ORDINI_GRUPPI[ordine - idPannelliOrdine_.begin()]);
         setTesto(idOrdine_, t);
         scelta_->impostaOrdine(t);
     }

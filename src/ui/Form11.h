@@ -71,10 +71,6 @@ private:
         TForm11& f_;
     };
 
-    // The family texts in catalogue order and the order texts, as the combos list them.
-    static const std::array<std::string, NUM_FAMIGLIE>& testiFamiglie();
-    static const std::array<std::string, 4>& testiOrdini();
-
     void crea();
     void scriviRiga(int riga, const std::string& etichetta, const TContatore& c);
     void rigaAttiva(int riga, bool attiva);

@@ -70,14 +70,13 @@ void TForm11::crea() {
                               std::string(ordini[i].hint)));
 
     aggiungi(griglia::scritta("Label13", X_DESTRA, Y_FAMIGLIE, 70, 24, "Mostra: ", clGreen, 19));
-    idFamiglia_ = aggiungi(
-        conCarattere(combo("ComboBox2", -1, X_DESTRA + 74, Y_FAMIGLIE + 2, 84,
-                           {testiFamiglie().begin(), testiFamiglie().end()}, testiFamiglie()[0]),
-                     inTahoma()));
+    idFamiglia_ = aggiungi(conCarattere(combo("ComboBox2", -1, X_DESTRA + 74, Y_FAMIGLIE + 2, 84,
+                                              voci(TESTI_FAMIGLIE), std::string(TESTI_FAMIGLIE[0])),
+                                        inTahoma()));
     // The order texts are long: their combo gets a row of its own.
     idOrdine_ =
         aggiungi(conCarattere(combo("ComboBox3", -1, X_DESTRA, Y_FAMIGLIE + 25, 296,
-                                    {testiOrdini().begin(), testiOrdini().end()}, testiOrdini()[0]),
+                                    voci(TESTI_ORDINI_GRUPPI), std::string(TESTI_ORDINI_GRUPPI[0])),
                               inTahoma()));
     idRosso_ =
         aggiungi(conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 47, 296,

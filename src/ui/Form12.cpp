@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form12.h"
 
+#include "Versione.h"
+
 #include "ui/GrigliaContatori.h"
 
 #include <string>
@@ -8,7 +10,7 @@
 namespace girolino::ui {
 
 TForm12::TForm12(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TForm12", "Girolino", 624, 327), partita_(partita) {
+    : TForm(p, "TForm12", nomeProgramma, 624, 327), partita_(partita) {
     crea();
     for (int k = 0; k < RIGHE; ++k) copiaNumeri_[k].numero = k;
 }
@@ -40,7 +42,7 @@ void TForm12::applicaEvidenziazione() {
 }
 
 void TForm12::impostaCaption() {
-    setCaption("Girolino: Tutti i Numeri Ordinati per " + testo(idOrdine_));
+    setCaption(conNomeProgramma(": Tutti i Numeri Ordinati per ") + testo(idOrdine_));
 }
 
 void TForm12::cambiatoCombo() {

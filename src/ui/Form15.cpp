@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form15.h"
 
+#include "Versione.h"
+
 #include "ui/TitoloAiuto.h"
 
 namespace girolino::ui {
@@ -8,7 +10,7 @@ namespace girolino::ui {
 using namespace aiuto;
 using namespace disegno;
 
-TForm15::TForm15(TPiattaforma& p) : TForm(p, "TForm15", "Girolino - Help", 530, 279) {
+TForm15::TForm15(TPiattaforma& p) : TForm(p, "TForm15", conNomeProgramma(" - Help"), 530, 279) {
     preparaFinestraAiuto(*this);
     aggiungi(etichetta("Label1", -1, 8, 64, 514, 24,
                        "All'interno del programma troverai delle icone come questa",

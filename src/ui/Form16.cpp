@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form16.h"
 
+#include "Versione.h"
+
 #include "ui/TitoloAiuto.h"
 
 #include <string_view>
@@ -56,7 +58,7 @@ TControllo copia(const TCopia& c, std::string nome, int x, int y) {
 
 } // namespace
 
-TForm16::TForm16(TPiattaforma& p) : TForm(p, "TForm16", "Girolino - Help", 448, 381) {
+TForm16::TForm16(TPiattaforma& p) : TForm(p, "TForm16", conNomeProgramma(" - Help"), 448, 381) {
     preparaFinestraAiuto(*this);
     for (const auto& c : copie) aggiungi(copia(c, std::string(c.nomeRiga), X_RIGA + c.dx, Y_RIGA));
 

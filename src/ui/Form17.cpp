@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form17.h"
 
+#include "Versione.h"
+
 #include "ui/Disegno.h"
 
 #include <string>
@@ -12,27 +14,38 @@ using namespace disegno;
 
 namespace {
 
+// The program's name with a space after every letter but the last.
+std::string nomeSpaziato() {
+    std::string r;
+    for (const char* c = nomeProgramma; *c != '\0'; ++c) {
+        if (!r.empty()) r += ' ';
+        r += *c;
+    }
+    return r;
+}
+
 const std::vector<std::string>& righeRegole() {
     static const std::vector<std::string> righe = {
         "----------------------------------------------------------------------",
-        "G i r o l i n o",
+        nomeSpaziato(),
         "----------------------------------------------------------------------",
         "",
         "Condizioni di utilizzo",
         "",
         "L'autore declina ogni responsabilita' diretta o indiretta derivante",
-        "dall'uso del programma Girolino, il programma si limita a fare calcoli statistici, se ",
+        "dall'uso del programma " +
+            conNomeProgramma(", il programma si limita a fare calcoli statistici, se "),
         "decidete di giocare e perdete e' solo ed esclusivamente vostra responsabilita'.",
         "",
-        "Il programma Girolino non garantisce nessuna vincita.",
+        "Il programma " + conNomeProgramma(" non garantisce nessuna vincita."),
         "Ogni boule e' indipendente da quelle precedenti: ritardi, frequenze e segnali",
         "descrivono il passato e non possono prevedere il prossimo numero.",
         "",
         "Il gioco d'azzardo e' vietato ai minori e puo' causare dipendenza patologica.",
         "Giocate con moderazione e solo somme che potete permettervi di perdere.",
         "",
-        "Utilizzando il programma Girolino dichiarate implicitamente di aver letto e accettato "
-        "le condizioni ",
+        "Utilizzando il programma " +
+            conNomeProgramma(" dichiarate implicitamente di aver letto e accettato le condizioni "),
         "d'utilizzo qui riportate.",
     };
     return righe;
@@ -40,7 +53,8 @@ const std::vector<std::string>& righeRegole() {
 
 } // namespace
 
-TForm17::TForm17(TPiattaforma& p) : TForm(p, "TForm17", "Girolino Regole di Utilizzo", 585, 429) {
+TForm17::TForm17(TPiattaforma& p)
+    : TForm(p, "TForm17", conNomeProgramma(" Regole di Utilizzo"), 585, 429) {
     setPosizione(TPosizioneForm::CentroSchermo);
     setSempreInPrimoPiano(true);
 

@@ -11,45 +11,41 @@
 namespace girolino::ui {
 
 void TForm1::annullaUltimo() {
-    if (partita_.nastroNumeri.empty()) return; // nothing to take back
-    if (testo(ids_.memo2) == "1") {
-        pulisciTutto();
-        setAbilitato(ids_.annulla, false);
-        setAbilitato(ids_.andamento, false);
-        return;
-    }
-    girolino::diminuisciritardi(partita_);
-    girolino::togliUltimaRiga(partita_);
+    girolino::annullaSpin(partita_, *this);
+}
+
+void TForm1::partitaPulita() {
+    mostraPartitaPulita();
+}
+
+void TForm1::righeTolte() {
     for (int id : ids_.nastri) togliUltimaRiga(id);
     spostaCursoriInAlto();
     spostaCursori();
-    --partita_.bouleEseguite;
+}
+
+void TForm1::numeriRicalcolati(int) {
     impostaConteggio(TDecimale(partita_.bouleEseguite));
-    numeroAnnullato_ = girolino::numeroDellaRiga(testo(ids_.memo1));
-    riCalcola();
-    controSegnala();
+    calcoliCalcola();
+    evidenzia();
+}
+
+void TForm1::chanceAnnullate(int) {
+    mostraTitoli(leggiSogliaRipetizioni());
     assegnaChanceComplesse();
     calcoliCalcola();
     setTesto(ids_.memo1, partita_.nastroNumeri.back());
-    girolino::ripristinaUltimoNumero(partita_);
+}
+
+void TForm1::spinAnnullato() {
     reimpostaConnotazioni();
     seguiSeRichiesto();
     setAbilitato(ids_.annulla, false);
     setAbilitato(ids_.andamento, false);
     aggiornaVistaSegnali();
-    if (analisi_) analisi_->assegnaValori();
-    if (spuntato(ids_.rosso)) colorarosso();
-    if (spuntato(ids_.grassetto)) numeriBold();
-    ritardisignificativi();
+    if (analisi_) analisi_->gruppiCambiati();
+    evidenzia();
     if (analisi_) analisi_->partitaCambiata();
-}
-
-void TForm1::riCalcola() {
-    girolino::riCalcolaNumeri(partita_, numeroAnnullato_);
-    calcoliCalcola();
-    if (spuntato(ids_.rosso)) colorarosso();
-    if (spuntato(ids_.grassetto)) numeriBold();
-    ritardisignificativi();
 }
 
 void TForm1::nuovaPartita() {
@@ -60,9 +56,13 @@ void TForm1::nuovaPartita() {
 
 void TForm1::pulisciTutto() {
     girolino::pulisciPartita(partita_);
+    mostraPartitaPulita();
+}
+
+void TForm1::mostraPartitaPulita() {
     setTesto(ids_.memo2, "0");
     azzeracaselle();
-    if (analisi_) analisi_->pulisciCampi();
+    if (analisi_) analisi_->partitaPulita();
     for (int id : ids_.classifiche) setTesto(id, "0");
     classificheMaiMostrate_ = false;
     // The family rows must not go on sorting the counters of the game just cleared.

@@ -3,6 +3,8 @@
 
 #include "ui/Form1.h"
 
+#include "Versione.h"
+
 #include "gamefile/CaricaPartita.h"
 #include "ui/Decimale.h"
 #include "ui/FileBuffer.h"
@@ -13,7 +15,9 @@
 namespace girolino::ui {
 
 namespace {
-constexpr const char* prefissoFileVisualizzato = "Girolino - File Visualizzato: ";
+std::string prefissoFileVisualizzato() {
+    return conNomeProgramma(" - File Visualizzato: ");
+}
 constexpr const char* nessunNumero = "Attenzione: non hai ancora inserito nessun numero.";
 } // namespace
 
@@ -77,7 +81,7 @@ bool TForm1::salvaSuFile(bool chiediNome) {
     case TEsitoSalvataggio::Scritto:
         break;
     }
-    setCaption(prefissoFileVisualizzato + file_->FFileCaption());
+    setCaption(prefissoFileVisualizzato() + file_->FFileCaption());
     abilitaSalva(false);
     partita_.partitaModificata = false;
     return true;
@@ -118,16 +122,16 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     reimpostaConnotazioni();
     const auto nastri = partita_.nastri();
     for (int k = 0; k < 6; ++k) sostituisciRighe(ids_.nastri[k], *nastri[k]);
-    // The runs came back exactly as saved: only the display part of segnala runs.
+    // The runs came back exactly as saved: only the display of the signals is refreshed.
     aggiornaVistaSegnali();
-    setCaption(prefissoFileVisualizzato + file_->FFileCaption());
+    setCaption(prefissoFileVisualizzato() + file_->FFileCaption());
     abilitaSalva(false);
     partita_.partitaModificata = false;
     spostaCursori();
     // Each ribbon takes the focus in turn to show its last spin; the last one keeps it.
     piattaforma().fuoco(*this, ids_.nastri.back());
 
-    if (analisi_) analisi_->impostaFrequentoni();
+    if (analisi_) analisi_->classificheAggiornate();
     assegnaChanceComplesse();
     calcoliCalcola();
     // Only the red pass runs here (and the bold pass and the delay signal only through

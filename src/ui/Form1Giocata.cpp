@@ -3,8 +3,7 @@
 
 #include "ui/Form1.h"
 
-#include "engine/Chance.h"
-#include "engine/Giocata.h"
+#include "engine/LetturaNumeri.h"
 #include "ui/Decimale.h"
 
 #include <string>
@@ -12,43 +11,38 @@
 namespace girolino::ui {
 
 void TForm1::inserisciNumero(int n) {
-    girolino::verificaNumero(n);
-    aumentaritardi();
+    girolino::inserisciSpin(partita_, n, *this);
+}
+
+void TForm1::ritardiAumentati() {
+    setAbilitato(ids_.annulla, true);
+    setAbilitato(ids_.andamento, true);
+}
+
+void TForm1::nastriAllungati(int n) {
     setTesto(ids_.memo1, TDecimale(n));
-    girolino::aggiungiNumeroAlNastro(partita_, n);
-    girolino::aggiornaChance(partita_, n);
     aggiungiAiNastri();
-    girolino::aggiornaGruppi(partita_, n);
-    partita_.ultimoNumero = n;
-    if (analisi_) {
-        analisi_->assegnaValori();
-        if (n != 0) {
-            analisi_->numeribold();
-            analisi_->colorarosso();
-        }
-    }
+}
+
+void TForm1::gruppiAggiornati(int) {
+    if (analisi_) analisi_->gruppiCambiati();
     assegnaChanceComplesse();
-    ++partita_.bouleEseguite;
-    calcola(n);
+}
+
+void TForm1::numeriAggiornati(int) {
+    calcoliCalcola();
+    evidenzia();
     impostaConteggio(TDecimale(partita_.bouleEseguite));
     reimpostaConnotazioni();
-    segnala();
-    if (analisi_) {
-        analisi_->assegnaStat();
-        analisi_->compilaCampi();
-    }
+}
+
+void TForm1::ripetizioniContate(int) {
+    aggiornaVistaSegnali();
+    if (analisi_) analisi_->spinInserito();
     seguiSeRichiesto();
 }
 
-void TForm1::aumentaritardi() {
-    setAbilitato(ids_.annulla, true);
-    setAbilitato(ids_.andamento, true);
-    girolino::aumentaritardi(partita_);
-}
-
-void TForm1::calcola(int n) {
-    girolino::aggiornaNumeri(partita_, n);
-    calcoliCalcola();
+void TForm1::evidenzia() {
     if (spuntato(ids_.rosso)) colorarosso();
     if (spuntato(ids_.grassetto)) numeriBold();
     ritardisignificativi();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form1Layout.h"
 
+#include "engine/AnalisiGruppi.h"
+#include "engine/Estrazione.h"
 #include "ui/Disegno.h"
 
 #include <array>
@@ -15,9 +17,6 @@ namespace {
 
 constexpr int finestra = -1;
 constexpr const char* odessa = "Odessa LET";
-
-// The three counter columns shared by the board, the chance table and the family rows.
-constexpr std::array<const char*, 3> intestazioni = {"Ritardo", "Max Rit", "Sortite"};
 
 // Number pad: 37 buttons in rows of ten, the spin count after the last one.
 void tastiera(TForm& f) {
@@ -65,10 +64,9 @@ void casuali(TForm& f) {
     titoloPannello.font = carattere(11, true, clWhite);
     f.aggiungi(titoloPannello);
     f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", "Aiuto"));
-    constexpr std::array<const char*, 6> quante = {"1", "5", "10", "20", "50", "100"};
     for (int i = 0; i < 6; ++i) {
         f.aggiungi(controllo("SpeedButton" + std::to_string(38 + i), TTipo::Pulsante, p, 8 + i * 33,
-                             31, 30, 22, quante[i]));
+                             31, 30, 22, std::string(ESTRAZIONI_FISSE[i])));
     }
     TControllo indica =
         controllo("Label69", TTipo::Etichetta, p, 8, 58, 190, 13, "Indica un numero di Boules");
@@ -130,7 +128,7 @@ void tabellone(TForm& f) {
             f.aggiungi(
                 titolo("Label" + std::to_string(nome++), finestra,
                        sinistra + colonna * passoColonna + scostamentoCampi + i * passoCampo - 1,
-                       yIntestazioni, passoCampo, 13, intestazioni[i], clGreen));
+                       yIntestazioni, passoCampo, 13, std::string(TESTATE_CONTATORI[i]), clGreen));
         }
     }
     TControllo rosso = controllo("CheckBox3", TTipo::Casella, finestra, 15, 446, 340, 16,
@@ -155,7 +153,7 @@ void tabellaChance(TForm& f) {
     constexpr std::array<int, 3> xCampi = {534, 574, 614};
     for (int i = 0; i < 3; ++i) {
         f.aggiungi(titolo("Label" + std::to_string(87 + i), finestra, xCampi[i] - 2, 102, 40, 13,
-                          intestazioni[i], clGreen));
+                          std::string(TESTATE_CONTATORI[i]), clGreen));
     }
     for (int c = 0; c < 12; ++c) {
         const std::string k = std::to_string(c + 1);
@@ -175,7 +173,7 @@ void tabellaChance(TForm& f) {
     }
     for (int i = 0; i < 3; ++i) {
         f.aggiungi(titolo("Label" + std::to_string(65 + i), finestra, xCampi[i] - 2, 401, 40, 13,
-                          intestazioni[i], clGreen));
+                          std::string(TESTATE_CONTATORI[i]), clGreen));
     }
 }
 
@@ -186,8 +184,8 @@ void famiglie(TForm& f) {
     f.aggiungi(titolo("Label20", finestra, 788, 123, 80, 13, "Tipo", clGreen));
     constexpr std::array<const char*, 3> nomiIntestazioni = {"Label13", "Label15", "Label16"};
     for (int i = 0; i < 3; ++i) {
-        f.aggiungi(titolo(nomiIntestazioni[i], finestra, 870 + i * 40, 123, 40, 13, intestazioni[i],
-                          clGreen));
+        f.aggiungi(titolo(nomiIntestazioni[i], finestra, 870 + i * 40, 123, 40, 13,
+                          std::string(TESTATE_CONTATORI[i]), clGreen));
     }
     for (int r = 0; r < 5; ++r) {
         const int y = 140 + r * 24;
@@ -211,15 +209,14 @@ void famiglie(TForm& f) {
         controllo("BitBtn3", TTipo::Pulsante, finestra, 721, 324, 104, 25, "Guarda Tutte");
     guarda.immagine = "guarda";
     f.aggiungi(guarda);
-    TControllo famiglia =
-        controllo("ComboBox2", TTipo::Combo, finestra, 826, 326, 120, 21, "le Duine");
-    famiglia.voci = {"le Duine", "le Terzine", "le Quartine", "le Sestine", "le Ennine"};
+    TControllo famiglia = controllo("ComboBox2", TTipo::Combo, finestra, 826, 326, 120, 21,
+                                    std::string(TESTI_FAMIGLIE[0]));
+    famiglia.voci = voci(TESTI_FAMIGLIE);
     f.aggiungi(famiglia);
     f.aggiungi(pulsanteImmagine("SpeedButton55", finestra, 958, 325, "aiuto", "Aiuto"));
     TControllo ordine = controllo("ComboBox3", TTipo::Combo, finestra, 721, 356, 225, 21,
-                                  "in Ordine di Apparizione");
-    ordine.voci = {"in Ordine di Apparizione", "in Ordine di Ritardo",
-                   "in Ordine di Massimo Ritardo", "in Ordine di Sortita"};
+                                  std::string(TESTI_ORDINI_GRUPPI[0]));
+    ordine.voci = voci(TESTI_ORDINI_GRUPPI);
     f.aggiungi(ordine);
 }
 
@@ -369,6 +366,7 @@ void menuPrincipale(TForm& f) {
           {"AndamentoChanceSemplici1", "Andamento Chance Semplici"},
           {"Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
           {"Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
+          {"RuotaeSettori1", "Ruota e Settori"},
           {"MostramiiVicinidelNumeroPiRitardatario1",
            "Mostrami i Vicini del Numero Più Ritardatario"}}},
         {"Help1",

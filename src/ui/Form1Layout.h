@@ -5,9 +5,11 @@
 
 #include "ui/Form.h"
 
+#include "Versione.h"
+
 namespace girolino::ui {
 
-inline constexpr const char* captionForm1 = "Girolino";
+inline constexpr const char* captionForm1 = nomeProgramma;
 inline constexpr int larghezzaForm1 = 1001;
 inline constexpr int altezzaForm1 = 662;
 

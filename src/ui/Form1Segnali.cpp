@@ -3,8 +3,6 @@
 
 #include "ui/Form1.h"
 
-#include "engine/Annulla.h"
-#include "engine/Chance.h"
 #include "ui/Form5.h"
 
 namespace girolino::ui {
@@ -37,24 +35,11 @@ void TForm1::mostraTitoli(std::optional<std::int32_t> soglia) {
     setVisibile(ids_.banner, banner_.visibile);
 }
 
-void TForm1::segnala() {
-    girolino::aggiornaRipetizioni(partita_, partita_.ultimoNumero);
-    aggiornaVistaSegnali();
-}
-
-// The part of segnala that counts nothing: titles, banner, modified flag, pad strip.
+// The display part of a spin's signals: titles, banner, modified flag, pad strip.
 void TForm1::aggiornaVistaSegnali() {
     mostraTitoli(leggiSogliaRipetizioni());
     partita_.partitaModificata = true;
     aggiornaStriscia();
-}
-
-void TForm1::controSegnala() {
-    const std::optional<std::int32_t> soglia = leggiSogliaRipetizioni();
-    girolino::annullaChance(partita_, numeroAnnullato_);
-    girolino::ripristinaGruppi(partita_, numeroAnnullato_);
-    mostraTitoli(soglia);
-    partita_.partitaModificata = true;
 }
 
 void TForm1::aggiornaStriscia() {

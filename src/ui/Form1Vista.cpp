@@ -42,7 +42,7 @@ void TForm1::calcoliCalcola() {
         setTesto(ids_.sss[f], TDecimale(v.sortite));
     }
 
-    if (analisi_) analisi_->impostaFrequentoni();
+    if (analisi_) analisi_->classificheAggiornate();
 }
 
 void TForm1::mostraClassifica(int primo, const std::array<int, 5>& numeri) {

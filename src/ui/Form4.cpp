@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form4.h"
 
-#include "engine/Segnali.h"
+#include "Versione.h"
+
+#include "engine/LetturaNumeri.h"
 #include "ui/Decimale.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <span>
 #include <string>
 
 namespace girolino::ui {
@@ -15,8 +18,7 @@ namespace {
 const char* const nessunRisultato = "--------";
 
 // The six chances the progression can be played on, in the order the search tries them.
-constexpr std::array<std::string_view, 6> chancePari = {"Rosso",   "Nero", "Pari",
-                                                        "Dispari", "Manq", "Pass"};
+constexpr auto chancePari = std::span(TESTI_CHANCE).first<NUM_CHANCE_SEMPLICI>();
 
 // The longest stretch of misses of any even chance.
 std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
@@ -34,7 +36,8 @@ std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
 } // namespace
 
 TForm4::TForm4(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TForm4", "Girolino - Analisi Chance Semplici", 838, 559), partita_(partita) {
+    : TForm(p, "TForm4", conNomeProgramma(" - Analisi Chance Semplici"), 838, 559),
+      partita_(partita) {
     crea();
 }
 

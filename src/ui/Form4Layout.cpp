@@ -104,13 +104,11 @@ void TForm4::crea() {
     idIstogramma_ =
         aggiungi(pulsante("BitBtn1", -1, X_DESTRA, Y_DESTRA, 75, 25, "Calcola", "grafico"));
     idTipo_ = aggiungi(combo("ComboBox2", -1, X_DESTRA + 80, Y_DESTRA + 2, 140,
-                             {"I Massimi Ritardi", "Le Massime Sortite"}, "I Massimi Ritardi"));
+                             voci(TESTI_ISTOGRAMMA), std::string(TESTI_ISTOGRAMMA[0])));
     aggiungi(
         etichetta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, 15, "della Chance Semplice:"));
-    idChance_ = aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90,
-                               {"Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass", "Doz 1",
-                                "Doz 2", "Doz 3", "Col 1", "Col 2", "Col 3"},
-                               "Rosso"));
+    idChance_ = aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90, voci(TESTI_CHANCE),
+                               std::string(TESTI_CHANCE[0])));
 
     struct TRapido {
         std::string_view testo, hint;

@@ -4,9 +4,11 @@
 
 #include "ui/Form.h"
 
+#include "Versione.h"
+
 namespace girolino::ui {
 
-inline constexpr const char* captionForm5 = "Girolino";
+inline constexpr const char* captionForm5 = nomeProgramma;
 inline constexpr int larghezzaForm5 = 517;
 inline constexpr int altezzaForm5 = 263;
 

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form6.h"
 
+#include "Versione.h"
+
 #include "engine/Andamento.h"
 #include "ui/Decimale.h"
 
 namespace girolino::ui {
 
 TForm6::TForm6(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TForm6", "Girolino - Andamento Chance Semplici", 556, 398), partita_(partita) {
+    : TForm(p, "TForm6", conNomeProgramma(" - Andamento Chance Semplici"), 556, 398),
+      partita_(partita) {
     setPosizione(TPosizioneForm::InAltoASinistra);
     crea();
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form8.h"
 
+#include "Versione.h"
+
 #include "engine/Andamento.h"
 #include "ui/Decimale.h"
 
 namespace girolino::ui {
 
 TForm8::TForm8(TPiattaforma& p)
-    : TForm(p, "TForm8", "Girolino - Andamento dei 37 numeri", 695, 570) {
+    : TForm(p, "TForm8", conNomeProgramma(" - Andamento dei 37 numeri"), 695, 570) {
     setPosizione(TPosizioneForm::InAltoASinistra);
     crea();
 }

@@ -24,13 +24,12 @@ TControllo scritta(std::string nome, int x, int y, int w, int h, std::string tes
 }
 
 void crea(TForm& f, const TForma& forma, const TCelle& celle) {
-    static const std::array<std::string_view, 3> testate = {"Ritardo", "Max Rit", "Sortite"};
     for (int b = 0; b < forma.blocchi; ++b) {
         const int x0 = forma.x + b * forma.passoBlocco;
         for (int c = 0; c < 3; ++c)
             f.aggiungi(scritta("Label" + std::to_string(1 + b * 3 + c),
                                x0 + forma.xCelle - 1 + c * PASSO_CELLA, forma.yTestate, 38, 17,
-                               std::string(testate[c]), forma.coloriTestate[c], 11));
+                               std::string(TESTATE_CONTATORI[c]), forma.coloriTestate[c], 11));
     }
 
     static const std::array<std::string_view, 3> prefissi = {"r", "m", "s"};

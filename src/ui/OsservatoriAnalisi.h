@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The analysis windows that follow the main window's game: the main window calls these
-// hooks at fixed points of spin entry, undo and clear. Each does nothing until the
-// application connects the window behind it.
+// The analysis windows that follow the main window's game: the main window reports each of
+// these events as it happens. Each hook does nothing until the application connects the
+// windows behind it.
 
 namespace girolino::ui {
 
@@ -10,20 +10,16 @@ class TOsservatoriAnalisi {
 public:
     virtual ~TOsservatoriAnalisi() = default;
 
-    // Complex chances window.
-    virtual void assegnaValori() {}
-    virtual void numeribold() {}
-    virtual void colorarosso() {}
-    virtual void pulisciCampi() {}
-
-    // Numbers table window.
-    virtual void assegnaStat() {}
-    virtual void compilaCampi() {}
+    // The groups' counters changed: by a spin (after its groups are scored) or an undo.
+    virtual void gruppiCambiati() {}
+    // The game was cleared.
+    virtual void partitaPulita() {}
+    // A spin is complete: every counter and run counts it.
+    virtual void spinInserito() {}
     // The game changed other than by a spin (undo, clear, a game file opened).
     virtual void partitaCambiata() {}
-
-    // Trend of the 37 numbers: reads the frequency ranking of the last refresh.
-    virtual void impostaFrequentoni() {}
+    // The main window's rankings were refreshed.
+    virtual void classificheAggiornate() {}
 };
 
 } // namespace girolino::ui

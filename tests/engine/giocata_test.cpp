@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -194,6 +195,73 @@ TEST(InserisciSpin, IContatoriSuperano32767) {
     EXPECT_EQ(p.chance[Rosso].ritardo, boules);
     EXPECT_EQ(p.chance[Rosso].maxRitardo, 0);
     EXPECT_EQ(p.ripetizioni[Nero], boules);
+}
+
+// What each hook of a spin and of an undo sees: the state the step it is named after left.
+struct Registro : TOsservatoreGiocata, TOsservatoreAnnullo {
+    const TPartita* p = nullptr;
+    std::vector<std::string> passi;
+
+    void annota(const std::string& nome) {
+        passi.push_back(nome + " boule=" + std::to_string(p->bouleEseguite) +
+                        " ultimo=" + std::to_string(p->ultimoNumero) +
+                        " righe=" + std::to_string(p->nastroNumeri.size()) +
+                        " rossi=" + std::to_string(p->chance[Rosso].sortite) +
+                        " gruppo1=" + std::to_string(p->gruppi[1].sortite) +
+                        " num=" + std::to_string(p->numeri[1].sortite) +
+                        " rip=" + std::to_string(p->ripetizioni[Rosso]) +
+                        " mod=" + std::to_string(p->partitaModificata));
+    }
+    void ritardiAumentati() override { annota("ritardiAumentati"); }
+    void nastriAllungati(int n) override { annota("nastriAllungati " + std::to_string(n)); }
+    void gruppiAggiornati(int n) override { annota("gruppiAggiornati " + std::to_string(n)); }
+    void numeriAggiornati(int n) override { annota("numeriAggiornati " + std::to_string(n)); }
+    void ripetizioniContate(int n) override { annota("ripetizioniContate " + std::to_string(n)); }
+    void partitaPulita() override { annota("partitaPulita"); }
+    void righeTolte() override { annota("righeTolte"); }
+    void numeriRicalcolati(int n) override { annota("numeriRicalcolati " + std::to_string(n)); }
+    void chanceAnnullate(int n) override { annota("chanceAnnullate " + std::to_string(n)); }
+    void spinAnnullato() override { annota("spinAnnullato"); }
+};
+
+TEST(InserisciSpin, OgniPassoAvvisaDopoAverLoFatto) {
+    TPartita p = gioca({19});
+    p.partitaModificata = false;
+    Registro r;
+    r.p = &p;
+    inserisciSpin(p, 1, r); // 1 is red and in group 1, as 19 is red
+    const std::vector<std::string> attesi = {
+        "ritardiAumentati boule=1 ultimo=19 righe=1 rossi=1 gruppo1=0 num=0 rip=1 mod=0",
+        "nastriAllungati 1 boule=1 ultimo=19 righe=2 rossi=2 gruppo1=0 num=0 rip=1 mod=0",
+        "gruppiAggiornati 1 boule=1 ultimo=1 righe=2 rossi=2 gruppo1=1 num=0 rip=1 mod=0",
+        "numeriAggiornati 1 boule=2 ultimo=1 righe=2 rossi=2 gruppo1=1 num=1 rip=1 mod=0",
+        "ripetizioniContate 1 boule=2 ultimo=1 righe=2 rossi=2 gruppo1=1 num=1 rip=2 mod=1",
+    };
+    EXPECT_EQ(r.passi, attesi);
+}
+
+TEST(AnnullaSpin, OgniPassoAvvisaDopoAverLoFatto) {
+    TPartita p = gioca({19, 1});
+    p.partitaModificata = false;
+    Registro r;
+    r.p = &p;
+    annullaSpin(p, r);
+    const std::vector<std::string> attesi = {
+        "righeTolte boule=2 ultimo=1 righe=1 rossi=2 gruppo1=1 num=1 rip=2 mod=0",
+        "numeriRicalcolati 1 boule=1 ultimo=1 righe=1 rossi=2 gruppo1=1 num=0 rip=2 mod=0",
+        "chanceAnnullate 1 boule=1 ultimo=1 righe=1 rossi=1 gruppo1=0 num=0 rip=1 mod=1",
+        "spinAnnullato boule=1 ultimo=19 righe=1 rossi=1 gruppo1=0 num=0 rip=1 mod=1",
+    };
+    EXPECT_EQ(r.passi, attesi);
+
+    // The only spin left is taken back by a clear, heard as such and nothing else.
+    r.passi.clear();
+    annullaSpin(p, r);
+    EXPECT_EQ(r.passi,
+              std::vector<std::string>{
+                  "partitaPulita boule=0 ultimo=19 righe=0 rossi=0 gruppo1=0 num=0 rip=0 mod=0"});
+    annullaSpin(p, r); // an empty game: nothing happens
+    EXPECT_EQ(r.passi.size(), 1U);
 }
 
 } // namespace

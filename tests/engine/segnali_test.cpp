@@ -11,32 +11,6 @@ using namespace girolino;
 
 namespace {
 
-TEST(LeggiIntero, NumeriInteriConSegnoESpazi) {
-    const std::vector<std::pair<std::string, std::optional<std::int32_t>>> casi = {
-        {"4", 4},
-        {" 4 ", 4},
-        {"\t12", 12},
-        {"+7", 7},
-        {"-3", -3},
-        {"0", 0},
-        {"007", 7},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"2147483648", std::nullopt},
-        {"99999999999999999999", std::nullopt},
-        {"", std::nullopt},
-        {"  ", std::nullopt},
-        {"+", std::nullopt},
-        {"- 4", std::nullopt},
-        {"4a", std::nullopt},
-        {"4 4", std::nullopt},
-        {"quattro", std::nullopt},
-        {"4.0", std::nullopt},
-    };
-    for (const auto& [testo, atteso] : casi)
-        EXPECT_EQ(leggiIntero(testo), atteso) << "'" << testo << "'";
-}
-
 class SegnaleRitardo : public ::testing::Test {
 protected:
     SegnaleRitardo() {

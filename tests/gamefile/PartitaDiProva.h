@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Games built spin by spin for the game-file tests, following the spin entry rules, and a
-// private temporary folder per test.
+// Games built spin by spin for the game-file tests, with the program's own spin steps, and
+// a private temporary folder per test.
 
+#include "engine/Annulla.h"
+#include "engine/Giocata.h"
 #include "model/Partita.h"
 
 #include <gtest/gtest.h>
@@ -16,49 +18,15 @@
 
 namespace girolino::prova {
 
-inline void colpo(TContatore& e) {
-    ++e.sortite;
-    if (e.ritardo > e.maxRitardo) e.maxRitardo = e.ritardo - 1;
-    e.ritardo = 0;
-}
-
-// One spin: every side and group ages, the ribbons grow, the hit entities are scored, the
-// numbers age and n is scored, then the runs are counted.
+// One spin, or the undo of the last one, as the program enters it.
 inline void gira(TPartita& p, int n) {
-    for (int c = 1; c <= NUM_CHANCE; ++c) ++p.chance[c].ritardo;
-    for (int g = 1; g <= NUM_GRUPPI; ++g) ++p.gruppi[g].ritardo;
-    p.nastroNumeri.push_back(std::to_string(n));
-    const auto nastri = p.nastri();
-    for (int f = 0; f < 5; ++f) {
-        nastri[f + 1]->push_back(lettereNastro(n)[f]);
-        if (n != 0) colpo(p.chance[chanceDellaFamiglia(n, f)]);
-    }
-    if (n != 0)
-        for (int g : gruppiDelNumero(n)) colpo(p.gruppi[g]);
-    p.ultimoNumero = n;
-    ++p.bouleEseguite;
-    for (auto& e : p.numeri) ++e.ritardo;
-    colpo(p.numeri[n]);
-    if (n != 0)
-        for (int f = 0; f < 5; ++f)
-            for (TChance o : chanceInFamiglia(f))
-                p.ripetizioni[o] = o == chanceDellaFamiglia(n, f) ? p.ripetizioni[o] + 1 : 0;
-    p.partitaModificata = true;
+    inserisciSpin(p, n);
 }
 
 inline TPartita partita(std::initializer_list<int> spins) {
     TPartita p;
     for (int n : spins) gira(p, n);
     return p;
-}
-
-// Undo of the last spin: everything as before it, except that the undone number keeps the
-// maximum delay that spin gave it.
-inline void annulla(TPartita& p, const TPartita& prima) {
-    const int n = p.ultimoNumero;
-    const auto max = p.numeri[n].maxRitardo;
-    p = prima;
-    p.numeri[n].maxRitardo = max;
 }
 
 // The whole game as a file keeps it: counters, runs, ribbons, spin count, last number.

@@ -79,9 +79,8 @@ protected:
 TEST_F(Caricamento, AndataERitornoDannoLaStessaPartitaELeStesseRighe) {
     // The undone 3 leaves number 3 with the maximum 5 that only that spin had set.
     TPartita p = partita({3, 1, 1, 1, 0, 20});
-    const TPartita prima = p;
     gira(p, 3);
-    annulla(p, prima);
+    annullaSpin(p);
     for (int n : {36, 0, 15, 15}) gira(p, n);
     ASSERT_EQ(p.numeri[3].maxRitardo, 5);
 

@@ -47,9 +47,8 @@ void guasta(std::string& testo, std::mt19937& caso) {
 TEST_F(Mutazioni, UnFileDanneggiatoORifiutatoODaLaPartitaIntegra) {
     TPartita p = partita({0,  32, 15, 19, 4, 21, 2,  25, 17, 34, 6,  27, 13, 36, 11,
                           30, 8,  23, 10, 5, 24, 16, 33, 1,  20, 14, 31, 9,  22, 18});
-    const TPartita prima = p;
     gira(p, 22);
-    annulla(p, prima);
+    annullaSpin(p);
     for (int n : {0, 0, 7, 7, 7, 29}) gira(p, n);
 
     const fs::path file = cartellaSalvati(cartella) / "prova.fvr";

@@ -79,6 +79,7 @@ int main(int argc, char* argv[]) {
          {"SpeedButton46", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn8", "BitBtn9", "SpeedButton50"})
         premi(principale, pulsante);
     if (QAction* aiuto = principale.azione("Aiuto1")) aiuto->trigger();
+    if (QAction* ruota = principale.azione("RuotaeSettori1")) ruota->trigger();
     QCoreApplication::processEvents();
     programma.regia().renderizzaTutto();
 

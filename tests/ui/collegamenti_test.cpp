@@ -20,7 +20,7 @@ TEST(Collegamenti, WindowsAreCreatedInStartUpOrderAndOnlyTheMainOneIsShown) {
     for (auto* f : p.app.finestre()) classi.push_back(f->nomeClasse());
     EXPECT_EQ(classi,
               (std::vector<std::string>{"TForm1", "TForm4", "TForm5", "TForm6", "TForm8", "TForm11",
-                                        "TForm12", "TForm15", "TForm16", "TForm17"}));
+                                        "TForm12", "TForm15", "TForm16", "TForm17", "TFormRuota"}));
     for (auto* f : p.app.finestre()) {
         // The rules of use are shown at the first start, over the main window.
         const bool atteso = f->nomeClasse() == "TForm1" || f->nomeClasse() == "TForm17";
@@ -80,7 +80,7 @@ TEST(Collegamenti, ButtonsAndMenuItemsOpenTheirWindows) {
     const std::vector<std::pair<std::string, ui::TForm*>> voci = {
         {"AnalisiChanceSemplici1", &p.app.form4()},   {"AndamentoChanceSemplici1", &p.app.form6()},
         {"Statistichedei37Numeri1", &p.app.form12()}, {"Andamentodei37Numeri1", &p.app.form8()},
-        {"RegolediUtilizzo1", &p.app.form17()},
+        {"RegolediUtilizzo1", &p.app.form17()},       {"RuotaeSettori1", &p.app.formRuota()},
     };
     for (const auto& [nome, finestra] : voci) {
         finestra->nascondi();

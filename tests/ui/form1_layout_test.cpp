@@ -407,6 +407,7 @@ TEST_F(Form1Layout, MainMenu) {
         {"Utility", "AndamentoChanceSemplici1", "Andamento Chance Semplici"},
         {"Utility", "Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
         {"Utility", "Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
+        {"Utility", "RuotaeSettori1", "Ruota e Settori"},
         {"Utility", "MostramiiVicinidelNumeroPiRitardatario1",
          "Mostrami i Vicini del Numero Più Ritardatario"},
         {"Help", "Aiuto1", "Aiuto"},
