@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on screen (offscreen): a click on a number with the render that
 // follows, and a long random run with its one final render, alone and with every
 // analysis window open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks' program. The GUI benchmarks share one Qt application, made here before any
 // benchmark runs and destroyed when main returns, while Qt's display connection and fonts
 // still exist (an application object living on to static destruction outlives them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simulated spins per second of the Monte Carlo simulator on every core: Martingala on Rosso,
 // 100,000 sessions of 1,000 spins.
 

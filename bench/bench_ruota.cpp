@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the wheel's sectors and arcs alone: their part of a spin, and an undo in a very
 // long game, where the previous hits are looked up on the ribbon.
 

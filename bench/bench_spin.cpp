@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of entering one spin into a game that keeps growing, as a long random run does.
 
 #include "engine/Classifiche.h"

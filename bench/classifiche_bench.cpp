@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rankings and the family sort run at every spin; a long run of random spins is
 // bounded by them.
 #include "engine/Classifiche.h"

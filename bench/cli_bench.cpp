@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // girolino-cli stat on the largest spin list accepted: read, replay, statistics, JSON.
 
 #include "cli/Cli.h"

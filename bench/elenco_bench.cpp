@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a spin list of the largest size accepted.
 
 #include "gamefile/ElencoNumeri.h"

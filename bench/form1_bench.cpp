@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one spin through the main window's model: every counter field, ranking, family
 // row, highlight pass, signal, ribbon and the pad's strip, as a click or a random run pays it.
 

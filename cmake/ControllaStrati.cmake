@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header its layer may not use.
 # Usage: cmake -DSORGENTI=<folder holding the layer folders> -P ControllaStrati.cmake
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs everything needed to build, run and test Girolino on Debian 12.
 set -eu
 PKGS="build-essential cmake ninja-build pkg-config git \
@@ -6,7 +7,7 @@ PKGS="build-essential cmake ninja-build pkg-config git \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libboost-dev libcli11-dev nlohmann-json3-dev \
   fonts-dejavu-core fonts-liberation fonts-liberation2 \
-  desktop-file-utils appstream \
+  desktop-file-utils appstream lintian \
   clang-format xvfb x11-utils"
 missing=""
 for p in $PKGS; do

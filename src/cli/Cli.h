@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // girolino-cli as a function: the command line without the program's name, the three
 // streams, and the exit status (0 done, 2 refused, with one Italian message on `errori`).

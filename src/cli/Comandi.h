@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subcommands of girolino-cli. Each lives in a file of its own (ComandoXxx.cpp) that
 // defines its factory, declared here, and is listed with one line in the table of Comandi.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // girolino-cli simula FILE ... : a betting system played on the spins of a game.
 // girolino-cli montecarlo ...  : the same system on many simulated sessions.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // girolino-cli stat FILE [--json] [--vicini K]: the statistics of a game.
 
 #include "cli/Comandi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game a FILE argument names, as the program would hold it: a spin list (or "-", a list
 // on standard input) entered spin by spin, or a saved game (.fvr) opened as the program opens

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics of a game as girolino-cli prints them: a table to read, or one JSON document.
 

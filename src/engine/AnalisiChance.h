@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simple-chance analysis: histograms of the delays or runs of one outside chance, the
 // doubling progression played on an even chance, and the search for the best conversion

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The complex chances window's data: every group of one family with its counters, in
 // catalogue order or ranked by one counter. The window chooses family and order by two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers table window's data: the 37 numbers with their counters, in number order or
 // ranked by one counter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trend charts: outside sides and numbers ordered by hits, one bar each.
 

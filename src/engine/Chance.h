@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve outside sides: scoring a spin, the runs of consecutive hits and taking a
 // spin back.

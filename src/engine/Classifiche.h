@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three rankings of the 37 numbers the main window shows after every refresh:
 // most delayed, most probable (delay beyond the longest closed one) and most frequent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which delay fields of the main window show a delay beyond the longest one ever closed.
 

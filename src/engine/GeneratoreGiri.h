@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spins of one simulated session: a fast generator whose whole state follows from the seed
 // of the run and the index of the session, so that a session draws the same spins whichever

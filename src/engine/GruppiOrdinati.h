@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's working copy of the 112 groups, from which each family row shows its
 // leading group. A refill puts it back in catalogue order; a sort without a refill starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading whole numbers from text. Each reader states the texts it accepts; every place
 // that turns text into a number uses one of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A betting system played on many simulated sessions, spread over worker threads. The figures
 // depend only on the settings and the seed: never on the number of threads.

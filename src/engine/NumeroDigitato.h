@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one rule for a spin written as text, shared by the entry field and the list reader:
 // a whole number 0..36 written with digits only. Leading zeros are allowed ("07" is 7), but

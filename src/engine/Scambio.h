@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one ranking procedure of the program. It is a plain exchange sort on purpose:
 // the order it leaves among equal keys is what the player sees, so no other sort

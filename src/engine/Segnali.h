@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two alerts on the outside sides: a side whose delay passes the player's threshold,
 // and a side that came out at least a threshold number of times in a row (ribbon titles

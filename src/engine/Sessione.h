@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One session of a betting system, bet after bet: the single implementation of the rules that
 // the backtest and the Monte Carlo simulator both run. The spin loop is inline and compiled once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counting the wheel's sectors and arcs (model/Ruota.h) through the game.
 //

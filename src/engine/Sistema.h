@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A betting system: the bet, the progression of the stakes, the table limits and the stops of
 // a session. The settings are plain numbers; turning text into them is the caller's job,

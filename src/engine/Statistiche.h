@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Observed against expected: how far the hits of a game are from what a fair wheel gives.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Observed against expected for every entity of a game, in the order the statistics show
 // them, with the names they show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wheel neighbours of a number, as marks on the 37 board labels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a game: the main file and its six ribbon sub-files are read and checked as a whole
 // before anything of the game in progress is touched. Either every check passes and the

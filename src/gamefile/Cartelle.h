@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the games are kept. The caller picks the base folder: the program's own folder when
 // it is writable, otherwise the folder "Girolino" in the user's documents. Game files go to

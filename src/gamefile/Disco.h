@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few disk operations a save is made of, behind one small interface so that a test can
 // make any one of them fail, or stop the program right there, and then check what is left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Spin lists in and out: reading a list of numbers kept by hand or exported by a table,
 // and composing the two export formats.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main game file: 543 lines, one value each, holding the counters of the game together
 // with the texts the main window showed when it was saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The counters a list of spins leads to, computed straight from the spins: for every number,
 // side and group, when it was hit last, how often, and the longest gap its hits closed; and

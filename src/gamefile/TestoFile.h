@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain 8-bit text files of one value per line: reading with size limits and line splitting,
 // and writing with CR LF line ends through a temporary file, so that a failed or interrupted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a set of files all or nothing, whatever fails and wherever the program stops.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game state: every counter of the game in progress, its one-level undo copies,
 // the six history ribbons and the two flags.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wheel's betting areas: the four sectors and the arcs of neighbours. Constant tables
 // and names only; counting them is the engine's (engine/Settori.h).

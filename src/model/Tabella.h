@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The roulette table: numbers, outside sides, the 112 inside groups, the wheel.
 // Constant tables and pure look-ups only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read-only field with a frame: a QLineEdit in everything (text, selection,
 // copying, class name) except its box, which it draws itself as flat lines.

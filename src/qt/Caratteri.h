@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts of the windows. The layouts name fonts of another desktop; each is
 // replaced by an installed face of similar width at the same pixel height, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures of the picture buttons and picture controls, keyed by the picture
 // name a window gives them ("aiuto", "salva", ...). Drawn in code or taken

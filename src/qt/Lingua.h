@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program speaks Italian: Qt's own texts (the "Sì"/"No" buttons, the file
 // dialogs) come from Qt's Italian translation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outside world of the windows on Qt: message boxes, file dialogs, modal
 // windows, the settings store, the browser, the clock and the folders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program on Qt: the platform, the window models and one view per window,
 // wired together. main() runs it; the picture tool and the benchmarks drive it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The set of window views of the running program. It schedules the coalesced
 // render: however many events arrive in one turn of the event loop, every

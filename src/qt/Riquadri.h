@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Invisible boxes for the controls of a crowded window. Qt walks every sibling of
 // a widget whenever part of it is repainted; with hundreds of controls side by

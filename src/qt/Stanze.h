@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The richer control kinds each live in a view file of their own; the window view
 // finds a kind's builder and copier here and knows nothing else about them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one view of every window: builds a real widget for each control of a
 // window model, forwards the user's actions to the model and copies back only

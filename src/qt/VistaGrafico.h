@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart: bar, line and band series drawn with Qt Charts from the data the
 // presentation model holds. New values of the same series are copied into the

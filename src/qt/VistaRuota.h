@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawn wheel: the 37 pockets in wheel order with their numbers, a heat ring
 // showing how often each came, the last spin marked and the latest spins in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sortable table: a read-only item model holding the rows the presentation
 // model gives, and a table view sorting a proxy of it when the user clicks a header.

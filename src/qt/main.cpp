@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Girolino: statistics for single-zero roulette.
 
 #include "Versione.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Aiuto.h"
 
 #include "Versione.h"
@@ -17,7 +18,10 @@ std::string testoInfo() {
            "Tiene le statistiche di una roulette a zero singolo: ritardi, massimi ritardi e "
            "sortite di numeri, chance semplici e gruppi, numero dopo numero.\n\n"
            "Ogni boule è indipendente da quelle precedenti: nessuna statistica può prevedere "
-           "il prossimo numero.";
+           "il prossimo numero.\n\n"
+           "Software libero: si può ridistribuire e modificare secondo i termini della GNU "
+           "General Public License, versione 3 o successiva (GPL-3.0-or-later). Viene fornito "
+           "senza alcuna garanzia.";
 }
 
 TComandiAiuto::TComandiAiuto(TPiattaforma& p, TForm15& aiuto, TForm16& pulsanti, TForm17& regole)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the "Help" menu and of the main window's help button: the two help
 // windows, the rules of use, the web pages and the about message.
@@ -19,7 +20,8 @@ inline constexpr std::string_view percorsoContatti = "/contatti/";
 // The address of a page of the site, with exactly one slash between site and path.
 std::string indirizzoPagina(std::string_view percorso);
 
-// The about message: name and version, what the program is for, and what it cannot do.
+// The about message: name and version, what the program is for, what it cannot do and its
+// licence.
 std::string testoInfo();
 
 class TComandiAiuto {

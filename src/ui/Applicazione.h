@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running program: the game and every window, created once in the start-up order
 // and kept until the end. It is also the go-between of the windows: the main window

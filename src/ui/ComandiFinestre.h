@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the main window that open other windows or act on game files. The
 // application implements them; the main window only knows which button or menu item

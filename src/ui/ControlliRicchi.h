@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // State of the richer controls: a table of cells, a chart of series and the drawn
 // wheel. Plain data, compared as a whole by TForm's setters so that an unchanged

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The observable state of one control of a window: what the toolkit view shows.
 // Presentation models change these fields only through TForm's setters, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decimal text of a counter without a heap allocation: the refresh writes a few hundred
 // of them per spin.

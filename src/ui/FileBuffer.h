@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file buffer behind the save and open commands: the lines of the game file last
 // composed or read, the file they belong to, and the two file dialogs. It is never shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every presentation model: a window made of named controls whose state
 // the toolkit view renders. Setters record what changed; the view asks for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the number pad, the board of the 37 numbers, the chance table, the
 // family rows, the rankings, the six ribbons, the random runs and the signals. It drives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The complex chances window: every group of one family with its three counters, in
 // catalogue order or ranked by one counter, with the delays that passed their maximum

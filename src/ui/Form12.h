@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers table window: the 37 numbers with their three counters, in number order or
 // ranked by one counter, with the delays that passed their maximum marked red and bold.

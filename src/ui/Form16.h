@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The second help window: what the buttons of the main window's command row do. Every
 // button here is a picture only, except "OK", which closes the window.

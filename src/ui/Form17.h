@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules-of-use window. Shown at start until the user accepts with "Non mostrare piu'
 // questa finestra" ticked; until the rules are accepted in this run, refusing them or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the game to a file, opening a saved one, and the question at closing.
 
 #include "ui/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering spins: one number from a button, or a run of random ones.
 
 #include "ui/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the main window as data: every control with its place, look and
 // initial state, and the main menu. The operations behind them live in TForm1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The delay and repetition signals, and the refreshes that follow a spin or an undo.
 
 #include "ui/Form1.h"

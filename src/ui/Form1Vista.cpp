@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board, the rankings, the family rows, the highlighting, the last number's
 // attributes, the wheel neighbours and the ribbons' scrolling.
 

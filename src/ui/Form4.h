@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simple-chance analysis window: the histogram of the delays or runs of one outside
 // chance, the doubling progression played on an even chance with its totals, and the

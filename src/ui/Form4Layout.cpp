@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the simple-chance analysis window and where they stand.
 
 #include "ui/Decimale.h"

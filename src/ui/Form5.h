@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The floating number pad: 37 big number buttons that enter spins exactly like the main
 // window's, the spin count, and the strip of the latest numbers, newest first.

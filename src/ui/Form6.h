@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trend of the outside sides: the twelve sides ranked by hits, one bar each on the
 // scale of the spins played. A snapshot taken when the window is opened.

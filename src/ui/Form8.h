@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trend of the 37 numbers: the numbers ranked by hits, one bar each. The main window
 // refills it at every refresh, so while it is open it follows the game.

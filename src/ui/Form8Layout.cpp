@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the trend window of the 37 numbers and where they stand.
 
 #include "ui/Decimale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview of a spin list before it is entered: where it comes from, how many spins it
 // holds, the oldest and the newest five in the order they will be played, and the choice of

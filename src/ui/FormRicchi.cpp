@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm's setters of tables, charts and the wheel: each stores the new state and asks
 // for a render only when something differs from what the control already holds.
 

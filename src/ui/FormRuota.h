@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wheel window: the drawn wheel with each pocket's hits as heat, the last spin and the
 // latest ten; the four sectors and the arcs of neighbours of one width with their counters.

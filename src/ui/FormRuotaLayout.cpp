@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the wheel window and where they stand: the wheel on the left, the arcs
 // beside it, the sectors across the bottom.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid of counters of the complex chances and the numbers windows: side-by-side
 // blocks of rows under three column headings, each row a name and three read-only cells

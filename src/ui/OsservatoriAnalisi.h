@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis windows that follow the main window's game: the main window reports each of
 // these events as it happens. Each hook does nothing until the application connects the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a window needs from the outside world. The toolkit layer implements it
 // with real message boxes, dialogs and settings; tests implement it with a script.

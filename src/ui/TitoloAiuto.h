@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces shared by the two help windows: white ground, Tahoma text, and the title
 // drawn twice (black, and blue one pixel to the right) for a shadowed look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the built girolino-cli as a user would, through the shell, and collects what it
 // printed on each stream and its exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // girolino-cli simula and montecarlo, run as a user runs them.
 
 #include "cli/EseguiCli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Games built spin by spin for the game-file tests, with the program's own spin steps, and
 // a private temporary folder per test.

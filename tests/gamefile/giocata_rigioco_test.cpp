@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spin and undo steps of the program, checked against counters computed straight from
 // the list of spins.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save stopped at each of its disk operations, by an error or by the program dying there:
 // the game then opens as the old one or the new one, whole, and nothing is left beside it.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Asks an X window to close, as its close box would: sends WM_DELETE_WINDOW.
 
 Without a window manager nobody turns a click on the title bar into that request, and

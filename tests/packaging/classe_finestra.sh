@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on a virtual X screen and checks that its windows carry the class named by
 # the desktop entry's StartupWMClass, which is how docks and task bars tie them to the entry.
 # Usage: classe_finestra.sh PROGRAM FILE.desktop

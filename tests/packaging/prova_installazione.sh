@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and checks that exactly the program and its desktop
 # integration land there, with names that point at each other.
 # Usage: prova_installazione.sh BUILD-DIR ID [CMAKE]
@@ -14,8 +15,12 @@ DESTDIR="$radice" "$cmake" --install "$build" --prefix /usr >/dev/null
 atteso="usr/bin/girolino
 usr/bin/girolino-cli
 usr/share/applications/$id.desktop
-usr/share/doc/girolino/changelog
+usr/share/doc/girolino/changelog.gz
+usr/share/doc/girolino/copyright
 usr/share/icons/hicolor/scalable/apps/girolino.svg
+usr/share/lintian/overrides/girolino
+usr/share/man/man1/girolino-cli.1.gz
+usr/share/man/man1/girolino.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 trovato=$(cd "$radice" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$trovato" != "$(printf '%s\n' "$atteso" | LC_ALL=C sort)" ]; then
@@ -24,6 +29,9 @@ if [ "$trovato" != "$(printf '%s\n' "$atteso" | LC_ALL=C sort)" ]; then
 fi
 test -x "$radice/usr/bin/girolino"
 test -x "$radice/usr/bin/girolino-cli"
+for f in "$radice"/usr/share/man/man1/*.gz "$radice"/usr/share/doc/girolino/changelog.gz; do
+    gzip -t "$f" || { echo "ERRORE: $f non è un gzip valido"; exit 1; }
+done
 
 # The menu entry must start the installed program and find the installed icon.
 voce="$radice/usr/share/applications/$id.desktop"

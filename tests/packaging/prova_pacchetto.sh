@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it on this system, checks what it put there, uses the
 # installed program on a virtual screen and removes the package again. Changes the system: run it only as root on
 # a machine meant for it (CMake option GIROLINO_TEST_PACCHETTO, CTest label "pacchetto").
@@ -43,7 +44,10 @@ apt-get install -y -q "$deb"
 
 for f in /usr/bin/girolino \
     "/usr/share/applications/$id.desktop" \
-    /usr/share/doc/girolino/changelog \
+    /usr/share/doc/girolino/changelog.gz \
+    /usr/share/doc/girolino/copyright \
+    /usr/share/man/man1/girolino.1.gz \
+    /usr/share/man/man1/girolino-cli.1.gz \
     /usr/share/icons/hicolor/scalable/apps/girolino.svg \
     "/usr/share/metainfo/$id.metainfo.xml"; do
     test -f "$f" || { echo "ERRORE: $f non installato"; exit 1; }

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the configured desktop entry and AppStream metainfo with the freedesktop validators.
 # Usage: valida_metadati.sh FILE.desktop FILE.metainfo.xml
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables, charts and the wheel: each built from the window model by its own view,
 // updated with only what changed, and reporting the user's clicks back to the model.
 

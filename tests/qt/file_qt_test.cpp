@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening a game through the real windows: the files land on disk, and a
 // game opened again shows on screen exactly what was there when it was saved.
 

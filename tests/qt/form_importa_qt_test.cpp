@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import preview under the real toolkit: named widgets, the box turning the list round
 // on screen, and the buttons closing the window.
 #include "AmbienteQt.h"

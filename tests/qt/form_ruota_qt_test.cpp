@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel window on screen: opened by the real menu item, a pocket of the real wheel
 // clicked, the arc width picked on the real combo box, a header clicked, and no text cut.
 

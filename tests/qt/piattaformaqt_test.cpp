@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform: real message boxes and file dialogs answered by the test, modal
 // windows, the settings store in a temporary folder, scripted answers.
 

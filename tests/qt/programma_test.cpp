@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on screen: real clicks and typing on the real windows, and every
 // widget showing what its window model holds.
 

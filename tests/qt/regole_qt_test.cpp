@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of use across two runs of the real program sharing one settings file:
 // accepted with the box ticked, they are not shown at the next start, and the menu
 // still shows them, with the box ticked.

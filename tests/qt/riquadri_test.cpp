@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grouping the controls of a crowded window into invisible boxes.
 
 #include "qt/Riquadri.h"

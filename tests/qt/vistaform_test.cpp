@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generic window view: widgets built from a window model, user actions reaching
 // the model, and the coalesced copy of the model's changes back into the widgets.
 

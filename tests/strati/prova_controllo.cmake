@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check run on a tree with known faults must fail and name exactly those faults.
 # Usage: cmake -DCONTROLLO=<ControllaStrati.cmake> -DALBERO=<tree> -P prova_controllo.cmake
 execute_process(COMMAND ${CMAKE_COMMAND} -DSORGENTI=${ALBERO} -P ${CONTROLLO}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One QApplication for a whole toolkit test program, created before the first test
 // and destroyed after the last one. Include it in each toolkit test file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game record as the spin entry leaves its ribbons: one line per spin on the number
 // ribbon and on every letter ribbon. The counters are left untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted platform for presentation tests: queued answers to questions and dialogs,
 // a record of every message, a settings store in memory, a recorded browser.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Readable counters in failure messages: gtest finds PrintTo next to the type.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a short scripted game offscreen and saves a picture of every window, to check
 // the layouts by eye: girolino-screenshots [folder] (default ./screenshots).
 

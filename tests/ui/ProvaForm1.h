@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A started program on the scripted platform, with short hands for pressing the main
 // window's controls and reading them back.

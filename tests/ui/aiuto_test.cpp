@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Aiuto.h"
 
 #include "PiattaformaFinta.h"
@@ -210,6 +211,10 @@ TEST(Info, NomeVersioneScopoEAvvertenza) {
     EXPECT_NE(m.find("roulette"), std::string::npos);
     EXPECT_NE(m.find("indipendente da quelle precedenti"), std::string::npos);
     EXPECT_NE(m.find("nessuna statistica può prevedere il prossimo numero"), std::string::npos);
+    EXPECT_NE(m.find("\n\nSoftware libero: si può ridistribuire e modificare secondo i termini "
+                     "della GNU General Public License, versione 3 o successiva "
+                     "(GPL-3.0-or-later). Viene fornito senza alcuna garanzia."),
+              std::string::npos);
 }
 
 TEST(FinestreDiAiuto, FinestreTestiEPulsanti) {

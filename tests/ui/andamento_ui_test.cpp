@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlliDiProva.h"
 #include "PiattaformaFinta.h"
 #include "engine/Classifiche.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the windows that exist, the main window's help buttons and closing.
 
 #include "ProvaForm1.h"

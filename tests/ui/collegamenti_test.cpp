@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows work together: start-up order, what a spin, an undo and a clear refresh in
 // the other windows, and which button or menu item opens which window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking back the last spin and starting a new game, as the windows show them.
 
 #include "ProvaForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random runs: the fixed-count buttons, the typed count with "Vai" or Enter, and the
 // counts that draw nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the game, opening a saved one and the question at closing, through the main
 // window's controls, with real files in a scratch folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering spins on the main window: counters, rankings, family rows, ribbons, the last
 // number's attributes and the highlighting of delays beyond their longest closed one.
 

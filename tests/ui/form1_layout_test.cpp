@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the floating pad as built from their layout tables: every named
 // control exists with its kind, fits the window without overlapping its neighbours,
 // has room for its caption, and starts in the state the operations expect.

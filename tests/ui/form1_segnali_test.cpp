@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The delay labels of the chance table and the repetition signal on the ribbon titles and
 // the banner.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel neighbours on the board labels and the timer that clears them.
 
 #include "ProvaForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating number pad: its buttons enter spins like the main window's, and its strip
 // shows the latest numbers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel window follows the game played through the main window: every table cell equals
 // a recount of the number ribbon, the wheel shows the heat, the last spin and the latest ten,
 // and a pocket clicked on the wheel is a spin like the main window's button.

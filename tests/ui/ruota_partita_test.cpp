@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel's sectors and arcs follow the game through the main window's controls: both
 // pads, a random run, undo, new game, saving and opening.
 
