@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform that answers nothing, for benchmarks of the windows: the timed work never asks
 // anything, and background work runs at once on the calling thread.

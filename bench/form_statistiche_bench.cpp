@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one redraw of the observed-against-expected window in a game of a million spins:
 // every row's statistics, the table's cells and the chart's series. An open window pays it
 // once per spin clicked and once per random run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a list of 100,000 spins through the main window, from the text to the screen
 // rendered once at the end: reading, the preview confirmed, the spins entered a block at a
 // time with the windows drawn between blocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a fair wheel puts the hits of an entity in most games: its expected hits plus or
 // minus a number of standard deviations (engine/Statistiche.h). Drawn around the expected

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/Tasti.h"
 
 #include "qt/Regia.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard and dropped files at the table. Digits typed into a control of a window with a
 // spin entry field that takes no text of its own go into that field; Backspace in the empty

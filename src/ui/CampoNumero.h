@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spin entry field of the main window and of the pad: a spin typed as a number and
 // entered with Enter, so that a player at the table never has to aim for a button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A long curve cut down to what a chart can draw quickly, keeping its shape: the lowest and
 // the highest value of every stretch, the first and the last point.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering many spins at once: a random run, a list of spins. The game takes every spin in
 // turn exactly as from its button, but the window is refreshed once, for the last one: the
 // screen texts of the spins before it would be overwritten unseen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spins typed into the entry field, Backspace as undo, and the File menu's command items.
 
 #include "ui/CampoNumero.h"

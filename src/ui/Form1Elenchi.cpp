@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spin lists in and out: a list file, the clipboard or a dropped file read, previewed and
 // entered; the game's spins written as a table or as plain text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The betting system simulator: a bet, a progression, the bankroll and the table's limits,
 // played on the spins of the current game (backtest) or on many simulated sessions (Monte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the betting system simulator and where they stand.
 
 #include "engine/Sistema.h"

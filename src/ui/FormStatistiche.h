@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Observed against expected: the hits of the 37 numbers drawn against what a fair wheel
 // gives, the chi-square test of the wheel in words, and a table of how far each number,

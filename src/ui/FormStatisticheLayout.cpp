@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the observed-against-expected window and where they stand: the chart
 // and the chi-square test on the left, the table of deviations and its note on the right.
 

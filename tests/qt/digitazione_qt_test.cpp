@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table played from the keyboard on the real windows: typing into the entry fields, digits
 // typed on buttons, the command keys, and a list imported through the menu, its file dialog
 // and the preview's button.

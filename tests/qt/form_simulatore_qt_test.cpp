@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The betting system simulator in the real program: opened from its menu item, a Monte Carlo
 // run in the background while the window keeps answering, "Annulla", and background work of
 // the Qt platform itself.

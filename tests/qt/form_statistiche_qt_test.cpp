@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observed-against-expected window on screen: opened through its menu action, its
 // table view and chart show the game played with real clicks, and follow it.
 

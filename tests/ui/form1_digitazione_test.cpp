@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spins typed into the entry fields of the main window and of the pad, Backspace and the
 // menu's undo and new-game items.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spin lists in and out through the main window: an import is the same game, on every
 // window, as the spins entered one by one; exports are read back byte for byte and import
 // to the same spins; refusals enter nothing.

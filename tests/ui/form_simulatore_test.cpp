@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The betting system simulator: refused settings, the backtest on the game's spins, the
 // simulated sessions and their cancellation, and the thinning of long bankroll curves.
 

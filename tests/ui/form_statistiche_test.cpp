@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observed-against-expected window: opened from the Utility menu, it shows the game
 // played through the main window — chart, chi-square verdict and table — and follows every
 // spin, undo, new game and opened file while it is open.
