@@ -10,21 +10,21 @@
 namespace girolino::ui {
 
 void TForm::setTabella(int id, TDatiTabella t) {
-    auto& c = mut(id);
+    auto& c = controlli_.at(id);
     if (c.tabella == t) return;
     c.tabella = std::move(t);
     segnaSporco(id);
 }
 
 void TForm::setRigheTabella(int id, std::vector<std::vector<TCella>> righe) {
-    auto& c = mut(id);
+    auto& c = controlli_.at(id);
     if (c.tabella.righe == righe) return;
     c.tabella.righe = std::move(righe);
     segnaSporco(id);
 }
 
 void TForm::setCella(int id, std::size_t riga, std::size_t colonna, TCella cella) {
-    auto& c = mut(id);
+    auto& c = controlli_.at(id);
     if (riga >= c.tabella.righe.size() || colonna >= c.tabella.righe[riga].size())
         throw std::out_of_range(c.nome + ": cella inesistente " + std::to_string(riga) + "," +
                                 std::to_string(colonna));
@@ -35,14 +35,14 @@ void TForm::setCella(int id, std::size_t riga, std::size_t colonna, TCella cella
 }
 
 void TForm::setGrafico(int id, TDatiGrafico g) {
-    auto& c = mut(id);
+    auto& c = controlli_.at(id);
     if (c.grafico == g) return;
     c.grafico = std::move(g);
     segnaSporco(id);
 }
 
 void TForm::setRuota(int id, TDatiRuota r) {
-    auto& c = mut(id);
+    auto& c = controlli_.at(id);
     if (c.ruota == r) return;
     c.ruota = std::move(r);
     segnaSporco(id);
