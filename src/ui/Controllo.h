@@ -63,6 +63,8 @@ struct TControllo {
     bool cursoreMano = false; // hand cursor over a clickable label
     std::string immagine;     // picture name of a picture button ("aiuto", "annulla", ...)
     int intervallo = 0;       // timer interval in ms
+    // Drawn over its siblings on purpose (the layout checks let it overlap them).
+    bool sopraIFratelli = false;
 
     // State.
     std::string testo; // caption or text
