@@ -68,11 +68,6 @@ QString suggerimento(const std::string& hint) {
     return qs(hint.substr(0, hint.find('|')));
 }
 
-// A display field tall enough for several lines of its font shows multi-line text.
-bool memoMultiriga(const TControllo& c) {
-    return c.h >= 3 * std::max(c.font.px, 1) || c.testo.find('\n') != std::string::npos;
-}
-
 bool haTestoModificabile(TTipo t) {
     return t == TTipo::Campo || t == TTipo::Memo || t == TTipo::Nastro || t == TTipo::Striscia ||
            t == TTipo::Combo;
@@ -89,16 +84,12 @@ bool stessoFont(const ui::TCarattere& a, const ui::TCarattere& b) {
     return a.famiglia == b.famiglia && a.px == b.px && a.grassetto == b.grassetto;
 }
 
-bool vaACapo(const TControllo& c) {
-    return c.h >= 2 * std::max(c.font.px, 1) + 4;
-}
-
 // The width a one-line caption has inside its control; 0 when the text may wrap or scroll.
 int spazioPerTesto(const TControllo& c, const QWidget* w) {
     switch (c.tipo) {
     case TTipo::Etichetta:
     case TTipo::Pannello:
-        return vaACapo(c) ? 0 : c.w - (c.tipo == TTipo::Pannello ? 4 : 0);
+        return c.aCapo ? 0 : c.w - (c.tipo == TTipo::Pannello ? 4 : 0);
     case TTipo::Casella:
     case TTipo::Radio: {
         const auto* st = w->style();
@@ -256,21 +247,21 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
         auto* l = new QLabel(g);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(oriz | Qt::AlignTop);
-        l->setWordWrap(vaACapo(c));
+        l->setWordWrap(c.aCapo);
         return l;
     }
     case TTipo::Pannello: {
         auto* l = new QLabel(g);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(vaACapo(c));
+        l->setWordWrap(c.aCapo);
         l->setFrameStyle(c.bordo ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return l;
     }
     case TTipo::Campo:
         return rigaDiTesto(c, g);
     case TTipo::Memo: {
-        if (memoMultiriga(c)) {
+        if (c.aCapo) {
             auto* t = new QTextEdit(g);
             t->setAcceptRichText(false);
             t->setReadOnly(c.solaLettura);

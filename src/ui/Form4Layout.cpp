@@ -139,6 +139,7 @@ void TForm4::crea() {
                                 Y_DESTRA + 28 + (i / 6) * 34, r.larghezza, 30, std::string(r.testo),
                                 r.sfondo, carattere(13, true, clWhite), std::string(r.hint));
         c.cursoreMano = true;
+        c.aCapo = true;
         idRapido_[i] = aggiungi(std::move(c));
         x += r.larghezza + 4;
     }
