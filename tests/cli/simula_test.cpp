@@ -148,7 +148,7 @@ TEST_F(CliSimula, PartitaSalvata) {
     const fs::path base = cartella / "base";
     const fs::path file = cartellaSalvati(base) / "serata.fvr";
     fs::create_directories(file.parent_path());
-    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p, base));
+    ASSERT_TRUE(salvaPartita(file, componiFilePartita(p, testiDallaPartita(p)), p));
 
     TImpostazioniSistema s;
     s.progressione = TTipoProgressione::Fibonacci;
