@@ -2,6 +2,7 @@
 
 #include "qt/CampoLettura.h"
 #include "qt/Caratteri.h"
+#include "qt/CopiaNastro.h"
 #include "qt/Immagini.h"
 #include "qt/Regia.h"
 #include "qt/Riquadri.h"
@@ -192,18 +193,9 @@ void TVistaForm::costruisci() {
         sullArea.push_back(static_cast<int>(i));
         posti.emplace_back(c.x, c.y, c.w, c.h);
     }
-    const TRaggruppamento gruppi = raggruppa(posti, 16);
-    std::vector<QWidget*> riquadri;
-    for (const auto& r : gruppi.riquadri) {
-        const bool interno = r.genitore >= 0;
-        auto* q = new QWidget(interno ? riquadri[r.genitore] : area_);
-        const QPoint origine = interno ? gruppi.riquadri[r.genitore].posto.topLeft() : QPoint();
-        q->setGeometry(r.posto.translated(-origine));
-        riquadri.push_back(q);
-    }
-    std::vector<int> riquadroDi(n, -1);
-    for (std::size_t k = 0; k < sullArea.size(); ++k)
-        riquadroDi[sullArea[k]] = gruppi.riquadroDi[k];
+    std::vector<TCollocazione> collocazione(n, TCollocazione{area_, QPoint()});
+    const std::vector<TCollocazione> neiRiquadri = creaRiquadri(area_, posti, 16);
+    for (std::size_t k = 0; k < sullArea.size(); ++k) collocazione[sullArea[k]] = neiRiquadri[k];
 
     for (std::size_t i = 0; i < n; ++i) {
         const int id = static_cast<int>(i);
@@ -216,13 +208,11 @@ void TVistaForm::costruisci() {
             timer_[i] = t;
             continue;
         }
-        QWidget* genitore = area_;
-        QPoint origine;
+        QWidget* genitore = collocazione[i].genitore;
+        QPoint origine = collocazione[i].origine;
         if (!inArea(c, i)) {
             genitore = widget_[c.genitore];
-        } else if (riquadroDi[i] >= 0) {
-            genitore = riquadri[riquadroDi[i]];
-            origine = gruppi.riquadri[riquadroDi[i]].posto.topLeft();
+            origine = QPoint();
         }
         const TStanza* s = stanza(c.tipo);
         QWidget* w = s ? s->crea(modello_, id, genitore, [this](const auto& e) { inoltra(e); })
@@ -650,7 +640,7 @@ void TVistaForm::copia(int id) {
         break;
     }
     case TTipo::Nastro:
-        copiaNastro(id, w, c);
+        copiaNastro(*static_cast<QPlainTextEdit*>(w), c, mostrato_[id].nastro);
         break;
     case TTipo::Striscia: {
         auto* t = static_cast<QTextEdit*>(w);
@@ -676,47 +666,6 @@ void TVistaForm::copia(int id) {
     case TTipo::Grafico:
     case TTipo::Ruota:
         break;
-    }
-}
-
-void TVistaForm::copiaNastro(int id, QWidget* w, const TControllo& c) {
-    auto* ed = static_cast<QPlainTextEdit*>(w);
-    auto* doc = ed->document();
-    auto& m = mostrato_[id];
-    const std::size_t tenute = std::min(c.righeInvariate, m.righe);
-    QTextCursor cur(doc);
-    cur.beginEditBlock();
-    if (m.righe > tenute) {
-        if (tenute == 0) {
-            cur.select(QTextCursor::Document);
-        } else {
-            const QTextBlock ultima = doc->findBlockByNumber(static_cast<int>(tenute) - 1);
-            cur.setPosition(ultima.position() + ultima.length() - 1);
-            cur.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        }
-        cur.removeSelectedText();
-    }
-    if (c.righe.size() > tenute) {
-        QString nuove;
-        for (std::size_t i = tenute; i < c.righe.size(); ++i) {
-            if (i > 0) nuove += QLatin1Char('\n');
-            nuove += qs(c.righe[i]);
-        }
-        cur.movePosition(QTextCursor::End);
-        cur.insertText(nuove);
-    }
-    cur.endEditBlock();
-    m.righe = c.righe.size();
-
-    if (m.scorrimenti != c.richiesteScorrimento) {
-        m.scorrimenti = c.richiesteScorrimento;
-        // A caret at the end stays there as lines are appended; moving it again costs a
-        // relayout of the ribbon at every spin.
-        const QTextCursor caret = ed->textCursor();
-        const bool giaLi =
-            !caret.hasSelection() && (c.cursoreInFondo ? caret.atEnd() : caret.atStart());
-        if (!giaLi) ed->moveCursor(c.cursoreInFondo ? QTextCursor::End : QTextCursor::Start);
-        ed->ensureCursorVisible();
     }
 }
 
