@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -26,10 +27,21 @@ QApplication& applicazione() {
     return app;
 }
 
+// Nobody sits at the bench: a modal window (the rules at a first start) closes at once.
+class TPiattaformaBanco : public girolino::qt::TPiattaformaQt {
+public:
+    using TPiattaformaQt::TPiattaformaQt;
+
+protected:
+    void attendiModale(girolino::ui::TForm& f) override { f.nascondi(); }
+};
+
 struct TBanco {
-    TBanco() : programma(cartella.filePath(QStringLiteral("girolino.ini"))) {
-        programma.piattaforma().browserReale = false;
-        programma.piattaforma().duranteModale = [](girolino::ui::TForm&) {};
+    TBanco()
+        : programma([this](girolino::qt::TRegia& r) {
+              return std::make_unique<TPiattaformaBanco>(
+                  r, cartella.filePath(QStringLiteral("girolino.ini")));
+          }) {
         programma.avvia();
         QCoreApplication::processEvents();
     }

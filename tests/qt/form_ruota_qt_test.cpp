@@ -2,6 +2,7 @@
 // clicked, the arc width picked on the real combo box, a header clicked, and no text cut.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "engine/Settori.h"
 #include "model/Tabella.h"
 #include "qt/Programma.h"
@@ -31,7 +32,6 @@ namespace {
 class FormRuotaQt : public ::testing::Test {
 protected:
     FormRuotaQt() {
-        programma.piattaforma().browserReale = false;
         programma.piattaforma().duranteModale = [](ui::TForm&) {};
         programma.avvia();
         QAction* voce = principale().azione("RuotaeSettori1");
@@ -59,7 +59,7 @@ protected:
     }
 
     QTemporaryDir cartella;
-    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
 };
 
 TEST_F(FormRuotaQt, PocketsClickedOnTheWheelAreSpinsOfTheGame) {

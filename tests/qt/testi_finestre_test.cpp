@@ -6,6 +6,7 @@
 
 #include "AmbienteQt.h"
 #include "PiattaformaFinta.h"
+#include "PiattaformaQtDiProva.h"
 #include "qt/Programma.h"
 #include "qt/Regia.h"
 #include "qt/VistaForm.h"
@@ -134,8 +135,7 @@ void verificaFinestre(qt::TProgramma& programma, const char* quando) {
 // At start, and with every window open on a long game (counters of four digits).
 TEST(TestiFinestre, EveryCaptionFitsItsControl) {
     QTemporaryDir cartella;
-    qt::TProgramma programma{cartella.filePath("girolino.ini")};
-    programma.piattaforma().browserReale = false;
+    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
     programma.piattaforma().duranteModale = [](ui::TForm&) {};
     programma.avvia();
     verificaFinestre(programma, "avvio");
