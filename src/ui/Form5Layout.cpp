@@ -8,7 +8,8 @@ namespace girolino::ui {
 
 using namespace disegno;
 
-void costruisciForm5(TForm& f) {
+TIdForm5 costruisciForm5(TForm& f) {
+    TIdForm5 ids;
     f.setCaption(captionForm5);
     f.setFontBase(carattere(11));
 
@@ -24,7 +25,7 @@ void costruisciForm5(TForm& f) {
                                  margine + (n % 10) * larghezza, margine + (n / 10) * altezza,
                                  larghezza, altezza, std::to_string(n));
         b.font = carattere(21, false, clBlack, "Tahoma");
-        f.aggiungi(b);
+        ids.pulsanti[n] = f.aggiungi(b);
     }
 
     // After 30..36 on the last row.
@@ -36,7 +37,7 @@ void costruisciForm5(TForm& f) {
     boule.allinea = TAllinea::Destra;
     boule.solaLettura = true;
     boule.hint = "Numero di Boules eseguite";
-    f.aggiungi(boule);
+    ids.conteggio = f.aggiungi(boule);
 
     const int yStriscia = margine + 4 * altezza + 4;
     TControllo striscia =
@@ -44,7 +45,8 @@ void costruisciForm5(TForm& f) {
                   altezzaForm5 - margine - yStriscia);
     striscia.font = carattere(24, false, clBlack, "Tahoma");
     striscia.solaLettura = true;
-    f.aggiungi(striscia);
+    ids.striscia = f.aggiungi(striscia);
+    return ids;
 }
 
 } // namespace girolino::ui
