@@ -147,9 +147,6 @@ void tabellone(TForm& f, TIdForm1& ids) {
 
 // Chance table: twelve sides in TChance order with their counters and delay signals.
 void tabellaChance(TForm& f, TIdForm1& ids) {
-    constexpr std::array<const char*, 12> lati = {"ROSSO", "NERO", "PARI", "DISPARI",
-                                                  "MANQ",  "PASS", "DOZ1", "DOZ2",
-                                                  "DOZ3",  "COL1", "COL2", "COL3"};
     constexpr std::array<int, 12> righe = {117, 141, 165, 187, 211, 235,
                                            259, 283, 307, 329, 353, 377};
     constexpr std::array<int, 12> segnali = {120, 145, 169, 192, 215, 238,
@@ -162,7 +159,7 @@ void tabellaChance(TForm& f, TIdForm1& ids) {
     for (int c = 0; c < 12; ++c) {
         const std::string k = std::to_string(c + 1);
         f.aggiungi(titolo("Label" + std::to_string(53 + c), finestra, 480, righe[c] + 3, 52, 15,
-                          lati[c], clMaroon));
+                          std::string(titoloChance(static_cast<TChance>(Rosso + c))), clMaroon));
         int i = 0;
         for (auto [prefisso, contatori] :
              {std::pair{"rr", &ids.rr}, std::pair{"mm", &ids.mm}, std::pair{"ss", &ids.ss}}) {

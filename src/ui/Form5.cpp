@@ -19,11 +19,10 @@ TForm5::TForm5(TPiattaforma& p, TForm1& principale)
 }
 
 void TForm5::aggiornaStriscia(const TPartita& partita, std::string_view conteggio) {
-    static constexpr std::array<TColore, 3> coloreDelCodice = {clGreen, clRed, clBlack};
     std::vector<TSpezzone> spezzoni;
     for (auto& [testo, codice] : girolino::striscia(partita)) {
         testo += ' ';
-        spezzoni.push_back({std::move(testo), coloreDelCodice[codice]});
+        spezzoni.push_back({std::move(testo), coloriDeiNumeri[codice]});
     }
     setSpezzoni(striscia_, std::move(spezzoni));
     setTesto(conteggio_, conteggio);
