@@ -92,7 +92,7 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "${GIROLINO_NOME}")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.girolino.example/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${GIROLINO_SITO}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "statistiche per la roulette a zero singolo")
 # Control-file lines are kept short by hand: CPack does not wrap them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION

@@ -196,8 +196,7 @@ std::string testoTasso(std::optional<double> tasso) {
 
 std::optional<TMigliorTasso> cercaMigliorTasso(const TPartita& partita, int n, int maxRitardo,
                                                int maxMani) {
-    static const std::array<std::string_view, 6> pari = {"Rosso",   "Nero", "Pari",
-                                                         "Dispari", "Manq", "Pass"};
+    static constexpr auto pari = std::span(TESTI_CHANCE).first<NUM_CHANCE_SEMPLICI>();
     // Each chance's record is reduced once to its stretches of misses; the simulations then
     // only walk the few distinct stretch lengths.
     std::array<TSerieMancate, pari.size()> serie;

@@ -1,28 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Sistema.h"
 
+#include "engine/AnalisiChance.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace girolino {
 
-namespace {
-
-constexpr std::array<std::string_view, NUM_CHANCE> NOMI_CHANCE = {
-    "Rosso", "Nero",  "Pari",  "Dispari", "Manq",  "Pass",
-    "Doz 1", "Doz 2", "Doz 3", "Col 1",   "Col 2", "Col 3"};
-
-} // namespace
-
 std::string nomePuntata(TPuntata p) {
     if (p.suNumero) return std::to_string(p.valore);
-    return std::string(NOMI_CHANCE.at(static_cast<std::size_t>(p.valore - Rosso)));
+    return std::string(TESTI_CHANCE.at(static_cast<std::size_t>(p.valore - Rosso)));
 }
 
 std::optional<TPuntata> puntataDaNome(std::string_view nome) {
-    for (std::size_t i = 0; i < NOMI_CHANCE.size(); ++i)
-        if (nome == NOMI_CHANCE[i]) return TPuntata::chance(static_cast<TChance>(Rosso + i));
+    for (std::size_t i = 0; i < TESTI_CHANCE.size(); ++i)
+        if (nome == TESTI_CHANCE[i]) return TPuntata::chance(static_cast<TChance>(Rosso + i));
     int n = -1;
     const auto [fine, errore] = std::from_chars(nome.data(), nome.data() + nome.size(), n);
     if (errore != std::errc{} || fine != nome.data() + nome.size() || n < 0 || n >= NUMERI)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/StatistichePartita.h"
 
+#include "engine/AnalisiChance.h"
 #include "model/Ruota.h"
 
 #include <array>
@@ -9,16 +10,11 @@
 
 namespace girolino {
 
-namespace {
-
-constexpr std::array<std::string_view, NUM_CHANCE + 1> NOMI_CHANCE = {
-    "",      "Rosso", "Nero",  "Pari",  "Dispari", "Manq", "Pass",
-    "Doz 1", "Doz 2", "Doz 3", "Col 1", "Col 2",   "Col 3"};
-
-} // namespace
+namespace {} // namespace
 
 std::string_view nomeStatisticoChance(TChance c) {
-    return NOMI_CHANCE.at(c);
+    if (c == 0) return {};
+    return TESTI_CHANCE.at(static_cast<std::size_t>(c - Rosso));
 }
 
 double probabilitaChance(TChance c) {

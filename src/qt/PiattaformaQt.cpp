@@ -80,13 +80,6 @@ TPiattaformaQt::~TPiattaformaQt() {
     regia_.setGestoreErrori({});
 }
 
-bool TPiattaformaQt::rispostaPronta(std::string& risposta) {
-    if (prossimeRisposte.empty()) return false;
-    risposta = std::move(prossimeRisposte.front());
-    prossimeRisposte.pop_front();
-    return true;
-}
-
 QWidget* TPiattaformaQt::genitoreBox() const {
     // A box opens over the window that asked for it: the rules window stays above the
     // others, so a question it asks must not open behind it, over the main window.
@@ -97,37 +90,24 @@ QWidget* TPiattaformaQt::genitoreBox() const {
 }
 
 void TPiattaformaQt::messaggio(const std::string& testo) {
-    registro.push_back("messaggio: " + testo);
     regia_.renderizzaTutto();
-    std::string r;
-    if (rispostaPronta(r)) return;
     QMessageBox::information(genitoreBox(), titoloBox(), qs(testo));
 }
 
 void TPiattaformaQt::errore(const std::string& testo) {
-    registro.push_back("errore: " + testo);
     regia_.renderizzaTutto();
-    std::string r;
-    if (rispostaPronta(r)) return;
     QMessageBox::critical(genitoreBox(), titoloBox(), qs(testo));
 }
 
 bool TPiattaformaQt::domanda(const std::string& testo) {
-    registro.push_back("domanda: " + testo);
     regia_.renderizzaTutto();
-    std::string r;
-    if (rispostaPronta(r)) return r == "Sì";
     return QMessageBox::question(genitoreBox(), titoloBox(), qs(testo),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 std::optional<std::string> TPiattaformaQt::dialogoFile(const ui::TDialogoFile& d, bool salva) {
-    registro.push_back((salva ? "salva: " : "apri: ") + d.titolo);
     regia_.renderizzaTutto();
-    std::string r;
-    if (rispostaPronta(r)) return r.empty() ? std::nullopt : std::optional(r);
-
     QFileDialog dlg(genitoreBox(), qs(d.titolo), qs(d.cartellaIniziale));
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -162,11 +142,9 @@ std::optional<std::string> TPiattaformaQt::dialogoApri(const ui::TDialogoFile& d
 }
 
 void TPiattaformaQt::mostraModale(ui::TForm& f) {
-    registro.push_back("modale: " + f.nomeClasse());
     TVistaForm* v = regia_.vista(f);
     f.mostra();
     if (!v) { // a window without a view cannot wait for anyone
-        if (duranteModale) duranteModale(f);
         f.nascondi();
         return;
     }
@@ -174,19 +152,18 @@ void TPiattaformaQt::mostraModale(ui::TForm& f) {
     if (v->isVisible()) v->hide();
     v->setWindowModality(Qt::ApplicationModal);
     regia_.renderizzaTutto();
-    if (duranteModale) {
-        duranteModale(f);
-        if (f.visibile()) f.nascondi();
-    } else if (f.visibile() && !uscita_) {
-        // Runs until the model hides the window (a button, its close box) or the program ends.
-        QEventLoop attesa;
-        QObject::connect(&regia_, &TRegia::renderizzato, &attesa, [&] {
-            if (!f.visibile()) attesa.quit();
-        });
-        attesa.exec();
-    }
+    attendiModale(f);
     regia_.renderizzaTutto();
     v->setWindowModality(Qt::NonModal);
+}
+
+void TPiattaformaQt::attendiModale(ui::TForm& f) {
+    if (!f.visibile() || uscita_) return;
+    QEventLoop attesa;
+    QObject::connect(&regia_, &TRegia::renderizzato, &attesa, [&] {
+        if (!f.visibile()) attesa.quit();
+    });
+    attesa.exec();
 }
 
 bool TPiattaformaQt::impostazioniDisponibili() {
@@ -208,8 +185,7 @@ bool TPiattaformaQt::scriviImpostazione(const std::string& chiave, bool valore) 
 }
 
 void TPiattaformaQt::apriIndirizzo(const std::string& url) {
-    registro.push_back("url: " + url);
-    if (browserReale) QDesktopServices::openUrl(QUrl(qs(url)));
+    QDesktopServices::openUrl(QUrl(qs(url)));
 }
 
 std::uint64_t TPiattaformaQt::orologio() {
@@ -217,7 +193,6 @@ std::uint64_t TPiattaformaQt::orologio() {
 }
 
 std::string TPiattaformaQt::cartellaProgramma() {
-    if (!cartellaProgrammaProva.empty()) return cartellaProgrammaProva;
     return QCoreApplication::applicationDirPath().toStdString();
 }
 

@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -33,22 +32,6 @@ public:
     // An empty settings file means the user's own store; tests pass a file of their own.
     explicit TPiattaformaQt(TRegia& regia, const QString& fileImpostazioni = {});
     ~TPiattaformaQt() override;
-
-    // Answers for the next boxes and dialogs, consumed in order instead of asking a
-    // person (toolkit tests, the picture tool). A message box takes any answer; a
-    // question is "Sì" only for the answer "Sì"; a file dialog returns the answer as
-    // the chosen file, or is cancelled by an empty answer.
-    std::deque<std::string> prossimeRisposte;
-    // What was shown, in order: "messaggio: ...", "errore: ...", "domanda: ...",
-    // "salva: <titolo>", "apri: <titolo>", "modale: TFormX", "url: ...".
-    std::vector<std::string> registro;
-    // Run while a modal window is up, instead of waiting for a person when set.
-    std::function<void(ui::TForm&)> duranteModale;
-    // False keeps web addresses out of the browser (they are still recorded).
-    bool browserReale = true;
-    // When set, stands for the folder of the running program, so that tests keep the
-    // saved games out of the build tree.
-    std::string cartellaProgrammaProva;
 
     bool uscitaRichiesta() const { return uscita_; }
 
@@ -76,8 +59,13 @@ public:
     // Pieces of work whose `fatto` has not run yet.
     std::size_t lavoriInCorso() const { return lavori_.size(); }
 
+protected:
+    TRegia& regia() const { return regia_; }
+    // Waits while the modal window `f` is up: until its model hides it (a button, its close
+    // box) or the program ends.
+    virtual void attendiModale(ui::TForm& f);
+
 private:
-    bool rispostaPronta(std::string& risposta);
     QWidget* genitoreBox() const;
     std::optional<std::string> dialogoFile(const ui::TDialogoFile& d, bool salva);
 

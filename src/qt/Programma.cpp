@@ -11,11 +11,16 @@
 namespace girolino::qt {
 
 TProgramma::TProgramma(const QString& fileImpostazioni)
-    : piattaforma_(regia_, fileImpostazioni), applicazione_(piattaforma_) {
+    : TProgramma([&fileImpostazioni](TRegia& r) {
+          return std::make_unique<TPiattaformaQt>(r, fileImpostazioni);
+      }) {}
+
+TProgramma::TProgramma(const TFabbricaPiattaforma& fabbrica)
+    : piattaforma_(fabbrica(regia_)), applicazione_(*piattaforma_) {
     for (ui::TForm* f : applicazione_.finestre()) regia_.crea(*f);
     installaTasti(regia_);
     // Closing the main window ends the program once its model has agreed.
-    QObject::connect(regia_.principale(), &TVistaForm::chiusa, [this] { piattaforma_.esci(); });
+    QObject::connect(regia_.principale(), &TVistaForm::chiusa, [this] { piattaforma_->esci(); });
 }
 
 TProgramma::~TProgramma() {

@@ -9,14 +9,21 @@
 
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 namespace girolino::qt {
 
 class TVistaForm;
 
 class TProgramma {
 public:
+    // Makes the platform the windows will use, given the regia it reports to.
+    using TFabbricaPiattaforma = std::function<std::unique_ptr<TPiattaformaQt>(TRegia&)>;
+
     // An empty settings file means the user's own store.
     explicit TProgramma(const QString& fileImpostazioni = {});
+    explicit TProgramma(const TFabbricaPiattaforma& fabbrica);
     TProgramma(const TProgramma&) = delete;
     TProgramma& operator=(const TProgramma&) = delete;
     ~TProgramma();
@@ -25,13 +32,13 @@ public:
     void avvia();
 
     TRegia& regia() { return regia_; }
-    TPiattaformaQt& piattaforma() { return piattaforma_; }
+    TPiattaformaQt& piattaforma() { return *piattaforma_; }
     ui::TApplicazione& applicazione() { return applicazione_; }
     TVistaForm& vista(const ui::TForm& f);
 
 private:
     TRegia regia_;
-    TPiattaformaQt piattaforma_;
+    std::unique_ptr<TPiattaformaQt> piattaforma_;
     ui::TApplicazione applicazione_;
 };
 

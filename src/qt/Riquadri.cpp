@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/Riquadri.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 namespace girolino::qt {
@@ -63,6 +65,25 @@ TRaggruppamento raggruppa(const std::vector<QRect>& posti, std::size_t perRiquad
     for (std::size_t i = 0; i < tutti.size(); ++i) tutti[i] = static_cast<int>(i);
     d.dividi(tutti, -1, true);
     return std::move(d.r);
+}
+
+std::vector<TCollocazione> creaRiquadri(QWidget* area, const std::vector<QRect>& posti,
+                                        std::size_t perRiquadro) {
+    const TRaggruppamento gruppi = raggruppa(posti, perRiquadro);
+    std::vector<QWidget*> riquadri;
+    for (const auto& r : gruppi.riquadri) {
+        const bool interno = r.genitore >= 0;
+        auto* q = new QWidget(interno ? riquadri[r.genitore] : area);
+        const QPoint origine = interno ? gruppi.riquadri[r.genitore].posto.topLeft() : QPoint();
+        q->setGeometry(r.posto.translated(-origine));
+        riquadri.push_back(q);
+    }
+    std::vector<TCollocazione> dove;
+    dove.reserve(posti.size());
+    for (int b : gruppi.riquadroDi)
+        dove.push_back(b < 0 ? TCollocazione{area, QPoint()}
+                             : TCollocazione{riquadri[b], gruppi.riquadri[b].posto.topLeft()});
+    return dove;
 }
 
 } // namespace girolino::qt

@@ -7,10 +7,13 @@
 // wholly inside its box and boxes of one parent do not overlap, stacking and
 // mouse hits stay as they were.
 
+#include <QPoint>
 #include <QRect>
 
 #include <cstddef>
 #include <vector>
+
+class QWidget;
 
 namespace girolino::qt {
 
@@ -27,5 +30,16 @@ struct TRaggruppamento {
 // Splits the controls at `posti` along the gaps between them, alternately across
 // rows and columns, until a group has at most `perRiquadro` controls or no gap is left.
 TRaggruppamento raggruppa(const std::vector<QRect>& posti, std::size_t perRiquadro);
+
+// Where a control of the client area is put: its box, or the area itself, and the place of
+// that box in the area, to take off the control's own place.
+struct TCollocazione {
+    QWidget* genitore;
+    QPoint origine;
+};
+
+// Builds the boxes of `raggruppa` as widgets on `area`; one collocation per place.
+std::vector<TCollocazione> creaRiquadri(QWidget* area, const std::vector<QRect>& posti,
+                                        std::size_t perRiquadro);
 
 } // namespace girolino::qt

@@ -3,6 +3,7 @@
 
 #include "qt/CampoLettura.h"
 #include "qt/Caratteri.h"
+#include "qt/CopiaNastro.h"
 #include "qt/Immagini.h"
 #include "qt/Regia.h"
 #include "qt/Riquadri.h"
@@ -70,11 +71,6 @@ QString suggerimento(const std::string& hint) {
     return qs(hint.substr(0, hint.find('|')));
 }
 
-// A display field tall enough for several lines of its font shows multi-line text.
-bool memoMultiriga(const TControllo& c) {
-    return c.h >= 3 * std::max(c.font.px, 1) || c.testo.find('\n') != std::string::npos;
-}
-
 bool haTestoModificabile(TTipo t) {
     return t == TTipo::Campo || t == TTipo::Memo || t == TTipo::Nastro || t == TTipo::Striscia ||
            t == TTipo::Combo;
@@ -91,16 +87,12 @@ bool stessoFont(const ui::TCarattere& a, const ui::TCarattere& b) {
     return a.famiglia == b.famiglia && a.px == b.px && a.grassetto == b.grassetto;
 }
 
-bool vaACapo(const TControllo& c) {
-    return c.h >= 2 * std::max(c.font.px, 1) + 4;
-}
-
 // The width a one-line caption has inside its control; 0 when the text may wrap or scroll.
 int spazioPerTesto(const TControllo& c, const QWidget* w) {
     switch (c.tipo) {
     case TTipo::Etichetta:
     case TTipo::Pannello:
-        return vaACapo(c) ? 0 : c.w - (c.tipo == TTipo::Pannello ? 4 : 0);
+        return c.aCapo ? 0 : c.w - (c.tipo == TTipo::Pannello ? 4 : 0);
     case TTipo::Casella:
     case TTipo::Radio: {
         const auto* st = w->style();
@@ -203,18 +195,9 @@ void TVistaForm::costruisci() {
         sullArea.push_back(static_cast<int>(i));
         posti.emplace_back(c.x, c.y, c.w, c.h);
     }
-    const TRaggruppamento gruppi = raggruppa(posti, 16);
-    std::vector<QWidget*> riquadri;
-    for (const auto& r : gruppi.riquadri) {
-        const bool interno = r.genitore >= 0;
-        auto* q = new QWidget(interno ? riquadri[r.genitore] : area_);
-        const QPoint origine = interno ? gruppi.riquadri[r.genitore].posto.topLeft() : QPoint();
-        q->setGeometry(r.posto.translated(-origine));
-        riquadri.push_back(q);
-    }
-    std::vector<int> riquadroDi(n, -1);
-    for (std::size_t k = 0; k < sullArea.size(); ++k)
-        riquadroDi[sullArea[k]] = gruppi.riquadroDi[k];
+    std::vector<TCollocazione> collocazione(n, TCollocazione{area_, QPoint()});
+    const std::vector<TCollocazione> neiRiquadri = creaRiquadri(area_, posti, 16);
+    for (std::size_t k = 0; k < sullArea.size(); ++k) collocazione[sullArea[k]] = neiRiquadri[k];
 
     for (std::size_t i = 0; i < n; ++i) {
         const int id = static_cast<int>(i);
@@ -227,13 +210,11 @@ void TVistaForm::costruisci() {
             timer_[i] = t;
             continue;
         }
-        QWidget* genitore = area_;
-        QPoint origine;
+        QWidget* genitore = collocazione[i].genitore;
+        QPoint origine = collocazione[i].origine;
         if (!inArea(c, i)) {
             genitore = widget_[c.genitore];
-        } else if (riquadroDi[i] >= 0) {
-            genitore = riquadri[riquadroDi[i]];
-            origine = gruppi.riquadri[riquadroDi[i]].posto.topLeft();
+            origine = QPoint();
         }
         const TStanza* s = stanza(c.tipo);
         QWidget* w = s ? s->crea(modello_, id, genitore, [this](const auto& e) { inoltra(e); })
@@ -258,21 +239,21 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
         auto* l = new QLabel(g);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(oriz | Qt::AlignTop);
-        l->setWordWrap(vaACapo(c));
+        l->setWordWrap(c.aCapo);
         return l;
     }
     case TTipo::Pannello: {
         auto* l = new QLabel(g);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(vaACapo(c));
+        l->setWordWrap(c.aCapo);
         l->setFrameStyle(c.bordo ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return l;
     }
     case TTipo::Campo:
         return rigaDiTesto(c, g);
     case TTipo::Memo: {
-        if (memoMultiriga(c)) {
+        if (c.aCapo) {
             auto* t = new QTextEdit(g);
             t->setAcceptRichText(false);
             t->setReadOnly(c.solaLettura);
@@ -662,7 +643,7 @@ void TVistaForm::copia(int id) {
         break;
     }
     case TTipo::Nastro:
-        copiaNastro(id, w, c);
+        copiaNastro(*static_cast<QPlainTextEdit*>(w), c, mostrato_[id].nastro);
         break;
     case TTipo::Striscia: {
         auto* t = static_cast<QTextEdit*>(w);
@@ -688,47 +669,6 @@ void TVistaForm::copia(int id) {
     case TTipo::Grafico:
     case TTipo::Ruota:
         break;
-    }
-}
-
-void TVistaForm::copiaNastro(int id, QWidget* w, const TControllo& c) {
-    auto* ed = static_cast<QPlainTextEdit*>(w);
-    auto* doc = ed->document();
-    auto& m = mostrato_[id];
-    const std::size_t tenute = std::min(c.righeInvariate, m.righe);
-    QTextCursor cur(doc);
-    cur.beginEditBlock();
-    if (m.righe > tenute) {
-        if (tenute == 0) {
-            cur.select(QTextCursor::Document);
-        } else {
-            const QTextBlock ultima = doc->findBlockByNumber(static_cast<int>(tenute) - 1);
-            cur.setPosition(ultima.position() + ultima.length() - 1);
-            cur.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        }
-        cur.removeSelectedText();
-    }
-    if (c.righe.size() > tenute) {
-        QString nuove;
-        for (std::size_t i = tenute; i < c.righe.size(); ++i) {
-            if (i > 0) nuove += QLatin1Char('\n');
-            nuove += qs(c.righe[i]);
-        }
-        cur.movePosition(QTextCursor::End);
-        cur.insertText(nuove);
-    }
-    cur.endEditBlock();
-    m.righe = c.righe.size();
-
-    if (m.scorrimenti != c.richiesteScorrimento) {
-        m.scorrimenti = c.richiesteScorrimento;
-        // A caret at the end stays there as lines are appended; moving it again costs a
-        // relayout of the ribbon at every spin.
-        const QTextCursor caret = ed->textCursor();
-        const bool giaLi =
-            !caret.hasSelection() && (c.cursoreInFondo ? caret.atEnd() : caret.atStart());
-        if (!giaLi) ed->moveCursor(c.cursoreInFondo ? QTextCursor::End : QTextCursor::Start);
-        ed->ensureCursorVisible();
     }
 }
 

@@ -4,6 +4,7 @@
 // window model, forwards the user's actions to the model and copies back only
 // the controls the model reports as changed.
 
+#include "qt/CopiaNastro.h"
 #include "ui/Form.h"
 
 #include <QWidget>
@@ -57,9 +58,8 @@ private:
         ui::TColore sfondo = ui::clPredefinito;
         bool fontImpostato = false;
         std::string hint;
-        std::size_t righe = 0; // lines shown by a ribbon
-        int scorrimenti = 0;   // caret moves already done
-        int avvii = 0;         // timer starts already done
+        TNastroMostrato nastro;
+        int avvii = 0; // timer starts already done
     };
 
     void costruisci();
@@ -68,7 +68,6 @@ private:
     void costruisciMenu();
     void copia(int id);
     void copiaAspetto(int id, QWidget* w, const ui::TControllo& c);
-    void copiaNastro(int id, QWidget* w, const ui::TControllo& c);
     void copiaTimer(int id, const ui::TControllo& c);
     void copiaMenu();
     void copiaForm();

@@ -2,6 +2,7 @@
 #pragma once
 // Named colours of the windows, as 0xRRGGBB.
 
+#include <array>
 #include <cstdint>
 
 namespace girolino::ui {
@@ -26,5 +27,8 @@ inline constexpr TColore clBtnFace = 0xF0F0F0;
 inline constexpr TColore clWindow = 0xFFFFFF;
 // "No colour of its own": the toolkit's default for that kind of control.
 inline constexpr TColore clPredefinito = 0xFF000000;
+
+// The colour of a number by its code from coloreNumero: the zero green, then red, black.
+inline constexpr std::array<TColore, 3> coloriDeiNumeri = {clGreen, clRed, clBlack};
 
 } // namespace girolino::ui

@@ -64,6 +64,11 @@ struct TControllo {
     bool cursoreMano = false; // hand cursor over a clickable label
     std::string immagine;     // picture name of a picture button ("aiuto", "annulla", ...)
     int intervallo = 0;       // timer interval in ms
+    // The text runs over several lines: a label or panel wraps it at its width, a display
+    // cell shows it as a block of lines. Otherwise it keeps to one line.
+    bool aCapo = false;
+    // Drawn over its siblings on purpose (the layout checks let it overlap them).
+    bool sopraIFratelli = false;
 
     // State.
     std::string testo; // caption or text

@@ -39,16 +39,12 @@ constexpr std::array<std::string_view, 5> testiAiuto = {
     "statistiche.",
 };
 
-constexpr std::array<std::string_view, 6> nomiNastri = {"richeditnumero", "RichEditrosso",
-                                                        "RichEditpari",   "RichEditmanq",
-                                                        "RichEditdoz",    "RichEditcol"};
-
 } // namespace
 
 TForm1::TForm1(TPiattaforma& p, TPartita& partita)
     : TForm(p, "TForm1", captionForm1, larghezzaForm1, altezzaForm1), partita_(partita),
       estrattore_([&p] { return p.orologio(); }, p.orologio()) {
-    costruisciForm1(*this);
+    ids_ = costruisciForm1(*this);
     cercaIdentificativi();
     cercaIdentificativiElenchi();
     partita_.seguiUltimo = true;
@@ -56,69 +52,12 @@ TForm1::TForm1(TPiattaforma& p, TPartita& partita)
 }
 
 void TForm1::cercaIdentificativi() {
-    const auto nome = [this](std::string_view prefisso, int k) {
-        std::string n(prefisso);
-        n += TDecimale(k);
-        return id(n);
-    };
-    auto& i = ids_;
     numeroDelPulsante_.assign(numControlli(), -1);
     numeroDellEtichetta_.assign(numControlli(), -1);
     for (int n = 0; n < NUMERI; ++n) {
-        i.pulsanti[n] = nome("SpeedButton", n + 1);
-        i.etichette[n] = nome("n", n);
-        i.r[n] = nome("r", n);
-        i.m[n] = nome("m", n);
-        i.s[n] = nome("s", n);
-        numeroDelPulsante_[i.pulsanti[n]] = n;
-        numeroDellEtichetta_[i.etichette[n]] = n;
+        numeroDelPulsante_[ids_.pulsanti[n]] = n;
+        numeroDellEtichetta_[ids_.etichette[n]] = n;
     }
-    for (int c = Rosso; c <= Col3; ++c) {
-        i.rr[c] = nome("rr", c);
-        i.mm[c] = nome("mm", c);
-        i.ss[c] = nome("ss", c);
-        i.segnaliRitardo[c] = nome("Label", 69 + c);
-    }
-    for (int f = 0; f < NUM_FAMIGLIE; ++f) {
-        i.nnn[f] = nome("nnn", f + 1);
-        i.rrr[f] = nome("rrr", f + 1);
-        i.mmm[f] = nome("mmm", f + 1);
-        i.sss[f] = nome("sss", f + 1);
-        i.titoli[f] = nome("Label", f + 1);
-        i.aiuti[f] = nome("SpeedButton", 51 + f);
-    }
-    for (int k = 0; k < 20; ++k) i.classifiche[k] = nome("Memo", 3 + k);
-    for (int k = 0; k < 6; ++k) {
-        i.nastri[k] = id(nomiNastri[k]);
-        i.casuali[k] = nome("SpeedButton", 38 + k);
-    }
-    for (int k = 0; k < 4; ++k) i.connotazioni[k] = nome("Panel", 2 + k);
-    i.memo1 = id("Memo1");
-    i.memo2 = id("Memo2");
-    i.edit1 = id("Edit1");
-    i.edit2 = id("Edit2");
-    i.combo1 = id("ComboBox1");
-    i.famiglia = id("ComboBox2");
-    i.ordine = id("ComboBox3");
-    i.grassetto = id("CheckBox1");
-    i.segnalaRitardo = id("CheckBox2");
-    i.rosso = id("CheckBox3");
-    i.segnalaRipetizioni = id("CheckBox4");
-    i.perRitardo = id("RadioButton1");
-    i.perFrequenza = id("RadioButton2");
-    i.timer3 = id("Timer3");
-    i.annulla = id("SpeedButton47");
-    i.andamento = id("BitBtn9");
-    i.salva = id("SpeedButton48");
-    i.nuova = id("BitBtn1");
-    i.vai = id("BitBtn2");
-    i.tastiera = id("SpeedButton46");
-    i.banner = id("Panel6");
-    i.voceSalva = idMenu("SalvaconNome1");
-    i.voceVicini = idMenu("MostramiiVicinidelNumeroPiRitardatario1");
-    i.apri = id("SpeedButton49");
-    i.voceSalvaConNome = idMenu("Apri1");
-    i.voceApri = idMenu("Apri2");
     comandoDelControllo_.assign(numControlli(), nullptr);
     comandoDellaVoce_.assign(menu().size(), nullptr);
     for (const auto& c : comandiFinestre) {

@@ -15,6 +15,7 @@
 #include "model/Partita.h"
 #include "ui/ComandiFinestre.h"
 #include "ui/Form.h"
+#include "ui/Form1Layout.h"
 #include "ui/OsservatoriAnalisi.h"
 
 #include <array>
@@ -137,26 +138,6 @@ public:
     bool chiusuraRichiesta() override;
 
 private:
-    struct TIdentificativi {
-        std::array<int, NUMERI> pulsanti{}, etichette{}, r{}, m{}, s{};
-        std::array<int, NUM_CHANCE + 1> rr{}, mm{}, ss{}, segnaliRitardo{}; // [1..12]
-        std::array<int, NUM_FAMIGLIE> nnn{}, rrr{}, mmm{}, sss{};
-        std::array<int, 20> classifiche{}; // Memo3..Memo22
-        std::array<int, 6> nastri{};       // numero, rosso, pari, manq, doz, col
-        std::array<int, NUM_TITOLI> titoli{};
-        std::array<int, 4> connotazioni{}; // Panel2..Panel5
-        std::array<int, 6> casuali{};      // SpeedButton38..43
-        std::array<int, 5> aiuti{};        // SpeedButton51..55
-        int memo1 = 0, memo2 = 0, edit1 = 0, edit2 = 0, combo1 = 0;
-        int famiglia = 0, ordine = 0; // ComboBox2, ComboBox3
-        int grassetto = 0, segnalaRitardo = 0, rosso = 0, segnalaRipetizioni = 0; // CheckBox1..4
-        int perRitardo = 0, perFrequenza = 0;                                     // RadioButton1, 2
-        int timer3 = 0, annulla = 0, andamento = 0, salva = 0, nuova = 0, vai = 0, tastiera = 0;
-        int banner = 0;
-        int voceSalva = 0, voceVicini = 0;
-        int apri = 0, voceSalvaConNome = 0, voceApri = 0;
-    };
-
     // The refreshes between the steps of a spin.
     void ritardiAumentati() override;
     void nastriAllungati(int n) override;
@@ -195,7 +176,7 @@ private:
     // Control id / menu item id -> the window command it runs, nullptr for none.
     std::vector<void (TComandiFinestre::*)()> comandoDelControllo_;
     std::vector<void (TComandiFinestre::*)()> comandoDellaVoce_;
-    TIdentificativi ids_;
+    TIdForm1 ids_;
     // Control id -> the number of the pad button or board label; -1 for other controls.
     std::vector<int> numeroDelPulsante_;
     std::vector<int> numeroDellEtichetta_;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace girolino::ui {
@@ -20,30 +21,31 @@ constexpr int finestra = -1;
 constexpr const char* odessa = "Odessa LET";
 
 // Number pad: 37 buttons in rows of ten, the spin count after the last one.
-void tastiera(TForm& f) {
+void tastiera(TForm& f, TIdForm1& ids) {
     TControllo pannello = controllo("Panel1", TTipo::Pannello, finestra, 11, 4, 247, 102);
     pannello.sfondo = clGreen;
     const int p = f.aggiungi(pannello);
     for (int n = 0; n <= 36; ++n) {
-        f.aggiungi(controllo("SpeedButton" + std::to_string(n + 1), TTipo::Pulsante, p,
-                             4 + (n % 10) * 24, 4 + (n / 10) * 24, 23, 22, std::to_string(n)));
+        ids.pulsanti[n] =
+            f.aggiungi(controllo("SpeedButton" + std::to_string(n + 1), TTipo::Pulsante, p,
+                                 4 + (n % 10) * 24, 4 + (n / 10) * 24, 23, 22, std::to_string(n)));
     }
     TControllo boule = controllo("Memo2", TTipo::Memo, p, 176, 76, 66, 22, "0");
     boule.sfondo = clSkyBlue;
     boule.font = carattere(16, true, clBlue);
     boule.solaLettura = true;
     boule.hint = "Numero di Boules eseguite";
-    f.aggiungi(boule);
+    ids.memo2 = f.aggiungi(boule);
 }
 
 // The last number, large, and its four attributes beside it.
-void ultimoNumero(TForm& f) {
+void ultimoNumero(TForm& f, TIdForm1& ids) {
     TControllo numero = controllo("Memo1", TTipo::Memo, finestra, 263, 8, 46, 41);
     numero.font = carattere(32, true, clRed);
     numero.allinea = TAllinea::Centro;
     // Undo reads the number back from here: it must not accept typing.
     numero.solaLettura = true;
-    f.aggiungi(numero);
+    ids.memo1 = f.aggiungi(numero);
     constexpr std::array<int, 4> xs = {310, 407, 504, 607};
     for (int i = 0; i < 4; ++i) {
         TControllo c =
@@ -51,12 +53,12 @@ void ultimoNumero(TForm& f) {
         c.sfondo = clWhite;
         c.font = carattere(27, false, clNavy, odessa);
         c.allinea = TAllinea::Centro;
-        f.aggiungi(c);
+        ids.connotazioni[i] = f.aggiungi(c);
     }
 }
 
 // Random spins: six fixed counts, a free count with "Vai", and help.
-void casuali(TForm& f) {
+void casuali(TForm& f, TIdForm1& ids) {
     TControllo pannello = controllo("Panel7", TTipo::Pannello, finestra, 779, 8, 209, 100);
     pannello.sfondo = clGreen;
     const int p = f.aggiungi(pannello);
@@ -64,10 +66,11 @@ void casuali(TForm& f) {
         controllo("Label68", TTipo::Etichetta, p, 8, 7, 166, 15, "Esegui Boules Casuali");
     titoloPannello.font = carattere(11, true, clWhite);
     f.aggiungi(titoloPannello);
-    f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", "Aiuto"));
+    ids.aiuti[0] = f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", "Aiuto"));
     for (int i = 0; i < 6; ++i) {
-        f.aggiungi(controllo("SpeedButton" + std::to_string(38 + i), TTipo::Pulsante, p, 8 + i * 33,
-                             31, 30, 22, std::string(ESTRAZIONI_FISSE[i])));
+        ids.casuali[i] =
+            f.aggiungi(controllo("SpeedButton" + std::to_string(38 + i), TTipo::Pulsante, p,
+                                 8 + i * 33, 31, 30, 22, std::string(ESTRAZIONI_FISSE[i])));
     }
     TControllo indica =
         controllo("Label69", TTipo::Etichetta, p, 8, 58, 190, 13, "Indica un numero di Boules");
@@ -75,35 +78,35 @@ void casuali(TForm& f) {
     f.aggiungi(indica);
     TControllo campo = controllo("Edit1", TTipo::Campo, p, 8, 74, 120, 21);
     campo.hint = "Inserisci qui un numero di Boules casuali da estrarre";
-    f.aggiungi(campo);
+    ids.edit1 = f.aggiungi(campo);
     TControllo vai = controllo("BitBtn2", TTipo::Pulsante, p, 134, 73, 67, 24, "Vai");
     vai.immagine = "vai";
-    f.aggiungi(vai);
+    ids.vai = f.aggiungi(vai);
 }
 
 // Command row: undo, floating pad, new game, save, open, help.
-void comandi(TForm& f) {
+void comandi(TForm& f, TIdForm1& ids) {
     TControllo annulla = pulsanteImmagine("SpeedButton47", finestra, 191, 110, "annulla",
                                           "Annulla ultimo numero inserito");
     annulla.abilitato = false;
-    f.aggiungi(annulla);
-    f.aggiungi(
+    ids.annulla = f.aggiungi(annulla);
+    ids.tastiera = f.aggiungi(
         pulsanteImmagine("SpeedButton46", finestra, 219, 110, "tastiera", "Apri Tastiera Libera"));
     TControllo nuova =
         controllo("BitBtn1", TTipo::Pulsante, finestra, 247, 110, 115, 25, "Nuova Partita");
     nuova.hint = "Inizia una nuova sessione di gioco";
     nuova.immagine = "nuova";
-    f.aggiungi(nuova);
+    ids.nuova = f.aggiungi(nuova);
     TControllo salva = pulsanteImmagine("SpeedButton48", finestra, 367, 110, "salva", "Salva");
     salva.abilitato = false;
-    f.aggiungi(salva);
-    f.aggiungi(pulsanteImmagine("SpeedButton49", finestra, 400, 110, "apri", "Apri"));
+    ids.salva = f.aggiungi(salva);
+    ids.apri = f.aggiungi(pulsanteImmagine("SpeedButton49", finestra, 400, 110, "apri", "Apri"));
     f.aggiungi(pulsanteImmagine("SpeedButton50", finestra, 440, 110, "aiuto", "Aiuto"));
 }
 
 // Board: 0 on top of the first column, then 1-12, 13-24, 25-36 side by side; each
 // number label is followed by its delay, longest delay and hits.
-void tabellone(TForm& f) {
+void tabellone(TForm& f, TIdForm1& ids) {
     constexpr int primaRiga = 121, passoRiga = 22, passoColonna = 150, sinistra = 13;
     constexpr int campo = 40, passoCampo = 42, scostamentoCampi = 18;
     for (int n = 0; n <= 36; ++n) {
@@ -114,11 +117,13 @@ void tabellone(TForm& f) {
         const std::string k = std::to_string(n);
         TControllo etichetta = titolo("n" + k, finestra, x, y + 4, 16, 13, k, clMaroon);
         etichetta.cursoreMano = true;
-        f.aggiungi(etichetta);
+        ids.etichette[n] = f.aggiungi(etichetta);
         int i = 0;
-        for (const char* prefisso : {"r", "m", "s"}) {
-            f.aggiungi(contatore(prefisso + k, finestra, x + scostamentoCampi + i++ * passoCampo, y,
-                                 campo));
+        for (auto [prefisso, contatori] :
+             {std::pair{"r", &ids.r}, std::pair{"m", &ids.m}, std::pair{"s", &ids.s}}) {
+            (*contatori)[n] = f.aggiungi(
+                contatore(prefisso + k, finestra, x + scostamentoCampi + i * passoCampo, y, campo));
+            ++i;
         }
     }
     // Headings under each column: Label21..Label29.
@@ -135,18 +140,15 @@ void tabellone(TForm& f) {
     TControllo rosso = controllo("CheckBox3", TTipo::Casella, finestra, 15, 446, 340, 16,
                                  "Colora di rosso i ritardi che superano il Max Rit");
     rosso.spuntato = true;
-    f.aggiungi(rosso);
+    ids.rosso = f.aggiungi(rosso);
     TControllo grassetto = controllo("CheckBox1", TTipo::Casella, finestra, 15, 462, 340, 16,
                                      "Metti in grassetto i ritardi che superano il Max Rit");
     grassetto.spuntato = true;
-    f.aggiungi(grassetto);
+    ids.grassetto = f.aggiungi(grassetto);
 }
 
 // Chance table: twelve sides in TChance order with their counters and delay signals.
-void tabellaChance(TForm& f) {
-    constexpr std::array<const char*, 12> lati = {"ROSSO", "NERO", "PARI", "DISPARI",
-                                                  "MANQ",  "PASS", "DOZ1", "DOZ2",
-                                                  "DOZ3",  "COL1", "COL2", "COL3"};
+void tabellaChance(TForm& f, TIdForm1& ids) {
     constexpr std::array<int, 12> righe = {117, 141, 165, 187, 211, 235,
                                            259, 283, 307, 329, 353, 377};
     constexpr std::array<int, 12> segnali = {120, 145, 169, 192, 215, 238,
@@ -159,10 +161,13 @@ void tabellaChance(TForm& f) {
     for (int c = 0; c < 12; ++c) {
         const std::string k = std::to_string(c + 1);
         f.aggiungi(titolo("Label" + std::to_string(53 + c), finestra, 480, righe[c] + 3, 52, 15,
-                          lati[c], clMaroon));
+                          std::string(titoloChance(static_cast<TChance>(Rosso + c))), clMaroon));
         int i = 0;
-        for (const char* prefisso : {"rr", "mm", "ss"})
-            f.aggiungi(contatore(prefisso + k, finestra, xCampi[i++], righe[c], 36));
+        for (auto [prefisso, contatori] :
+             {std::pair{"rr", &ids.rr}, std::pair{"mm", &ids.mm}, std::pair{"ss", &ids.ss}}) {
+            (*contatori)[c + 1] =
+                f.aggiungi(contatore(prefisso + k, finestra, xCampi[i++], righe[c], 36));
+        }
         // Wider than the bare word: a raised signal reads "Ritardo <soglia>+".
         TControllo segnale = controllo("Label" + std::to_string(70 + c), TTipo::Etichetta, finestra,
                                        652, segnali[c], 66, 13, "RITARDO");
@@ -170,7 +175,7 @@ void tabellaChance(TForm& f) {
         segnale.sfondo = clWhite;
         segnale.hint = "RITARDO SIGNIFICATIVO|"; // short hint only, no long form
         segnale.visibile = false;
-        f.aggiungi(segnale);
+        ids.segnaliRitardo[c + 1] = f.aggiungi(segnale);
     }
     for (int i = 0; i < 3; ++i) {
         f.aggiungi(titolo("Label" + std::to_string(65 + i), finestra, xCampi[i] - 2, 401, 40, 13,
@@ -179,7 +184,7 @@ void tabellaChance(TForm& f) {
 }
 
 // Family rows: the leading group of each family, the "Mostra" choice and "Guarda Tutte".
-void famiglie(TForm& f) {
+void famiglie(TForm& f, TIdForm1& ids) {
     constexpr std::array<const char*, 5> nomi = {"DUINE", "TERZINE", "QUARTINE", "SESTINE",
                                                  "ENNINE"};
     f.aggiungi(titolo("Label20", finestra, 788, 123, 80, 13, "Tipo", clGreen));
@@ -193,18 +198,21 @@ void famiglie(TForm& f) {
         const std::string k = std::to_string(r + 1);
         f.aggiungi(titolo("Label" + std::to_string(8 + r), finestra, 721, y + 2, 62, 17, nomi[r],
                           clMaroon));
-        f.aggiungi(contatore("nnn" + k, finestra, 788, y, 80));
+        ids.nnn[r] = f.aggiungi(contatore("nnn" + k, finestra, 788, y, 80));
         int i = 0;
-        for (const char* prefisso : {"rrr", "mmm", "sss"})
-            f.aggiungi(contatore(prefisso + k, finestra, 872 + i++ * 40, y, 36));
+        for (auto [prefisso, contatori] :
+             {std::pair{"rrr", &ids.rrr}, std::pair{"mmm", &ids.mmm}, std::pair{"sss", &ids.sss}}) {
+            (*contatori)[r] = f.aggiungi(contatore(prefisso + k, finestra, 872 + i++ * 40, y, 36));
+        }
     }
     const int mostra =
         f.aggiungi(controllo("RadioGroup1", TTipo::Gruppo, finestra, 802, 262, 186, 56, "Mostra"));
     TControllo ritardatari =
         controllo("RadioButton1", TTipo::Radio, mostra, 10, 16, 160, 17, "i + Ritardatari");
     ritardatari.spuntato = true;
-    f.aggiungi(ritardatari);
-    f.aggiungi(controllo("RadioButton2", TTipo::Radio, mostra, 10, 35, 160, 17, "i + Frequenti"));
+    ids.perRitardo = f.aggiungi(ritardatari);
+    ids.perFrequenza = f.aggiungi(
+        controllo("RadioButton2", TTipo::Radio, mostra, 10, 35, 160, 17, "i + Frequenti"));
 
     TControllo guarda =
         controllo("BitBtn3", TTipo::Pulsante, finestra, 721, 324, 104, 25, "Guarda Tutte");
@@ -213,16 +221,17 @@ void famiglie(TForm& f) {
     TControllo famiglia = controllo("ComboBox2", TTipo::Combo, finestra, 826, 326, 120, 21,
                                     std::string(TESTI_FAMIGLIE[0]));
     famiglia.voci = voci(TESTI_FAMIGLIE);
-    f.aggiungi(famiglia);
-    f.aggiungi(pulsanteImmagine("SpeedButton55", finestra, 958, 325, "aiuto", "Aiuto"));
+    ids.famiglia = f.aggiungi(famiglia);
+    ids.aiuti[4] =
+        f.aggiungi(pulsanteImmagine("SpeedButton55", finestra, 958, 325, "aiuto", "Aiuto"));
     TControllo ordine = controllo("ComboBox3", TTipo::Combo, finestra, 721, 356, 225, 21,
                                   std::string(TESTI_ORDINI_GRUPPI[0]));
     ordine.voci = voci(TESTI_ORDINI_GRUPPI);
-    f.aggiungi(ordine);
+    ids.ordine = f.aggiungi(ordine);
 }
 
 // Rankings: four rows of five numbers, captions right-aligned before them.
-void classifiche(TForm& f) {
+void classifiche(TForm& f, TIdForm1& ids) {
     struct TRiga {
         const char* etichetta;
         const char* testo;
@@ -246,14 +255,15 @@ void classifiche(TForm& f) {
             cella.font = carattere(16, true, clBlue);
             cella.allinea = TAllinea::Centro;
             cella.solaLettura = true;
-            f.aggiungi(cella);
+            ids.classifiche[r.primoMemo - 3 + i] = f.aggiungi(cella);
         }
     }
-    f.aggiungi(pulsanteImmagine("SpeedButton52", finestra, 392, 490, "aiuto", "Aiuto"));
+    ids.aiuti[1] =
+        f.aggiungi(pulsanteImmagine("SpeedButton52", finestra, 392, 490, "aiuto", "Aiuto"));
 }
 
 // Analysis windows, one button each.
-void analisi(TForm& f) {
+void analisi(TForm& f, TIdForm1& ids) {
     struct TBottone {
         const char* nome;
         const char* testo;
@@ -270,12 +280,13 @@ void analisi(TForm& f) {
                                  25, bottoni[i].testo);
         b.immagine = bottoni[i].immagine;
         b.abilitato = i != 0; // the number trend needs at least one spin
-        f.aggiungi(b);
+        const int id = f.aggiungi(b);
+        if (i == 0) ids.andamento = id;
     }
 }
 
 // The six history ribbons with their titles.
-void nastri(TForm& f) {
+void nastri(TForm& f, TIdForm1& ids) {
     struct TNastro {
         const char* nome;
         const char* etichetta;
@@ -298,31 +309,33 @@ void nastri(TForm& f) {
         TControllo t =
             controllo(n.etichetta, TTipo::Etichetta, finestra, n.x - 6, 456, w, 13, n.titolo);
         t.allinea = TAllinea::Centro;
-        f.aggiungi(t);
+        const int titolo = f.aggiungi(t);
+        if (i > 0) ids.titoli[i - 1] = titolo;
         TControllo nastro = controllo(n.nome, TTipo::Nastro, finestra, n.x, 472, 49, 160);
         nastro.solaLettura = true;
-        f.aggiungi(nastro);
+        ids.nastri[i] = f.aggiungi(nastro);
     }
 }
 
 // Delay and repetition signal options, and the repetition banner.
-void opzioniSegnali(TForm& f) {
+void opzioniSegnali(TForm& f, TIdForm1& ids) {
     TControllo box1 = controllo("GroupBox1", TTipo::Gruppo, finestra, 440, 425, 322, 30);
     box1.sfondo = clMoneyGreen;
     const int g1 = f.aggiungi(box1);
     TControllo ritardo = controllo("CheckBox2", TTipo::Casella, g1, 6, 7, 278, 17,
                                    "Segnala una C. S. se ha un ritardo superiore a");
     ritardo.spuntato = true;
-    f.aggiungi(ritardo);
-    f.aggiungi(controllo("Edit2", TTipo::Campo, g1, 286, 5, 34, 21, "4"));
-    f.aggiungi(pulsanteImmagine("SpeedButton53", finestra, 764, 427, "aiuto", "Aiuto"));
+    ids.segnalaRitardo = f.aggiungi(ritardo);
+    ids.edit2 = f.aggiungi(controllo("Edit2", TTipo::Campo, g1, 286, 5, 34, 21, "4"));
+    ids.aiuti[2] =
+        f.aggiungi(pulsanteImmagine("SpeedButton53", finestra, 764, 427, "aiuto", "Aiuto"));
 
     TControllo banner = controllo("Panel6", TTipo::Pannello, finestra, 790, 425, 198, 25);
     banner.sfondo = clWhite;
     banner.font = carattere(16, false, clNavy, odessa);
     banner.allinea = TAllinea::Centro;
     banner.visibile = false;
-    f.aggiungi(banner);
+    ids.banner = f.aggiungi(banner);
 
     TControllo box2 = controllo("GroupBox2", TTipo::Gruppo, finestra, 634, 633, 351, 27);
     box2.sfondo = clMoneyGreen;
@@ -330,26 +343,28 @@ void opzioniSegnali(TForm& f) {
     TControllo ripetizione =
         controllo("CheckBox4", TTipo::Casella, g2, 6, 5, 180, 17, "Segnala una ripetizione di");
     ripetizione.spuntato = true;
-    f.aggiungi(ripetizione);
+    ids.segnalaRipetizioni = f.aggiungi(ripetizione);
     TControllo soglia = controllo("ComboBox1", TTipo::Combo, g2, 190, 3, 49, 21, "4");
     soglia.voci = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18", "20"};
-    f.aggiungi(soglia);
+    ids.combo1 = f.aggiungi(soglia);
     f.aggiungi(controllo("Label14", TTipo::Etichetta, g2, 245, 7, 40, 13, "volte"));
-    f.aggiungi(pulsanteImmagine("SpeedButton54", finestra, 601, 631, "aiuto", "Aiuto"));
+    ids.aiuti[3] =
+        f.aggiungi(pulsanteImmagine("SpeedButton54", finestra, 601, 631, "aiuto", "Aiuto"));
 }
 
-void timerVicini(TForm& f) {
+void timerVicini(TForm& f, TIdForm1& ids) {
     TControllo t = controllo("Timer3", TTipo::Timer, finestra, 0, 0, 0, 0);
     t.intervallo = 5000;
     t.abilitato = false;
-    f.aggiungi(t);
+    ids.timer3 = f.aggiungi(t);
 }
 
-void menuPrincipale(TForm& f) {
+void menuPrincipale(TForm& f, TIdForm1& ids) {
     struct TVoce {
         const char* nome;
         const char* testo;
         bool abilitata = true;
+        int TIdForm1::*id = nullptr; // where the window keeps the item's id
     };
     struct TMenu {
         const char* nome;
@@ -360,7 +375,9 @@ void menuPrincipale(TForm& f) {
     static const std::array<TMenu, 3> menu = {{
         {"File1",
          "File",
-         {{"SalvaconNome1", "Salva", false}, {"Apri1", "Salva con Nome"}, {"Apri2", "Apri"}}},
+         {{"SalvaconNome1", "Salva", false, &TIdForm1::voceSalva},
+          {"Apri1", "Salva con Nome", true, &TIdForm1::voceSalvaConNome},
+          {"Apri2", "Apri", true, &TIdForm1::voceApri}}},
         {"Utility1",
          "Utility",
          {{"AnalisiChanceSemplici1", "Analisi Chance Semplici"},
@@ -369,7 +386,7 @@ void menuPrincipale(TForm& f) {
           {"Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
           {"RuotaeSettori1", "Ruota e Settori"},
           {"MostramiiVicinidelNumeroPiRitardatario1",
-           "Mostrami i Vicini del Numero Più Ritardatario"},
+           "Mostrami i Vicini del Numero Più Ritardatario", true, &TIdForm1::voceVicini},
           {"FrequenzeOsservateeAttese1", "Frequenze Osservate e Attese"},
           {"SimulatoreSistemi1", "Simulatore di Sistemi"}}},
         {"Help1",
@@ -383,31 +400,36 @@ void menuPrincipale(TForm& f) {
     }};
     for (const TMenu& m : menu) {
         const int padre = f.aggiungiMenu({m.nome, m.testo});
-        for (const TVoce& v : m.voci) f.aggiungiMenu({v.nome, v.testo, padre, v.abilitata});
+        for (const TVoce& v : m.voci) {
+            const int id = f.aggiungiMenu({v.nome, v.testo, padre, v.abilitata});
+            if (v.id) ids.*v.id = id;
+        }
     }
 }
 
 } // namespace
 
-void costruisciForm1(TForm& f) {
+TIdForm1 costruisciForm1(TForm& f) {
+    TIdForm1 ids;
     f.setCaption(captionForm1);
     f.setFontBase(carattere(11));
     f.setSfondo(clBtnFace);
     f.setPosizione(TPosizioneForm::CentroSchermo);
-    tastiera(f);
-    ultimoNumero(f);
-    casuali(f);
-    comandi(f);
-    tabellone(f);
-    tabellaChance(f);
-    famiglie(f);
-    classifiche(f);
-    analisi(f);
-    nastri(f);
-    opzioniSegnali(f);
-    timerVicini(f);
-    menuPrincipale(f);
+    tastiera(f, ids);
+    ultimoNumero(f, ids);
+    casuali(f, ids);
+    comandi(f, ids);
+    tabellone(f, ids);
+    tabellaChance(f, ids);
+    famiglie(f, ids);
+    classifiche(f, ids);
+    analisi(f, ids);
+    nastri(f, ids);
+    opzioniSegnali(f, ids);
+    timerVicini(f, ids);
+    menuPrincipale(f, ids);
     aggiungiDigitazioneForm1(f);
+    return ids;
 }
 
 } // namespace girolino::ui

@@ -101,8 +101,7 @@ void TForm1::numeriNoBold() {
 
 void TForm1::reimpostaConnotazioni() {
     const int n = partita_.ultimoNumero;
-    static constexpr std::array<TColore, 3> coloreDelCodice = {clGreen, clRed, clBlack};
-    setColoreFont(ids_.memo1, coloreDelCodice[coloreNumero(n)]);
+    setColoreFont(ids_.memo1, coloriDeiNumeri[coloreNumero(n)]);
     const TConnotazioni c = connotazioni(n);
     setTesto(ids_.connotazioni[0], c.parita);
     setTesto(ids_.connotazioni[1], c.meta);

@@ -39,9 +39,11 @@ void TForm4::crea() {
     const int idBanda = aggiungi(std::move(banda));
     const std::string testo = "Calcola I Massimi Ritardi della Chance Semplice Rosso";
     for (int ombra = 0; ombra < 2; ++ombra) {
-        (ombra ? idOmbra_ : idTitolo_) = aggiungi(
+        TControllo t =
             etichetta(ombra ? "Label2" : "Label1", idBanda, 10 + ombra, 17 - ombra, 740, 26, testo,
-                      carattere(20, true, ombra ? clBlack : clWhite, "Arial"), TAllinea::Centro));
+                      carattere(20, true, ombra ? clBlack : clWhite, "Arial"), TAllinea::Centro);
+        t.sopraIFratelli = ombra == 1;
+        (ombra ? idOmbra_ : idTitolo_) = aggiungi(std::move(t));
     }
     idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idBanda, 770, 16));
 
@@ -138,6 +140,7 @@ void TForm4::crea() {
                                 Y_DESTRA + 28 + (i / 6) * 34, r.larghezza, 30, std::string(r.testo),
                                 r.sfondo, carattere(13, true, clWhite), std::string(r.hint));
         c.cursoreMano = true;
+        c.aCapo = true;
         idRapido_[i] = aggiungi(std::move(c));
         x += r.larghezza + 4;
     }

@@ -3,7 +3,6 @@
 
 #include "engine/Striscia.h"
 #include "ui/CampoNumero.h"
-#include "ui/Decimale.h"
 #include "ui/Form1.h"
 #include "ui/Form5Layout.h"
 
@@ -13,25 +12,20 @@ namespace girolino::ui {
 
 TForm5::TForm5(TPiattaforma& p, TForm1& principale)
     : TForm(p, "TForm5", captionForm5, larghezzaForm5, altezzaForm5), principale_(principale) {
-    costruisciForm5(*this);
+    const TIdForm5 ids = costruisciForm5(*this);
+    pulsanti_ = ids.pulsanti;
+    conteggio_ = ids.conteggio;
+    striscia_ = ids.striscia;
+    campoNumero_ = ids.campoNumero;
     numeroDelPulsante_.assign(numControlli(), -1);
-    for (int n = 0; n < NUMERI; ++n) {
-        std::string nome = "SpeedButton";
-        nome += TDecimale(n + 1);
-        pulsanti_[n] = id(nome);
-        numeroDelPulsante_[pulsanti_[n]] = n;
-    }
-    conteggio_ = id("Memo2");
-    striscia_ = id("RichEdit1");
-    campoNumero_ = id(nomeCampoNumero);
+    for (int n = 0; n < NUMERI; ++n) numeroDelPulsante_[pulsanti_[n]] = n;
 }
 
 void TForm5::aggiornaStriscia(const TPartita& partita, std::string_view conteggio) {
-    static constexpr std::array<TColore, 3> coloreDelCodice = {clGreen, clRed, clBlack};
     std::vector<TSpezzone> spezzoni;
     for (auto& [testo, codice] : girolino::striscia(partita)) {
         testo += ' ';
-        spezzoni.push_back({std::move(testo), coloreDelCodice[codice]});
+        spezzoni.push_back({std::move(testo), coloriDeiNumeri[codice]});
     }
     setSpezzoni(striscia_, std::move(spezzoni));
     setTesto(conteggio_, conteggio);

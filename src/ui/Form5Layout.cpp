@@ -10,7 +10,8 @@ namespace girolino::ui {
 
 using namespace disegno;
 
-void costruisciForm5(TForm& f) {
+TIdForm5 costruisciForm5(TForm& f) {
+    TIdForm5 ids;
     f.setCaption(captionForm5);
     f.setFontBase(carattere(11));
 
@@ -26,7 +27,7 @@ void costruisciForm5(TForm& f) {
                                  margine + (n % 10) * larghezza, margine + (n / 10) * altezza,
                                  larghezza, altezza, std::to_string(n));
         b.font = carattere(21, false, clBlack, "Tahoma");
-        f.aggiungi(b);
+        ids.pulsanti[n] = f.aggiungi(b);
     }
 
     // After 30..36 on the last row.
@@ -38,7 +39,7 @@ void costruisciForm5(TForm& f) {
     boule.allinea = TAllinea::Destra;
     boule.solaLettura = true;
     boule.hint = "Numero di Boules eseguite";
-    f.aggiungi(boule);
+    ids.conteggio = f.aggiungi(boule);
 
     const int yStriscia = margine + 4 * altezza + 4;
     TControllo striscia =
@@ -46,9 +47,10 @@ void costruisciForm5(TForm& f) {
                   altezzaStrisciaForm5 - margine - yStriscia);
     striscia.font = carattere(24, false, clBlack, "Tahoma");
     striscia.solaLettura = true;
-    f.aggiungi(striscia);
+    ids.striscia = f.aggiungi(striscia);
 
-    aggiungiCampoNumero(f, p, margine + 4, altezzaStrisciaForm5 + 2, 18, clWhite);
+    ids.campoNumero = aggiungiCampoNumero(f, p, margine + 4, altezzaStrisciaForm5 + 2, 18, clWhite);
+    return ids;
 }
 
 } // namespace girolino::ui

@@ -54,12 +54,11 @@ std::string conMigliaia(std::size_t v) {
 }
 
 std::vector<TSpezzone> spezzoni(std::span<const std::uint8_t> numeri) {
-    static constexpr std::array<TColore, 3> coloreDelCodice = {clGreen, clRed, clBlack};
     std::vector<TSpezzone> r;
     for (const std::uint8_t n : numeri) {
         std::string testo(TDecimale(n).testo());
         testo += "  ";
-        r.push_back({std::move(testo), coloreDelCodice.at(coloreNumero(n))});
+        r.push_back({std::move(testo), coloriDeiNumeri.at(coloreNumero(n))});
     }
     return r;
 }

@@ -50,6 +50,8 @@ void TFormImporta::crea() {
     TControllo barra = disegno::controllo("ProgressBarImporta", TTipo::Barra, -1, MARGINE, 222,
                                           LARGHEZZA_UTILE, 20);
     barra.visibile = false;
+    // While a long list goes in, the bar stands where the buttons were: they are hidden.
+    barra.sopraIFratelli = true;
     idBarra_ = aggiungi(barra);
 }
 

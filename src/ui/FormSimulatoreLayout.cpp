@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace girolino::ui {
@@ -105,10 +106,13 @@ void TFormSimulatore::crea() {
     const int yPartage = 20 + static_cast<int>(righe.size()) * PASSO;
     idPartage_ = aggiungi(casella("CheckBoxPartage", sistema, 12, yPartage, W_SINISTRA - 24,
                                   "La Partage (lo zero toglie metà posta)"));
-    aggiungi(etichetta("LabelNotaImporti", sistema, 12, yPartage + 22, W_SINISTRA - 24, 30,
-                       "Importi in unità, con il punto decimale. Obiettivo, stop loss e numero "
-                       "di puntate: 0 = nessuno.",
-                       carattere(11, false, clGray, tahoma)));
+    TControllo notaImporti =
+        etichetta("LabelNotaImporti", sistema, 12, yPartage + 20, W_SINISTRA - 24, 30,
+                  "Importi in unità, con il punto decimale. Obiettivo, stop "
+                  "loss e numero di puntate: 0 = nessuno.",
+                  carattere(11, false, clGray, tahoma));
+    notaImporti.aCapo = true;
+    aggiungi(std::move(notaImporti));
 
     // --- the spins -----------------------------------------------------------------------
     const int giri = idGruppoGiri_ = aggiungi(disegno::controllo(
@@ -146,8 +150,10 @@ void TFormSimulatore::crea() {
                                           yComandi + 36, W_SINISTRA, 18);
     barra.massimo = 1000;
     idBarra_ = aggiungi(std::move(barra));
-    idStato_ = aggiungi(etichetta("LabelStato", -1, X_SINISTRA, yComandi + 60, W_SINISTRA, 36, {},
-                                  carattere(11, true, clNavy, tahoma)));
+    TControllo stato = etichetta("LabelStato", -1, X_SINISTRA, yComandi + 60, W_SINISTRA, 36, {},
+                                 carattere(11, true, clNavy, tahoma));
+    stato.aCapo = true;
+    idStato_ = aggiungi(std::move(stato));
 
     // --- results -------------------------------------------------------------------------
     TControllo risultati =
@@ -156,16 +162,21 @@ void TFormSimulatore::crea() {
     risultati.tabella.allineamenti = {TAllineaColonna::Sinistra, TAllineaColonna::Destra};
     risultati.tabella.ordinabile = false;
     idRisultati_ = aggiungi(std::move(risultati));
-    idVantaggio_ = aggiungi(pannello(
+    TControllo vantaggio = pannello(
         "PanelVantaggio", -1, X_CENTRO, 320, W_CENTRO, 110,
         "Nessuna progressione cambia il vantaggio del banco: nel lungo periodo si perde in media "
         "1/37 (2.70 %) di ogni unità puntata, 1/74 (1.35 %) sulle chance semplici con la "
         "partage.",
-        clMoneyGreen, carattere(13, true, clMaroon, tahoma)));
+        clMoneyGreen, carattere(13, true, clMaroon, tahoma));
+    vantaggio.aCapo = true;
+    idVantaggio_ = aggiungi(std::move(vantaggio));
 
     // --- charts: one for the backtest, two for the simulated sessions --------------------
-    idGraficoCassa_ = aggiungi(riquadroGrafico(
-        "GraficoCassa", 10, ALTEZZA - 20, grafico("Cassa dopo ogni puntata", "Puntata", "Cassa")));
+    // The backtest's chart takes the place of the other two: only one kind shows at a time.
+    TControllo cassa = riquadroGrafico("GraficoCassa", 10, ALTEZZA - 20,
+                                       grafico("Cassa dopo ogni puntata", "Puntata", "Cassa"));
+    cassa.sopraIFratelli = true;
+    idGraficoCassa_ = aggiungi(std::move(cassa));
     // One colour per sample session and no legend: their entries would not fit under it.
     TDatiGrafico campioni = grafico("Cassa delle prime sessioni simulate", "Puntata", "Cassa");
     campioni.legenda = false;

@@ -5,6 +5,8 @@
 #include "ui/Disegno.h"
 #include "ui/FormStatistiche.h"
 
+#include <utility>
+
 namespace girolino::ui {
 
 using namespace disegno;
@@ -43,14 +45,18 @@ void TFormStatistiche::crea() {
         etichetta("LabelGiri", idGruppo, 10, 20, W_SINISTRA - 20, 16, "Giri: 0", inTahoma()));
     idChiQuadro_ = aggiungi(
         etichetta("LabelChiQuadro", idGruppo, 10, 40, W_SINISTRA - 20, 16, "", inTahoma()));
-    idGiudizio_ = aggiungi(etichetta("LabelGiudizio", idGruppo, 10, 62, W_SINISTRA - 20, 40, "",
-                                     carattere(13, true, clNavy)));
+    TControllo giudizio = etichetta("LabelGiudizio", idGruppo, 10, 62, W_SINISTRA - 20, 40, "",
+                                    carattere(13, true, clNavy));
+    giudizio.aCapo = true;
+    idGiudizio_ = aggiungi(std::move(giudizio));
 
     TControllo tabella =
         disegno::controllo("TabellaScarti", TTipo::Tabella, -1, X_DESTRA, Y_CORPO, W_DESTRA, 360);
     tabella.tabella = tabellaVuota();
     idTabella_ = aggiungi(tabella);
-    idNota_ = aggiungi(etichetta("LabelNota", -1, X_DESTRA, 422, W_DESTRA, 92, "", inTahoma()));
+    TControllo nota = etichetta("LabelNota", -1, X_DESTRA, 422, W_DESTRA, 92, "", inTahoma());
+    nota.aCapo = true;
+    idNota_ = aggiungi(std::move(nota));
 
     idChiudi_ = aggiungi(pulsante("BitBtn1", -1, 421, 524, 257, 25, "Chiudi", "chiudi"));
 

@@ -21,9 +21,11 @@ inline void preparaFinestraAiuto(TForm& f) {
     const int x = (f.larghezza() - larghezzaTitolo) / 2;
     f.aggiungi(disegno::etichetta("Label3", -1, x, 8, larghezzaTitolo, 39, "HELP  -  AIUTO",
                                   disegno::inTahoma(pxTitolo), TAllinea::Centro));
-    f.aggiungi(disegno::etichetta("Label4", -1, x + 1, 8, larghezzaTitolo, 39, "HELP  -  AIUTO",
-                                  disegno::carattere(pxTitolo, false, clBlue, disegno::tahoma),
-                                  TAllinea::Centro));
+    TControllo ombra = disegno::etichetta(
+        "Label4", -1, x + 1, 8, larghezzaTitolo, 39, "HELP  -  AIUTO",
+        disegno::carattere(pxTitolo, false, clBlue, disegno::tahoma), TAllinea::Centro);
+    ombra.sopraIFratelli = true;
+    f.aggiungi(std::move(ombra));
 }
 
 } // namespace girolino::ui::aiuto

@@ -4,6 +4,7 @@
 // and the preview's button.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
 
@@ -28,7 +29,6 @@ namespace {
 class DigitazioneQt : public ::testing::Test {
 protected:
     DigitazioneQt() {
-        programma.piattaforma().browserReale = false;
         programma.piattaforma().duranteModale = [](ui::TForm&) {};
         programma.avvia();
         principale().activateWindow();
@@ -54,7 +54,7 @@ protected:
     std::string memo(const char* nome) { return app().form1()[nome].testo; }
 
     QTemporaryDir cartella;
-    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
 };
 
 TEST_F(DigitazioneQt, NumeroEInvioEntranoEIlCampoRestaProntoERossoSeSbagliato) {
@@ -164,7 +164,7 @@ TEST_F(DigitazioneQt, ITastiDeiComandi) {
     attendi();
     EXPECT_EQ(memo("Memo1"), "15");
 
-    programma.piattaforma().prossimeRisposte = {"Sì"};
+    programma.piattaforma().rispondiSi();
     QTest::keyClick(e, Qt::Key_N, Qt::ControlModifier);
     attendi();
     EXPECT_EQ(memo("Memo2"), "0");
@@ -183,7 +183,10 @@ TEST_F(DigitazioneQt, SalvaApriEAiutoDaTastiera) {
     EXPECT_TRUE(p.registro.empty());
     QTest::keyClicks(e, "11");
     QTest::keyClick(e, Qt::Key_Return);
-    p.prossimeRisposte = {"", "", "No"}; // both dialogs cancelled, the open question refused
+    // Both dialogs cancelled, the open question refused.
+    p.annullaDialogo();
+    p.annullaDialogo();
+    p.rispondiNo();
     QTest::keyClick(e, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(e, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(e, Qt::Key_O, Qt::ControlModifier);
@@ -236,7 +239,7 @@ TEST_F(DigitazioneQt, ImportaDalMenuConIlDialogoELAnteprima) {
         f.write(testo.toUtf8());
     }
     auto& p = programma.piattaforma();
-    p.prossimeRisposte = {file.toStdString()};
+    p.scegliFile(file.toStdString());
     p.duranteModale = [this](ui::TForm& f) {
         if (f.nomeClasse() != "TFormImporta") return;
         QTest::mouseClick(programma.vista(f).widget("BitBtnImporta"), Qt::LeftButton);

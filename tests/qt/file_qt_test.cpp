@@ -3,6 +3,7 @@
 // game opened again shows on screen exactly what was there when it was saved.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "gamefile/Cartelle.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
@@ -39,7 +40,6 @@ protected:
         QDir(cartella.path()).mkpath(QStringLiteral("programma"));
         QDir(cartella.path()).mkpath(QStringLiteral("partite"));
         auto& p = programma.piattaforma();
-        p.browserReale = false;
         p.duranteModale = [](ui::TForm&) {};
         p.cartellaProgrammaProva = base().string();
         programma.avvia();
@@ -79,7 +79,7 @@ protected:
     }
 
     QTemporaryDir cartella;
-    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
 };
 
 TEST_F(FileQtTest, ASavedGameOpensAgainAsItWasOnScreen) {
@@ -93,9 +93,9 @@ TEST_F(FileQtTest, ASavedGameOpensAgainAsItWasOnScreen) {
 
     const QString partita = cartella.filePath("partite/serata");
     auto& p = programma.piattaforma();
-    p.prossimeRisposte = {partita.toStdString()};
+    p.scegliFile(partita.toStdString());
     premi("SpeedButton48"); // "Salva": the game was never saved, so it asks for a name
-    EXPECT_TRUE(p.prossimeRisposte.empty());
+    EXPECT_TRUE(p.risposteFinite());
     ASSERT_TRUE(QFileInfo::exists(partita + ".fvr")) << "the name gets the game extension";
     for (int k = 0; k < 6; ++k) {
         const fs::path nastro = percorsoNastro(k, fs::path(partita.toStdString() + ".fvr"));
@@ -106,15 +106,15 @@ TEST_F(FileQtTest, ASavedGameOpensAgainAsItWasOnScreen) {
     EXPECT_FALSE(abilitato("SpeedButton48"));
     EXPECT_EQ(istantanea(), prima) << "saving changed what is shown";
 
-    p.prossimeRisposte = {"Sì"};
+    p.rispondiSi();
     premi("BitBtn1"); // "Nuova Partita"
     ASSERT_EQ(istantanea().at("Memo2"), "0");
     EXPECT_EQ(principale().windowTitle(), "Girolino");
     EXPECT_NE(istantanea(), prima);
 
-    p.prossimeRisposte = {(partita + ".fvr").toStdString()};
+    p.scegliFile((partita + ".fvr").toStdString());
     premi("SpeedButton49"); // "Apri": nothing on screen to lose, so no question first
-    EXPECT_TRUE(p.prossimeRisposte.empty());
+    EXPECT_TRUE(p.risposteFinite());
     EXPECT_EQ(principale().windowTitle(), "Girolino - File Visualizzato: serata.fvr");
     EXPECT_FALSE(abilitato("SpeedButton48"));
     const TIstantanea dopo = istantanea();
@@ -137,7 +137,7 @@ TEST_F(FileQtTest, ASavedGameOpensAgainAsItWasOnScreen) {
 
 TEST_F(FileQtTest, ACancelledSaveWritesNothingAndKeepsTheGameUnsaved) {
     premi("SpeedButton10");
-    programma.piattaforma().prossimeRisposte = {""}; // the dialog is cancelled
+    programma.piattaforma().annullaDialogo();
     premi("SpeedButton48");
     EXPECT_EQ(principale().windowTitle(), "Girolino");
     EXPECT_TRUE(abilitato("SpeedButton48"));
@@ -156,20 +156,21 @@ TEST_F(FileQtTest, GamesOfTheSameNameInTwoFoldersStaySeparate) {
         const QString dentro = QStringLiteral("partite/%1").arg(k);
         QDir(cartella.path()).mkpath(dentro);
         if (k > 0) {
-            p.prossimeRisposte = {"Sì"};
+            p.rispondiSi();
             premi("BitBtn1"); // "Nuova Partita"
         }
         for (int n : partite[k]) premi(("SpeedButton" + std::to_string(n + 1)).c_str());
         schermi.push_back(istantanea());
-        p.prossimeRisposte = {cartella.filePath(dentro + "/serata.fvr").toStdString()};
+        p.scegliFile(cartella.filePath(dentro + "/serata.fvr").toStdString());
         premi("SpeedButton48");
-        ASSERT_TRUE(p.prossimeRisposte.empty());
+        ASSERT_TRUE(p.risposteFinite());
     }
     for (std::size_t k : {0u, 1u, 0u}) {
-        p.prossimeRisposte = {
-            "Sì", cartella.filePath(QStringLiteral("partite/%1/serata.fvr").arg(k)).toStdString()};
+        p.rispondiSi();
+        p.scegliFile(
+            cartella.filePath(QStringLiteral("partite/%1/serata.fvr").arg(k)).toStdString());
         premi("SpeedButton49");
-        EXPECT_TRUE(p.prossimeRisposte.empty());
+        EXPECT_TRUE(p.risposteFinite());
         const TIstantanea dopo = istantanea();
         for (const auto& [nome, valore] : schermi[k]) {
             // A hidden control may keep an old text: only that it is hidden shows.
@@ -190,10 +191,10 @@ TEST_F(FileQtTest, GamesOfTheSameNameInTwoFoldersStaySeparate) {
     programma.vista(programma.applicazione().form1()).azione("RegolediUtilizzo1")->trigger();
     QCoreApplication::processEvents();
     ASSERT_TRUE(regole.isVisible());
-    p.prossimeRisposte = {"Sì"};
+    p.rispondiSi();
     QTest::mouseClick(qobject_cast<QAbstractButton*>(regole.widget("BitBtn2")), Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(p.prossimeRisposte.empty());
+    EXPECT_TRUE(p.risposteFinite());
     EXPECT_TRUE(p.uscitaRichiesta());
     EXPECT_EQ(p.registro.back(), "domanda: Attenzione: hai aggiunto dei numeri ma non hai "
                                  "salvato. Vuoi Salvare prima di chiudere?");

@@ -4,6 +4,7 @@
 // the Qt platform itself.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
 #include "qt/VistaGrafico.h"
@@ -32,7 +33,6 @@ constexpr int ATTESA_MS = 120'000; // generous: the machine may be shared
 class FormSimulatoreQtTest : public ::testing::Test {
 protected:
     FormSimulatoreQtTest() {
-        programma->piattaforma().browserReale = false;
         programma->avvia();
         QAction* voce =
             programma->vista(programma->applicazione().form1()).azione("SimulatoreSistemi1");
@@ -63,8 +63,8 @@ protected:
     }
 
     QTemporaryDir cartella;
-    std::unique_ptr<qt::TProgramma> programma =
-        std::make_unique<qt::TProgramma>(cartella.filePath(QStringLiteral("girolino.ini")));
+    std::unique_ptr<test::ProgrammaDiProva> programma =
+        std::make_unique<test::ProgrammaDiProva>(cartella.filePath(QStringLiteral("girolino.ini")));
 };
 
 TEST_F(FormSimulatoreQtTest, MonteCarloRunsInTheBackgroundAndFillsTheResults) {
@@ -124,7 +124,8 @@ TEST_F(FormSimulatoreQtTest, EndingTheProgramDuringARunStopsItCleanly) {
 // a failure is reported in a box and the end still comes.
 TEST(PiattaformaQtSottofondo, PostsArriveInOrderOnTheWindowThread) {
     qt::TRegia regia;
-    qt::TPiattaformaQt piattaforma(regia, QTemporaryDir().filePath(QStringLiteral("x.ini")));
+    test::PiattaformaQtDiProva piattaforma(regia,
+                                           QTemporaryDir().filePath(QStringLiteral("x.ini")));
     std::vector<std::string> visti;
     QThread* finestra = QThread::currentThread();
     bool sempreQui = true;
@@ -139,7 +140,7 @@ TEST(PiattaformaQtSottofondo, PostsArriveInOrderOnTheWindowThread) {
         },
         [&] { visti.push_back("fatto"); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return piattaforma.lavoriInCorso() == 0; }, ATTESA_MS));
-    piattaforma.prossimeRisposte.push_back("OK");
+    piattaforma.chiudiMessaggio();
     piattaforma.inSottofondo(
         [](const ui::TPiattaforma::TPosta&) { throw std::runtime_error("no"); },
         [&] { visti.push_back("fatto dopo il guasto"); });

@@ -3,6 +3,7 @@
 // table view and chart show the game played with real clicks, and follow it.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "engine/FasciaAttese.h"
 #include "engine/Statistiche.h"
 #include "engine/StatistichePartita.h"
@@ -35,7 +36,6 @@ enum Colonna { Nome, Sortite, Attese, Z, ProbMaxRit };
 class FormStatisticheQtTest : public ::testing::Test {
 protected:
     FormStatisticheQtTest() {
-        programma.piattaforma().browserReale = false;
         programma.piattaforma().duranteModale = [](ui::TForm&) {};
         programma.avvia();
         QCoreApplication::processEvents();
@@ -122,7 +122,7 @@ protected:
     }
 
     QTemporaryDir cartella;
-    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
 };
 
 TEST_F(FormStatisticheQtTest, ApertaDalMenuMostraEInsegueLaPartita) {
@@ -154,7 +154,7 @@ TEST_F(FormStatisticheQtTest, ApertaDalMenuMostraEInsegueLaPartita) {
     premi("SpeedButton47");
     attendiDisegno();
     comeIlMotore();
-    programma.piattaforma().prossimeRisposte = {"Sì"};
+    programma.piattaforma().rispondiSi();
     premi("BitBtn1");
     attendiDisegno();
     EXPECT_EQ(cella(17, Sortite), "0");

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform: real message boxes and file dialogs answered by the test, modal
-// windows, the settings store in a temporary folder, scripted answers.
+// windows, the settings store in a temporary folder; and the scripted platform of the
+// toolkit tests.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "qt/Lingua.h"
 #include "qt/PiattaformaQt.h"
 #include "qt/Regia.h"
 #include "qt/VistaForm.h"
+
+#include <gtest/gtest-spi.h>
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -16,7 +20,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cstddef>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace girolino {
 namespace {
@@ -149,16 +156,49 @@ TEST_F(PiattaformaQtTest, OpenDialogShowsTitleFolderAndFilters) {
 }
 
 TEST_F(PiattaformaQtTest, ScriptedAnswersReplaceThePersonInOrder) {
-    piattaforma.prossimeRisposte = {"ok", "Sì", "No", "", "/tmp/a.fvr"};
-    piattaforma.messaggio("uno");
-    EXPECT_TRUE(piattaforma.domanda("due"));
-    EXPECT_FALSE(piattaforma.domanda("tre"));
-    EXPECT_FALSE(piattaforma.dialogoSalva({"Salva", "", "", "", true}).has_value());
-    EXPECT_EQ(piattaforma.dialogoApri({"Apri", "", "", "", false}), "/tmp/a.fvr");
-    EXPECT_TRUE(piattaforma.prossimeRisposte.empty());
-    EXPECT_EQ(piattaforma.registro,
+    test::PiattaformaQtDiProva prova(regia, fileImpostazioni());
+    prova.chiudiMessaggio();
+    prova.rispondiSi();
+    prova.rispondiNo();
+    prova.annullaDialogo();
+    prova.scegliFile("/tmp/a.fvr");
+    prova.messaggio("uno");
+    EXPECT_TRUE(prova.domanda("due"));
+    EXPECT_FALSE(prova.domanda("tre"));
+    EXPECT_FALSE(prova.dialogoSalva({"Salva", "", "", "", true}).has_value());
+    EXPECT_EQ(prova.dialogoApri({"Apri", "", "", "", false}), "/tmp/a.fvr");
+    EXPECT_TRUE(prova.risposteFinite());
+    EXPECT_EQ(prova.registro,
               (std::vector<std::string>{"messaggio: uno", "domanda: due", "domanda: tre",
                                         "salva: Salva", "apri: Apri"}));
+}
+
+// A box without an answer, an answer of another kind and an answer nobody asked for each
+// fail the test that scripted them.
+TEST_F(PiattaformaQtTest, ScriptedAnswersThatDoNotMatchFailTheTest) {
+    const std::vector<std::function<void(test::PiattaformaQtDiProva&)>> guasti = {
+        [](auto& p) { p.messaggio("senza risposta"); },
+        [](auto& p) {
+            p.scegliFile("/tmp/a.fvr");
+            p.domanda("una domanda");
+        },
+        [](auto& p) {
+            p.rispondiSi();
+            EXPECT_FALSE(p.dialogoApri({"Apri", "", "", "", false}).has_value());
+        },
+        [](auto& p) { p.rispondiNo(); },
+    };
+    for (std::size_t k = 0; k < guasti.size(); ++k) {
+        ::testing::TestPartResultArray risultati;
+        {
+            ::testing::ScopedFakeTestPartResultReporter r(
+                ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
+                &risultati);
+            test::PiattaformaQtDiProva prova(regia, fileImpostazioni());
+            guasti[k](prova);
+        }
+        EXPECT_EQ(risultati.size(), 1) << k;
+    }
 }
 
 TEST_F(PiattaformaQtTest, PendingChangesAreOnScreenBeforeABoxAndAModalWindowWaits) {
@@ -167,9 +207,13 @@ TEST_F(PiattaformaQtTest, PendingChangesAreOnScreenBeforeABoxAndAModalWindowWait
     form.mostra();
     regia.renderizzaTutto();
     form.setTesto(form.idTesto, "dopo");
-    piattaforma.prossimeRisposte = {"ok"};
+    QString sottoIlBox;
+    quandoAppareModale([&](QWidget* box) {
+        sottoIlBox = qobject_cast<QLabel*>(vista.widget(form.idTesto))->text();
+        static_cast<QMessageBox*>(box)->accept();
+    });
     piattaforma.messaggio("attenzione");
-    EXPECT_EQ(qobject_cast<QLabel*>(vista.widget(form.idTesto))->text(), "dopo");
+    EXPECT_EQ(sottoIlBox, "dopo");
 
     form.nascondi();
     regia.renderizzaTutto();
@@ -187,7 +231,6 @@ TEST_F(PiattaformaQtTest, PendingChangesAreOnScreenBeforeABoxAndAModalWindowWait
     EXPECT_FALSE(vista.isVisible());
     EXPECT_FALSE(form.visibile());
     EXPECT_EQ(vista.windowModality(), Qt::NonModal);
-    EXPECT_EQ(piattaforma.registro.back(), "modale: TForm15");
 }
 
 TEST_F(PiattaformaQtTest, SettingsSurviveANewStart) {

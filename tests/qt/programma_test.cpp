@@ -3,6 +3,7 @@
 // widget showing what its window model holds.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
 
@@ -22,7 +23,6 @@ namespace {
 class ProgrammaTest : public ::testing::Test {
 protected:
     ProgrammaTest() {
-        programma.piattaforma().browserReale = false;
         programma.piattaforma().duranteModale = [](ui::TForm&) {};
         programma.avvia();
     }
@@ -67,7 +67,7 @@ protected:
     }
 
     QTemporaryDir cartella;
-    qt::TProgramma programma{cartella.filePath("girolino.ini")};
+    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
 };
 
 TEST_F(ProgrammaTest, StartsWithTheMainWindowOnScreen) {
@@ -177,7 +177,7 @@ TEST_F(ProgrammaTest, AHiddenWindowCatchesUpWhenItIsShown) {
 TEST_F(ProgrammaTest, ClosingTheMainWindowEndsTheProgram) {
     premi(principale(), "SpeedButton1");
     QCoreApplication::processEvents();
-    programma.piattaforma().prossimeRisposte = {"No"}; // do not save, if asked
+    programma.piattaforma().rispondiNo(); // do not save
     principale().close();
     EXPECT_TRUE(programma.piattaforma().uscitaRichiesta());
 }

@@ -4,6 +4,7 @@
 // still shows them, with the box ticked.
 
 #include "AmbienteQt.h"
+#include "PiattaformaQtDiProva.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
 
@@ -20,9 +21,8 @@ namespace {
 
 class RegoleQtTest : public ::testing::Test {
 protected:
-    std::unique_ptr<qt::TProgramma> avvia() {
-        auto p = std::make_unique<qt::TProgramma>(fileImpostazioni());
-        p->piattaforma().browserReale = false;
+    std::unique_ptr<test::ProgrammaDiProva> avvia() {
+        auto p = std::make_unique<test::ProgrammaDiProva>(fileImpostazioni());
         p->piattaforma().duranteModale = [](ui::TForm&) {};
         p->avvia();
         QCoreApplication::processEvents();

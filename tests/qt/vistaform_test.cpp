@@ -368,5 +368,26 @@ TEST_F(VistaFormTest, CloseBoxAsksTheModelAndAHiddenWindowWaits) {
     EXPECT_EQ(w<QPlainTextEdit>(form.nastro)->toPlainText(), "1\n2\n3");
 }
 
+// Whether a text runs over several lines is the layout's word, whatever the control's height.
+TEST(VistaFormACapo, TheModelSaysWhichTextsRunOverSeveralLines) {
+    test::PiattaformaFinta piattaforma;
+    ui::TForm f(piattaforma, "TProva", "", 300, 200);
+    const auto aggiungi = [&f](const char* nome, ui::TTipo tipo, int y, int h, bool aCapo) {
+        ui::TControllo c = ui::disegno::controllo(nome, tipo, -1, 0, y, 100, h, "uno due");
+        c.aCapo = aCapo;
+        return f.aggiungi(std::move(c));
+    };
+    const int alta = aggiungi("Alta", ui::TTipo::Etichetta, 0, 60, false);
+    const int bassa = aggiungi("Bassa", ui::TTipo::Pannello, 60, 20, true);
+    const int memoAlto = aggiungi("MemoAlto", ui::TTipo::Memo, 80, 60, false);
+    const int memoBasso = aggiungi("MemoBasso", ui::TTipo::Memo, 140, 20, true);
+    qt::TRegia regia;
+    qt::TVistaForm& v = regia.crea(f);
+    EXPECT_FALSE(qobject_cast<QLabel*>(v.widget(alta))->wordWrap());
+    EXPECT_TRUE(qobject_cast<QLabel*>(v.widget(bassa))->wordWrap());
+    EXPECT_NE(qobject_cast<QLineEdit*>(v.widget(memoAlto)), nullptr);
+    EXPECT_NE(qobject_cast<QTextEdit*>(v.widget(memoBasso)), nullptr);
+}
+
 } // namespace
 } // namespace girolino

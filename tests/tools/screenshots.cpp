@@ -2,6 +2,7 @@
 // Plays a short scripted game offscreen and saves a picture of every window, to check
 // the layouts by eye: girolino-screenshots [folder] (default ./screenshots).
 
+#include "PiattaformaQtDiProva.h"
 #include "qt/Lingua.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
@@ -52,9 +53,9 @@ int main(int argc, char* argv[]) {
     }
 
     QTemporaryDir impostazioni; // a first start: the rules of use are shown
-    TProgramma programma(impostazioni.filePath(QStringLiteral("girolino.ini")));
+    girolino::test::ProgrammaDiProva programma(
+        impostazioni.filePath(QStringLiteral("girolino.ini")));
     auto& piattaforma = programma.piattaforma();
-    piattaforma.browserReale = false;
 
     QStringList salvate;
     int errori = 0;
