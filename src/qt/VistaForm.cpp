@@ -146,7 +146,12 @@ TVistaForm::TVistaForm(ui::TForm& modello, TRegia& regia) : modello_(modello), r
     costruisci();
 }
 
-TVistaForm::~TVistaForm() = default;
+TVistaForm::~TVistaForm() {
+    // The children outlive this part of the object: one that still signals while Qt takes the
+    // window down (a combo box losing the focus reports its choice) must not reach the model
+    // through a half-destroyed view.
+    for (QObject* figlio : findChildren<QObject*>()) figlio->disconnect(this);
+}
 
 QWidget* TVistaForm::widget(int id) const {
     return id >= 0 && id < static_cast<int>(widget_.size()) ? widget_[id] : nullptr;
