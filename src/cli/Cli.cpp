@@ -18,7 +18,7 @@ namespace {
 constexpr const char* PROGRAMMA = "girolino-cli";
 
 constexpr const char* DESCRIZIONE =
-    "Girolino da riga di comando: legge i giri di una partita e ne stampa le statistiche.";
+    "Girolino da riga di comando: statistiche di una partita e prove di sistemi di puntate.";
 
 constexpr const char* PIEDE =
     "Scrivi \"girolino-cli COMANDO --help\" per l'aiuto di un comando.\n"
