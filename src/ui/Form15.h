@@ -3,6 +3,7 @@
 // The first help window: shows what a help button looks like and lets the user try one.
 
 #include "ui/Form.h"
+#include "ui/Form15Layout.h"
 
 namespace girolino::ui {
 
@@ -14,8 +15,7 @@ public:
     void click(int id) override;
 
 private:
-    int idEsempio_ = -1;
-    int idOk_ = -1;
+    TIdForm15 id_;
 };
 
 } // namespace girolino::ui
