@@ -12,26 +12,26 @@ TForm6::TForm6(TPiattaforma& p, const TPartita& partita)
     : TForm(p, "TForm6", conNomeProgramma(" - Andamento Chance Semplici"), 556, 398),
       partita_(partita) {
     setPosizione(TPosizioneForm::InAltoASinistra);
-    crea();
+    id_ = costruisciForm6(*this);
 }
 
 void TForm6::mostraAndamento(bool ultimoNumeroVuoto) {
     if (ultimoNumeroVuoto) return;
     const auto voci = andamentoChance(partita_);
     const std::int32_t boule = partita_.bouleEseguite;
-    for (int k = 0; k < RIGHE; ++k) {
-        setTesto(idNome_[k], voci[k].nome);
-        setTesto(idConteggio_[k], TDecimale(voci[k].sortite));
-        setBarra(idBarra_[k], 0, boule, voci[k].sortite);
+    for (int k = 0; k < RIGHE_FORM6; ++k) {
+        setTesto(id_.nome[k], voci[k].nome);
+        setTesto(id_.conteggio[k], TDecimale(voci[k].sortite));
+        setBarra(id_.barra[k], 0, boule, voci[k].sortite);
     }
-    setTesto(idBoule_, TDecimale(boule));
+    setTesto(id_.boule, TDecimale(boule));
     mostra();
 }
 
 void TForm6::click(int id) {
-    if (id == idChiudi_) {
+    if (id == id_.chiudi) {
         nascondi();
-    } else if (id == idAiuto_) {
+    } else if (id == id_.aiuto) {
         piattaforma().messaggio(
             "In questa scheda ti vengono mostrate tutte le chance semplici e le dozzine e colonne "
             "in ordine di sortita, dalla più frequente alla meno frequente. Per ogni tipo di "

@@ -5,8 +5,7 @@
 
 #include "model/Partita.h"
 #include "ui/Form.h"
-
-#include <array>
+#include "ui/Form6Layout.h"
 
 namespace girolino::ui {
 
@@ -21,14 +20,8 @@ public:
     void click(int id) override;
 
 private:
-    static constexpr int RIGHE = NUM_CHANCE;
-
-    void crea();
-
     const TPartita& partita_;
-    std::array<int, RIGHE> idNome_{}, idBarra_{}, idConteggio_{};
-    int idBoule_ = -1; // Label2
-    int idChiudi_ = -1, idAiuto_ = -1;
+    TIdForm6 id_;
 };
 
 } // namespace girolino::ui
