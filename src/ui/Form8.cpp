@@ -11,22 +11,22 @@ namespace girolino::ui {
 TForm8::TForm8(TPiattaforma& p)
     : TForm(p, "TForm8", conNomeProgramma(" - Andamento dei 37 numeri"), 695, 570) {
     setPosizione(TPosizioneForm::InAltoASinistra);
-    crea();
+    id_ = costruisciForm8(*this);
 }
 
 void TForm8::impostaFrequentoni(const TClassifica& frequenti) {
     const std::int32_t massimo = massimoBarreNumeri(frequenti);
-    for (int k = 0; k < RIGHE; ++k) {
-        setTesto(idNumero_[k], TDecimale(frequenti[k].numero));
-        setTesto(idConteggio_[k], TDecimale(frequenti[k].chiave));
-        setBarra(idBarra_[k], 0, massimo, frequenti[k].chiave);
+    for (int k = 0; k < RIGHE_FORM8; ++k) {
+        setTesto(id_.numero[k], TDecimale(frequenti[k].numero));
+        setTesto(id_.conteggio[k], TDecimale(frequenti[k].chiave));
+        setBarra(id_.barra[k], 0, massimo, frequenti[k].chiave);
     }
 }
 
 void TForm8::click(int id) {
-    if (id == idChiudi_) {
+    if (id == id_.chiudi) {
         nascondi();
-    } else if (id == idAiuto_) {
+    } else if (id == id_.aiuto) {
         piattaforma().messaggio(
             "In questa scheda ti vengono mostrati tutti i 37 numeri in ordine di sortita, dal più "
             "frequente al meno frequente. Per ogni numero ti viene mostrata una barra del grafico "

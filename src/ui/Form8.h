@@ -6,8 +6,7 @@
 #include "engine/Classifiche.h"
 #include "model/Partita.h"
 #include "ui/Form.h"
-
-#include <array>
+#include "ui/Form8Layout.h"
 
 namespace girolino::ui {
 
@@ -21,12 +20,7 @@ public:
     void click(int id) override;
 
 private:
-    static constexpr int RIGHE = NUMERI;
-
-    void crea();
-
-    std::array<int, RIGHE> idNumero_{}, idBarra_{}, idConteggio_{};
-    int idChiudi_ = -1, idAiuto_ = -1;
+    TIdForm8 id_;
 };
 
 } // namespace girolino::ui

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the trend window of the 37 numbers and where they stand.
 
+#include "ui/Form8Layout.h"
+
 #include "ui/Decimale.h"
 #include "ui/Disegno.h"
-#include "ui/Form8.h"
 
 #include <string>
 
@@ -34,11 +35,12 @@ std::string nomeConteggio(int k) {
 
 } // namespace
 
-void TForm8::crea() {
+TIdForm8 costruisciForm8(TForm& f) {
+    TIdForm8 ids;
     const int idTestata =
-        aggiungi(pannello("Panel2", -1, 24, 8, 651, 41, "Classifica di Sortita dei 37 Numeri",
-                          clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
-    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 619, 8));
+        f.aggiungi(pannello("Panel2", -1, 24, 8, 651, 41, "Classifica di Sortita dei 37 Numeri",
+                            clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    ids.aiuto = f.aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 619, 8));
 
     struct TTestataColonna {
         std::string_view nome, testo, hint;
@@ -54,24 +56,25 @@ void TForm8::crea() {
         TControllo c = titolo(std::string(t.nome), -1, t.x, 53, t.w, 17, std::string(t.testo),
                               clOlive, carattere(11, true, clAqua));
         c.hint = t.hint;
-        aggiungi(std::move(c));
+        f.aggiungi(std::move(c));
     }
 
-    for (int k = 0; k < RIGHE; ++k) {
+    for (int k = 0; k < RIGHE_FORM8; ++k) {
         const int colonna = k < RIGHE_SINISTRA ? 0 : 1;
         const int x = X_COLONNA[colonna];
         const int y = Y_RIGHE + (colonna ? k - RIGHE_SINISTRA : k) * PASSO_RIGA;
         const std::string num(TDecimale(k).testo());
-        idNumero_[k] =
-            aggiungi(titolo("n" + num, -1, x, y, 36, ALTEZZA_RIGA, num, clMaroon, carattereRighe));
-        idBarra_[k] =
-            aggiungi(disegno::controllo("ProgressBar" + std::string(TDecimale(k + 1)), TTipo::Barra,
-                                        -1, x + X_BARRA, y, 232, ALTEZZA_RIGA));
-        idConteggio_[k] = aggiungi(titolo(nomeConteggio(k), -1, x + X_CONTEGGIO, y, 43,
-                                          ALTEZZA_RIGA, "0", clGreen, carattereRighe));
+        ids.numero[k] = f.aggiungi(
+            titolo("n" + num, -1, x, y, 36, ALTEZZA_RIGA, num, clMaroon, carattereRighe));
+        ids.barra[k] =
+            f.aggiungi(disegno::controllo("ProgressBar" + std::string(TDecimale(k + 1)),
+                                          TTipo::Barra, -1, x + X_BARRA, y, 232, ALTEZZA_RIGA));
+        ids.conteggio[k] = f.aggiungi(titolo(nomeConteggio(k), -1, x + X_CONTEGGIO, y, 43,
+                                             ALTEZZA_RIGA, "0", clGreen, carattereRighe));
     }
 
-    idChiudi_ = aggiungi(pulsante("BitBtn1", -1, 216, 534, 257, 25, "Chiudi", "chiudi"));
+    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 216, 534, 257, 25, "Chiudi", "chiudi"));
+    return ids;
 }
 
 } // namespace girolino::ui
