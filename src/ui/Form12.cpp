@@ -11,38 +11,38 @@ namespace girolino::ui {
 
 TForm12::TForm12(TPiattaforma& p, const TPartita& partita)
     : TForm(p, "TForm12", nomeProgramma, 624, 327), partita_(partita) {
-    crea();
-    for (int k = 0; k < RIGHE; ++k) copiaNumeri_[k].numero = k;
+    id_ = costruisciForm12(*this);
+    for (int k = 0; k < NUMERI; ++k) copiaNumeri_[k].numero = k;
 }
 
 void TForm12::assegnaStat() {
-    copiaNumeri_ = girolino::assegnaStat(partita_, testo(idOrdine_));
+    copiaNumeri_ = girolino::assegnaStat(partita_, testo(id_.ordine));
 }
 
 void TForm12::compilaCampi() {
-    for (int k = 0; k < RIGHE; ++k) {
+    for (int k = 0; k < NUMERI; ++k) {
         const TRigaNumero& r = copiaNumeri_[k];
-        setTesto(idN_[k], std::to_string(r.numero));
-        setTesto(idR_[k], std::to_string(r.contatore.ritardo));
-        setTesto(idM_[k], std::to_string(r.contatore.maxRitardo));
-        setTesto(idS_[k], std::to_string(r.contatore.sortite));
+        setTesto(id_.n[k], std::to_string(r.numero));
+        setTesto(id_.r[k], std::to_string(r.contatore.ritardo));
+        setTesto(id_.m[k], std::to_string(r.contatore.maxRitardo));
+        setTesto(id_.s[k], std::to_string(r.contatore.sortite));
     }
     applicaEvidenziazione();
 }
 
 void TForm12::applicaEvidenziazione() {
-    if (spuntato(idGrassetto_))
+    if (spuntato(id_.grassetto))
         numeribold();
     else
         numeriNobold();
-    if (spuntato(idRosso_))
+    if (spuntato(id_.rosso))
         colorarosso();
     else
         coloraNorosso();
 }
 
 void TForm12::impostaCaption() {
-    setCaption(conNomeProgramma(": Tutti i Numeri Ordinati per ") + testo(idOrdine_));
+    setCaption(conNomeProgramma(": Tutti i Numeri Ordinati per ") + testo(id_.ordine));
 }
 
 void TForm12::cambiatoCombo() {
@@ -63,41 +63,41 @@ void TForm12::aggiorna() {
 }
 
 void TForm12::numeribold() {
-    griglia::grassetto(*this, idR_, righeMostrate(), true);
+    griglia::grassetto(*this, id_.r, righeMostrate(), true);
 }
 
 void TForm12::numeriNobold() {
-    griglia::grassetto(*this, idR_, righeMostrate(), false);
+    griglia::grassetto(*this, id_.r, righeMostrate(), false);
 }
 
 void TForm12::colorarosso() {
-    griglia::rosso(*this, idR_, righeMostrate(), true);
+    griglia::rosso(*this, id_.r, righeMostrate(), true);
 }
 
 void TForm12::coloraNorosso() {
-    griglia::rosso(*this, idR_, righeMostrate(), false);
+    griglia::rosso(*this, id_.r, righeMostrate(), false);
 }
 
 void TForm12::click(int id) {
     // "N" names no ranked order on purpose: its rows stay in number order.
-    if (id == idNumero_ || id == idRitardo_ || id == idMassimo_ || id == idSortita_) {
-        const char* ordine = id == idNumero_    ? "Numeri"
-                             : id == idRitardo_ ? "Ritardo"
-                             : id == idMassimo_ ? "Massimo Ritardo"
-                                                : "Sortita";
-        setTesto(idOrdine_, ordine);
+    if (id == id_.numero || id == id_.ritardo || id == id_.massimo || id == id_.sortita) {
+        const char* ordine = id == id_.numero    ? "Numeri"
+                             : id == id_.ritardo ? "Ritardo"
+                             : id == id_.massimo ? "Massimo Ritardo"
+                                                 : "Sortita";
+        setTesto(id_.ordine, ordine);
         cambiatoCombo();
-    } else if (id == idGrassetto_) {
+    } else if (id == id_.grassetto) {
         if (spuntato(id))
             numeribold();
         else
             numeriNobold();
-    } else if (id == idRosso_) {
+    } else if (id == id_.rosso) {
         if (spuntato(id))
             colorarosso();
         else
             coloraNorosso();
-    } else if (id == idAiuto_) {
+    } else if (id == id_.aiuto) {
         piattaforma().messaggio(
             "In questa scheda ti vengono mostrate le statistiche dei 37 numeri, puoi ordinare i "
             "numeri per ordine di: Numero, Ritardo, Massimo Ritardo e Sortita. Per decidere in "
@@ -109,7 +109,7 @@ void TForm12::click(int id) {
 }
 
 void TForm12::cambiato(int id) {
-    if (id == idOrdine_) cambiatoCombo();
+    if (id == id_.ordine) cambiatoCombo();
 }
 
 } // namespace girolino::ui

@@ -6,8 +6,8 @@
 #include "engine/AnalisiNumeri.h"
 #include "model/Partita.h"
 #include "ui/Form.h"
+#include "ui/Form12Layout.h"
 
-#include <array>
 #include <cstddef>
 
 namespace girolino::ui {
@@ -36,9 +36,6 @@ public:
     void cambiato(int id) override;
 
 private:
-    static constexpr int RIGHE = NUMERI;
-
-    void crea();
     void applicaEvidenziazione();
     void impostaCaption();
     // What row k of the grid shows.
@@ -49,15 +46,7 @@ private:
     const TPartita& partita_;
     TCopiaNumeri copiaNumeri_{};
 
-    std::array<int, RIGHE> idN_{}, idR_{}, idM_{}, idS_{};
-    int idOrdine_ = -1;    // ComboBox3
-    int idNumero_ = -1;    // Panel32 "N"
-    int idRitardo_ = -1;   // Panel33 "R"
-    int idMassimo_ = -1;   // Panel34 "M"
-    int idSortita_ = -1;   // Panel1 "S"
-    int idGrassetto_ = -1; // CheckBox1
-    int idRosso_ = -1;     // CheckBox3
-    int idAiuto_ = -1;     // SpeedButton55
+    TIdForm12 id_;
 };
 
 } // namespace girolino::ui

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the numbers table window and where they stand.
 
+#include "ui/Form12Layout.h"
+
 #include "ui/Disegno.h"
-#include "ui/Form12.h"
 #include "ui/GrigliaContatori.h"
 
 #include <string>
@@ -39,14 +40,15 @@ constexpr int Y_CASELLE = 300;
 
 } // namespace
 
-void TForm12::crea() {
-    griglia::crea(*this, GRIGLIA, {idN_, idR_, idM_, idS_});
+TIdForm12 costruisciForm12(TForm& f) {
+    TIdForm12 ids;
+    griglia::crea(f, GRIGLIA, {ids.n, ids.r, ids.m, ids.s});
 
-    aggiungi(griglia::scritta("Label13", X_ORDINE, Y_ORDINE, 80, 24, "Ordina x", clGreen, 19));
-    idOrdine_ =
-        aggiungi(conCarattere(combo("ComboBox3", -1, X_ORDINE, Y_ORDINE + 28, 140,
-                                    {"Numero", "Ritardo", "Massimo Ritardo", "Sortita"}, "Numero"),
-                              inTahoma()));
+    f.aggiungi(griglia::scritta("Label13", X_ORDINE, Y_ORDINE, 80, 24, "Ordina x", clGreen, 19));
+    ids.ordine = f.aggiungi(
+        conCarattere(combo("ComboBox3", -1, X_ORDINE, Y_ORDINE + 28, 140,
+                           {"Numero", "Ritardo", "Massimo Ritardo", "Sortita"}, "Numero"),
+                     inTahoma()));
 
     struct TPannello {
         std::string_view nome, lettera, hint;
@@ -54,29 +56,30 @@ void TForm12::crea() {
         int* id;
     };
     const std::array<TPannello, 4> pannelli = {{
-        {"Panel32", "N", "Ordina x Numero", clMaroon, &idNumero_},
-        {"Panel33", "R", "Ordina x Ritardo", clGreen, &idRitardo_},
-        {"Panel34", "M", "Ordina x Massimo Ritardo", clOlive, &idMassimo_},
-        {"Panel1", "S", "Ordina x Sortite", clNavy, &idSortita_},
+        {"Panel32", "N", "Ordina x Numero", clMaroon, &ids.numero},
+        {"Panel33", "R", "Ordina x Ritardo", clGreen, &ids.ritardo},
+        {"Panel34", "M", "Ordina x Massimo Ritardo", clOlive, &ids.massimo},
+        {"Panel1", "S", "Ordina x Sortite", clNavy, &ids.sortita},
     }};
     for (int i = 0; i < 4; ++i) {
         const auto& p = pannelli[i];
-        *p.id = aggiungi(pannello(std::string(p.nome), -1, X_ORDINE + i * 38, Y_ORDINE + 58, 30, 30,
-                                  std::string(p.lettera), p.sfondo, carattere(20, false, clWhite),
-                                  std::string(p.hint)));
+        *p.id = f.aggiungi(pannello(std::string(p.nome), -1, X_ORDINE + i * 38, Y_ORDINE + 58, 30,
+                                    30, std::string(p.lettera), p.sfondo,
+                                    carattere(20, false, clWhite), std::string(p.hint)));
     }
 
-    idGrassetto_ =
-        aggiungi(conCarattere(casella("CheckBox1", -1, GRIGLIA.x, Y_CASELLE, 290,
-                                      "Metti in grassetto i ritardi che superano il Max Rit", true),
-                              inTahoma()));
-    idRosso_ =
-        aggiungi(conCarattere(casella("CheckBox3", -1, GRIGLIA.x + 294, Y_CASELLE, 290,
-                                      "Colora di rosso i ritardi che superano il Max Rit", true),
-                              inTahoma()));
-    idAiuto_ = aggiungi(conCarattere(
+    ids.grassetto = f.aggiungi(
+        conCarattere(casella("CheckBox1", -1, GRIGLIA.x, Y_CASELLE, 290,
+                             "Metti in grassetto i ritardi che superano il Max Rit", true),
+                     inTahoma()));
+    ids.rosso =
+        f.aggiungi(conCarattere(casella("CheckBox3", -1, GRIGLIA.x + 294, Y_CASELLE, 290,
+                                        "Colora di rosso i ritardi che superano il Max Rit", true),
+                                inTahoma()));
+    ids.aiuto = f.aggiungi(conCarattere(
         pulsante("SpeedButton55", -1, 594, Y_CASELLE - 4, 24, 24, "", "aiuto", "Aiuto"),
         inTahoma()));
+    return ids;
 }
 
 } // namespace girolino::ui
