@@ -4,6 +4,7 @@
 // button here is a picture only, except "OK", which closes the window.
 
 #include "ui/Form.h"
+#include "ui/Form16Layout.h"
 
 namespace girolino::ui {
 
@@ -14,7 +15,7 @@ public:
     void click(int id) override;
 
 private:
-    int idOk_ = -1;
+    TIdForm16 id_;
 };
 
 } // namespace girolino::ui
