@@ -5,6 +5,7 @@
 // closing the window ends the program.
 
 #include "ui/Form.h"
+#include "ui/Form17Layout.h"
 
 #include <functional>
 
@@ -38,9 +39,7 @@ private:
     void accetta();
     bool esci();
 
-    int idCasella_ = -1;
-    int idAccetto_ = -1;
-    int idNonAccetto_ = -1;
+    TIdForm17 id_;
     bool regoleAccettate_ = false; // for this run only, never cleared
     std::function<bool()> uscita_;
 };
