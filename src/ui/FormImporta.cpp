@@ -67,18 +67,19 @@ std::vector<TSpezzone> spezzoni(std::span<const std::uint8_t> numeri) {
 
 TFormImporta::TFormImporta(TPiattaforma& p)
     : TForm(p, "TFormImporta", captionFormImporta, 436, 258) {
-    crea();
+    setPosizione(TPosizioneForm::CentroPrincipale);
+    id_ = costruisciFormImporta(*this);
 }
 
 void TFormImporta::prepara(std::string_view origine, TNumeri numeri) {
     numeri_ = std::move(numeri);
     invertito_ = false;
     confermato_ = false;
-    setSpuntato(idInverti_, false);
+    setSpuntato(id_.inverti, false);
     std::string testo = "Origine: ";
     testo += accorcia(origine);
-    setTesto(idOrigine_, testo);
-    setTesto(idConteggio_, "Numeri trovati: " + conMigliaia(numeri_.size()));
+    setTesto(id_.origine, testo);
+    setTesto(id_.conteggio, "Numeri trovati: " + conMigliaia(numeri_.size()));
     aggiornaAnteprima();
 }
 
@@ -93,45 +94,45 @@ std::optional<TFormImporta::TNumeri> TFormImporta::scegli(std::string_view origi
 void TFormImporta::aggiornaAnteprima() {
     const std::span<const std::uint8_t> tutti(numeri_);
     const std::size_t k = std::min(ANTEPRIMA, tutti.size());
-    setSpezzoni(idPrimi_, spezzoni(tutti.first(k)));
-    setSpezzoni(idUltimi_, spezzoni(tutti.last(k)));
+    setSpezzoni(id_.primi, spezzoni(tutti.first(k)));
+    setSpezzoni(id_.ultimi, spezzoni(tutti.last(k)));
 }
 
 void TFormImporta::avanzamento(std::size_t fatti, std::size_t totale) {
     if (!inCorso_) {
         inCorso_ = true;
-        setVisibile(idImporta_, false);
-        setVisibile(idAnnulla_, false);
-        setAbilitato(idInverti_, false);
-        setVisibile(idBarra_, true);
+        setVisibile(id_.importa, false);
+        setVisibile(id_.annulla, false);
+        setAbilitato(id_.inverti, false);
+        setVisibile(id_.barra, true);
     }
-    setTesto(idConteggio_, "Inserimento: " + conMigliaia(fatti) + " di " + conMigliaia(totale));
+    setTesto(id_.conteggio, "Inserimento: " + conMigliaia(fatti) + " di " + conMigliaia(totale));
     // Thousands of spins a step keep the bar's range within an int.
-    setBarra(idBarra_, 0, static_cast<int>(totale / 1000 + 1), static_cast<int>(fatti / 1000));
+    setBarra(id_.barra, 0, static_cast<int>(totale / 1000 + 1), static_cast<int>(fatti / 1000));
 }
 
 void TFormImporta::finito() {
     if (!inCorso_) return;
     inCorso_ = false;
-    setVisibile(idBarra_, false);
-    setVisibile(idImporta_, true);
-    setVisibile(idAnnulla_, true);
-    setAbilitato(idInverti_, true);
+    setVisibile(id_.barra, false);
+    setVisibile(id_.importa, true);
+    setVisibile(id_.annulla, true);
+    setAbilitato(id_.inverti, true);
     nascondi();
 }
 
 void TFormImporta::click(int id) {
     if (inCorso_) return;
-    if (id == idInverti_) {
-        const bool spunta = spuntato(idInverti_);
+    if (id == id_.inverti) {
+        const bool spunta = spuntato(id_.inverti);
         if (spunta == invertito_) return;
         invertito_ = spunta;
         std::reverse(numeri_.begin(), numeri_.end());
         aggiornaAnteprima();
-    } else if (id == idImporta_) {
+    } else if (id == id_.importa) {
         confermato_ = true;
         nascondi();
-    } else if (id == idAnnulla_) {
+    } else if (id == id_.annulla) {
         confermato_ = false;
         nascondi();
     }

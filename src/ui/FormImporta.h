@@ -5,6 +5,7 @@
 // reading it the other way round (many sites list the newest spin first).
 
 #include "ui/Form.h"
+#include "ui/FormImportaLayout.h"
 
 #include <cstdint>
 #include <optional>
@@ -46,16 +47,13 @@ public:
     bool chiusuraRichiesta() override;
 
 private:
-    void crea();
     void aggiornaAnteprima();
 
     TNumeri numeri_;
     bool invertito_ = false;
     bool confermato_ = false;
     bool inCorso_ = false;
-    int idBarra_ = -1;
-    int idOrigine_ = -1, idConteggio_ = -1, idPrimi_ = -1, idUltimi_ = -1;
-    int idInverti_ = -1, idImporta_ = -1, idAnnulla_ = -1;
+    TIdFormImporta id_;
 };
 
 } // namespace girolino::ui

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the import preview and where they stand.
 
+#include "ui/FormImportaLayout.h"
+
 #include "ui/Disegno.h"
-#include "ui/FormImporta.h"
 
 namespace girolino::ui {
 
@@ -23,36 +24,38 @@ TControllo anteprima(std::string nome, int y) {
 
 } // namespace
 
-void TFormImporta::crea() {
-    setPosizione(TPosizioneForm::CentroPrincipale);
-    setFontBase(inTahoma());
+TIdFormImporta costruisciFormImporta(TForm& f) {
+    TIdFormImporta ids;
+    f.setFontBase(inTahoma());
 
-    idOrigine_ =
-        aggiungi(etichetta("LabelOrigine", -1, MARGINE, 12, LARGHEZZA_UTILE, 16, {}, inTahoma()));
-    idConteggio_ = aggiungi(etichetta("LabelConteggio", -1, MARGINE, 34, LARGHEZZA_UTILE, 18, {},
-                                      carattere(13, true, clBlack, tahoma)));
+    ids.origine =
+        f.aggiungi(etichetta("LabelOrigine", -1, MARGINE, 12, LARGHEZZA_UTILE, 16, {}, inTahoma()));
+    ids.conteggio = f.aggiungi(etichetta("LabelConteggio", -1, MARGINE, 34, LARGHEZZA_UTILE, 18, {},
+                                         carattere(13, true, clBlack, tahoma)));
 
-    aggiungi(etichetta("LabelPrimi", -1, MARGINE, 62, LARGHEZZA_UTILE, 16,
-                       "Primi numeri (i più vecchi, entrano per primi):", inTahoma()));
-    idPrimi_ = aggiungi(anteprima("RichEditPrimi", 80));
-    aggiungi(etichetta("LabelUltimi", -1, MARGINE, 122, LARGHEZZA_UTILE, 16,
-                       "Ultimi numeri (i più recenti):", inTahoma()));
-    idUltimi_ = aggiungi(anteprima("RichEditUltimi", 140));
+    f.aggiungi(etichetta("LabelPrimi", -1, MARGINE, 62, LARGHEZZA_UTILE, 16,
+                         "Primi numeri (i più vecchi, entrano per primi):", inTahoma()));
+    ids.primi = f.aggiungi(anteprima("RichEditPrimi", 80));
+    f.aggiungi(etichetta("LabelUltimi", -1, MARGINE, 122, LARGHEZZA_UTILE, 16,
+                         "Ultimi numeri (i più recenti):", inTahoma()));
+    ids.ultimi = f.aggiungi(anteprima("RichEditUltimi", 140));
 
-    idInverti_ = aggiungi(conCarattere(casella("CheckBoxInverti", -1, MARGINE, 186, LARGHEZZA_UTILE,
-                                               "Il numero più recente è in cima"),
-                                       inTahoma()));
+    ids.inverti =
+        f.aggiungi(conCarattere(casella("CheckBoxInverti", -1, MARGINE, 186, LARGHEZZA_UTILE,
+                                        "Il numero più recente è in cima"),
+                                inTahoma()));
 
-    idImporta_ = aggiungi(conCarattere(
+    ids.importa = f.aggiungi(conCarattere(
         pulsante("BitBtnImporta", -1, 110, 220, 100, 25, "Importa", "ok"), inTahoma()));
-    idAnnulla_ = aggiungi(conCarattere(
+    ids.annulla = f.aggiungi(conCarattere(
         pulsante("BitBtnAnnulla", -1, 226, 220, 100, 25, "Annulla", "nonaccetto"), inTahoma()));
     TControllo barra = disegno::controllo("ProgressBarImporta", TTipo::Barra, -1, MARGINE, 222,
                                           LARGHEZZA_UTILE, 20);
     barra.visibile = false;
     // While a long list goes in, the bar stands where the buttons were: they are hidden.
     barra.sopraIFratelli = true;
-    idBarra_ = aggiungi(barra);
+    ids.barra = f.aggiungi(barra);
+    return ids;
 }
 
 } // namespace girolino::ui
