@@ -39,7 +39,7 @@ std::string elencoNumeri(std::span<const int> numeri) {
 TFormRuota::TFormRuota(TPiattaforma& p, TForm1& principale)
     : TForm(p, "TFormRuota", captionFormRuota, larghezzaFormRuota, altezzaFormRuota),
       principale_(principale) {
-    crea();
+    id_ = costruisciFormRuota(*this);
 }
 
 void TFormRuota::mostra() {
@@ -72,7 +72,7 @@ void TFormRuota::compilaRuota(const TPartita& p) {
     for (auto it = nastro.rbegin(); it != nastro.rend() && ultimi.size() < ULTIMI; ++it)
         ultimi.push_back(numeroDellaRiga(*it));
     const int ultimo = ultimi.empty() ? -1 : ultimi.front();
-    setRuota(idRuota_, ruotaConCalore(calore, ultimo, std::move(ultimi)));
+    setRuota(id_.ruota, ruotaConCalore(calore, ultimo, std::move(ultimi)));
 }
 
 // Rows are built once (and again for another width of the arcs); after that a refresh
@@ -96,12 +96,12 @@ void TFormRuota::compilaSettori(const TPartita& p) {
             riga.push_back(attese(s));
             righe.push_back(std::move(riga));
         }
-        setRigheTabella(idSettori_, std::move(righe));
+        setRigheTabella(id_.settori, std::move(righe));
         settoriRiempiti_ = true;
     } else {
         for (std::size_t s = 0; s < tutti.size(); ++s) {
-            aggiornaContatore(idSettori_, s, 2, p.ruota.settori[s], mostrati_.settori[s]);
-            if (boule != bouleMostrate_) setCella(idSettori_, s, 5, attese(s));
+            aggiornaContatore(id_.settori, s, 2, p.ruota.settori[s], mostrati_.settori[s]);
+            if (boule != bouleMostrate_) setCella(id_.settori, s, 5, attese(s));
         }
     }
     mostrati_.settori = p.ruota.settori;
@@ -120,12 +120,12 @@ void TFormRuota::compilaArchi(const TPartita& p) {
             aggiungiContatore(riga, contatori[i]);
             righe.push_back(std::move(riga));
         }
-        setRigheTabella(idArchi_, std::move(righe));
+        setRigheTabella(id_.archi, std::move(righe));
         larghezzaMostrata_ = larghezza_;
     } else {
         const auto& prima = mostrati_.archi[larghezza_ - 1];
         for (std::size_t i = 0; i < NUMERI; ++i)
-            aggiornaContatore(idArchi_, i, 1, contatori[i], prima[i]);
+            aggiornaContatore(id_.archi, i, 1, contatori[i], prima[i]);
     }
     mostrati_.archi = p.ruota.archi;
 }
@@ -139,7 +139,7 @@ void TFormRuota::aggiornaContatore(int id, std::size_t riga, std::size_t k, cons
 }
 
 void TFormRuota::cambiato(int id) {
-    if (id != idVicini_) return;
+    if (id != id_.vicini) return;
     // An item, or a width typed as its bare digit; other text (half typed) changes nothing.
     const std::string& t = testo(id);
     const auto& voci = controllo(id).voci;
@@ -154,7 +154,7 @@ void TFormRuota::cambiato(int id) {
 }
 
 void TFormRuota::taschinoCliccato(int id, int numero) {
-    if (id == idRuota_ && numero >= 0 && numero < NUMERI) principale_.inserisciNumero(numero);
+    if (id == id_.ruota && numero >= 0 && numero < NUMERI) principale_.inserisciNumero(numero);
 }
 
 } // namespace girolino::ui

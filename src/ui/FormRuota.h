@@ -7,6 +7,7 @@
 
 #include "model/Partita.h"
 #include "ui/Form.h"
+#include "ui/FormRuotaLayout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,8 +17,6 @@ namespace girolino::ui {
 class TForm1;
 
 inline constexpr const char* captionFormRuota = "Girolino - Ruota e Settori";
-inline constexpr int larghezzaFormRuota = 660;
-inline constexpr int altezzaFormRuota = 504;
 
 class TFormRuota : public TForm {
 public:
@@ -37,7 +36,6 @@ public:
     void taschinoCliccato(int id, int numero) override;
 
 private:
-    void crea();
     void compila();
     void compilaRuota(const TPartita& p);
     void compilaSettori(const TPartita& p);
@@ -55,7 +53,7 @@ private:
     std::int64_t bouleMostrate_ = 0;
     bool settoriRiempiti_ = false;
     int larghezzaMostrata_ = 0;
-    int idRuota_ = -1, idSettori_ = -1, idArchi_ = -1, idVicini_ = -1;
+    TIdFormRuota id_;
 };
 
 } // namespace girolino::ui

@@ -2,8 +2,9 @@
 // The controls of the wheel window and where they stand: the wheel on the left, the arcs
 // beside it, the sectors across the bottom.
 
+#include "ui/FormRuotaLayout.h"
+
 #include "ui/Disegno.h"
-#include "ui/FormRuota.h"
 
 #include <string>
 #include <vector>
@@ -32,37 +33,40 @@ TControllo tabella(std::string nome, int x, int y, int w, int h,
 
 } // namespace
 
-void TFormRuota::crea() {
-    setFontBase(inTahoma());
+TIdFormRuota costruisciFormRuota(TForm& f) {
+    TIdFormRuota ids;
+    f.setFontBase(inTahoma());
 
-    aggiungi(titolo("LabelRuota", -1, MARGINE, MARGINE, LATO_RUOTA, 20, "Ruota", clNavy,
-                    carattere(13, true, clWhite, tahoma)));
+    f.aggiungi(titolo("LabelRuota", -1, MARGINE, MARGINE, LATO_RUOTA, 20, "Ruota", clNavy,
+                      carattere(13, true, clWhite, tahoma)));
     TControllo ruota = disegno::controllo("Ruota1", TTipo::Ruota, -1, MARGINE, Y_TABELLE,
                                           LATO_RUOTA, LATO_RUOTA - 18);
     ruota.ruota = ruotaConCalore({}, -1, {});
     ruota.hint = "Clicca un numero per inserirlo come uscito";
     ruota.cursoreMano = true;
-    idRuota_ = aggiungi(std::move(ruota));
+    ids.ruota = f.aggiungi(std::move(ruota));
 
-    aggiungi(titolo("LabelArchi", -1, X_ARCHI, MARGINE, 150, 20, "Archi di vicini", clNavy,
-                    carattere(13, true, clWhite, tahoma)));
-    idVicini_ = aggiungi(conCarattere(combo("ComboBoxVicini", -1, X_ARCHI + 158, MARGINE,
-                                            LARGHEZZA_ARCHI - 158, {"±1", "±2", "±3", "±4"}, "±2"),
-                                      inTahoma()));
+    f.aggiungi(titolo("LabelArchi", -1, X_ARCHI, MARGINE, 150, 20, "Archi di vicini", clNavy,
+                      carattere(13, true, clWhite, tahoma)));
+    ids.vicini =
+        f.aggiungi(conCarattere(combo("ComboBoxVicini", -1, X_ARCHI + 158, MARGINE,
+                                      LARGHEZZA_ARCHI - 158, {"±1", "±2", "±3", "±4"}, "±2"),
+                                inTahoma()));
     auto archi = tabella("TabellaArchi", X_ARCHI, Y_TABELLE, LARGHEZZA_ARCHI,
                          Y_SETTORI - Y_TABELLE - 8, {"Arco", "Ritardo", "Max Rit", "Sortite"});
     archi.tabella.allineamenti[0] = TAllineaColonna::Sinistra;
-    idArchi_ = aggiungi(std::move(archi));
+    ids.archi = f.aggiungi(std::move(archi));
 
-    aggiungi(titolo("LabelSettori", -1, MARGINE, Y_SETTORI, larghezzaFormRuota - 2 * MARGINE, 20,
-                    "Settori", clNavy, carattere(13, true, clWhite, tahoma)));
+    f.aggiungi(titolo("LabelSettori", -1, MARGINE, Y_SETTORI, larghezzaFormRuota - 2 * MARGINE, 20,
+                      "Settori", clNavy, carattere(13, true, clWhite, tahoma)));
     auto settori =
         tabella("TabellaSettori", MARGINE, Y_SETTORI + 26, larghezzaFormRuota - 2 * MARGINE,
                 altezzaFormRuota - Y_SETTORI - 26 - MARGINE,
                 {"Settore", "Numeri", "Ritardo", "Max Rit", "Sortite", "Attese"});
     settori.tabella.allineamenti[0] = TAllineaColonna::Sinistra;
     settori.tabella.allineamenti[1] = TAllineaColonna::Sinistra;
-    idSettori_ = aggiungi(std::move(settori));
+    ids.settori = f.aggiungi(std::move(settori));
+    return ids;
 }
 
 } // namespace girolino::ui
