@@ -104,13 +104,13 @@ TFormStatistiche::TFormStatistiche(TPiattaforma& p, const TPartita& partita)
     : TForm(p, "TFormStatistiche", "Girolino - Frequenze Osservate e Attese", 1100, 560),
       partita_(partita) {
     setPosizione(TPosizioneForm::CentroPrincipale);
-    crea();
+    id_ = costruisciFormStatistiche(*this);
 }
 
 void TFormStatistiche::partitaCambiata() {
     daAggiornare_ = true;
     // A run of spins asks many times; the timer runs once, when the run is over.
-    if (visibile()) avviaTimer(idAggiorna_, false);
+    if (visibile()) avviaTimer(id_.aggiorna, false);
 }
 
 void TFormStatistiche::mostra() {
@@ -119,32 +119,32 @@ void TFormStatistiche::mostra() {
 }
 
 void TFormStatistiche::tick(int id) {
-    if (id != idAggiorna_) return;
+    if (id != id_.aggiorna) return;
     fermaTimer(id);
     if (daAggiornare_ && visibile()) aggiorna();
 }
 
 void TFormStatistiche::aggiorna() {
     const TStatistichePartita s = statistichePartita(partita_, 0);
-    setGrafico(idGrafico_, graficoNumeri(s));
-    setTesto(idGiri_, "Giri: " + std::to_string(s.giri));
-    setTesto(idChiQuadro_, testoChiQuadro(s.chiQuadro));
-    setTesto(idGiudizio_, giudizioChiQuadro(s.chiQuadro));
+    setGrafico(id_.grafico, graficoNumeri(s));
+    setTesto(id_.giri, "Giri: " + std::to_string(s.giri));
+    setTesto(id_.chiQuadro, testoChiQuadro(s.chiQuadro));
+    setTesto(id_.giudizio, giudizioChiQuadro(s.chiQuadro));
     auto righe = righeScarti(s);
-    setTesto(idNota_,
+    setTesto(id_.nota,
              "In rosso le righe con |z| ≥ 3. Su " + std::to_string(righe.size()) +
                  " righe qualche |z| grande esce per puro caso anche su una ruota equa: |z| ≥ 2 "
                  "in circa una riga su venti. Prob. Max Rit: probabilità che una ruota equa dia, "
                  "nei giri giocati, un'assenza lunga almeno quanto il massimo ritardo della voce. "
                  "I giri passati non dicono nulla sul prossimo.");
-    setRigheTabella(idTabella_, std::move(righe));
+    setRigheTabella(id_.tabella, std::move(righe));
     daAggiornare_ = false;
 }
 
 void TFormStatistiche::click(int id) {
-    if (id == idChiudi_) {
+    if (id == id_.chiudi) {
         nascondi();
-    } else if (id == idAiuto_) {
+    } else if (id == id_.aiuto) {
         piattaforma().messaggio(
             "In questa scheda confronti le sortite osservate con quelle che darebbe una ruota "
             "equa. Il grafico mostra le sortite dei 37 numeri, la linea delle sortite attese e "

@@ -7,6 +7,7 @@
 
 #include "model/Partita.h"
 #include "ui/Form.h"
+#include "ui/FormStatisticheLayout.h"
 
 namespace girolino::ui {
 
@@ -27,21 +28,12 @@ public:
     void tick(int id) override;
 
 private:
-    void crea();
     void aggiorna();
 
     const TPartita& partita_;
     bool daAggiornare_ = true;
 
-    int idGrafico_ = -1;   // GraficoFrequenze
-    int idGiri_ = -1;      // LabelGiri
-    int idChiQuadro_ = -1; // LabelChiQuadro
-    int idGiudizio_ = -1;  // LabelGiudizio
-    int idTabella_ = -1;   // TabellaScarti
-    int idNota_ = -1;      // LabelNota
-    int idAggiorna_ = -1;  // TimerAggiorna
-    int idAiuto_ = -1;     // SpeedButton55
-    int idChiudi_ = -1;    // BitBtn1
+    TIdFormStatistiche id_;
 };
 
 } // namespace girolino::ui

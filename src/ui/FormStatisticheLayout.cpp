@@ -2,8 +2,9 @@
 // The controls of the observed-against-expected window and where they stand: the chart
 // and the chi-square test on the left, the table of deviations and its note on the right.
 
+#include "ui/FormStatisticheLayout.h"
+
 #include "ui/Disegno.h"
-#include "ui/FormStatistiche.h"
 
 #include <utility>
 
@@ -29,41 +30,43 @@ TDatiTabella tabellaVuota() {
 
 } // namespace
 
-void TFormStatistiche::crea() {
+TIdFormStatistiche costruisciFormStatistiche(TForm& f) {
+    TIdFormStatistiche ids;
     const int idTestata =
-        aggiungi(pannello("Panel1", -1, X_SINISTRA, 8, 1084, 41, "Frequenze Osservate e Attese",
-                          clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
-    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 1052, 8));
+        f.aggiungi(pannello("Panel1", -1, X_SINISTRA, 8, 1084, 41, "Frequenze Osservate e Attese",
+                            clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    ids.aiuto = f.aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 1052, 8));
 
-    idGrafico_ = aggiungi(disegno::controllo("GraficoFrequenze", TTipo::Grafico, -1, X_SINISTRA,
-                                             Y_CORPO, W_SINISTRA, 340));
+    ids.grafico = f.aggiungi(disegno::controllo("GraficoFrequenze", TTipo::Grafico, -1, X_SINISTRA,
+                                                Y_CORPO, W_SINISTRA, 340));
 
     TControllo gruppo = disegno::controllo("GroupBox1", TTipo::Gruppo, -1, X_SINISTRA, 402,
                                            W_SINISTRA, 112, "Test del chi quadro sui 37 numeri");
-    const int idGruppo = aggiungi(gruppo);
-    idGiri_ = aggiungi(
+    const int idGruppo = f.aggiungi(gruppo);
+    ids.giri = f.aggiungi(
         etichetta("LabelGiri", idGruppo, 10, 20, W_SINISTRA - 20, 16, "Giri: 0", inTahoma()));
-    idChiQuadro_ = aggiungi(
+    ids.chiQuadro = f.aggiungi(
         etichetta("LabelChiQuadro", idGruppo, 10, 40, W_SINISTRA - 20, 16, "", inTahoma()));
     TControllo giudizio = etichetta("LabelGiudizio", idGruppo, 10, 62, W_SINISTRA - 20, 40, "",
                                     carattere(13, true, clNavy));
     giudizio.aCapo = true;
-    idGiudizio_ = aggiungi(std::move(giudizio));
+    ids.giudizio = f.aggiungi(std::move(giudizio));
 
     TControllo tabella =
         disegno::controllo("TabellaScarti", TTipo::Tabella, -1, X_DESTRA, Y_CORPO, W_DESTRA, 360);
     tabella.tabella = tabellaVuota();
-    idTabella_ = aggiungi(tabella);
+    ids.tabella = f.aggiungi(tabella);
     TControllo nota = etichetta("LabelNota", -1, X_DESTRA, 422, W_DESTRA, 92, "", inTahoma());
     nota.aCapo = true;
-    idNota_ = aggiungi(std::move(nota));
+    ids.nota = f.aggiungi(std::move(nota));
 
-    idChiudi_ = aggiungi(pulsante("BitBtn1", -1, 421, 524, 257, 25, "Chiudi", "chiudi"));
+    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 421, 524, 257, 25, "Chiudi", "chiudi"));
 
     TControllo timer = disegno::controllo("TimerAggiorna", TTipo::Timer, -1, 0, 0, 0, 0);
     timer.intervallo = 0;
     timer.abilitato = false;
-    idAggiorna_ = aggiungi(timer);
+    ids.aggiorna = f.aggiungi(timer);
+    return ids;
 }
 
 } // namespace girolino::ui
