@@ -19,20 +19,20 @@ constexpr int RIGHE_FISSE = 10;
 
 TForm11::TForm11(TPiattaforma& p, const TPartita& partita)
     : TForm(p, "TForm11", nomeProgramma, 802, 479), partita_(partita) {
-    crea();
+    id_ = costruisciForm11(*this);
 }
 
 void TForm11::scriviRiga(int riga, const std::string& etichetta, const TContatore& c) {
-    setTesto(idN_[riga], etichetta);
-    setTesto(idR_[riga], std::to_string(c.ritardo));
-    setTesto(idM_[riga], std::to_string(c.maxRitardo));
-    setTesto(idS_[riga], std::to_string(c.sortite));
+    setTesto(id_.n[riga], etichetta);
+    setTesto(id_.r[riga], std::to_string(c.ritardo));
+    setTesto(id_.m[riga], std::to_string(c.maxRitardo));
+    setTesto(id_.s[riga], std::to_string(c.sortite));
     mostrati_[riga] = c;
 }
 
 void TForm11::rigaAttiva(int riga, bool attiva) {
-    setSfondoControllo(idN_[riga], attiva ? clMaroon : clGray);
-    for (int id : {idR_[riga], idM_[riga], idS_[riga]}) setAbilitato(id, attiva);
+    setSfondoControllo(id_.n[riga], attiva ? clMaroon : clGray);
+    for (int id : {id_.r[riga], id_.m[riga], id_.s[riga]}) setAbilitato(id, attiva);
 }
 
 void TForm11::pulisciCampi() {
@@ -94,8 +94,8 @@ void TForm11::guardaTutte() {
     assegnaValori();
     const std::string famiglia = scelta_->famiglia();
     const std::string ordine = scelta_->ordine();
-    setTesto(idFamiglia_, famiglia);
-    setTesto(idOrdine_, ordine);
+    setTesto(id_.famiglia, famiglia);
+    setTesto(id_.ordine, ordine);
     setCaption(conNomeProgramma(": Tutte ") + famiglia + " " + ordine);
     mostra();
 }
@@ -106,7 +106,7 @@ void TForm11::evidenzia() {
 }
 
 void TForm11::colorarosso() {
-    if (spuntato(idRosso_)) griglia::rosso(*this, righeRitardo(), righeMostrate(), true);
+    if (spuntato(id_.rosso)) griglia::rosso(*this, righeRitardo(), righeMostrate(), true);
 }
 
 void TForm11::coloraNorosso() {
@@ -114,7 +114,7 @@ void TForm11::coloraNorosso() {
 }
 
 void TForm11::numeribold() {
-    if (spuntato(idGrassetto_)) griglia::grassetto(*this, righeRitardo(), righeMostrate(), true);
+    if (spuntato(id_.grassetto)) griglia::grassetto(*this, righeRitardo(), righeMostrate(), true);
 }
 
 void TForm11::numeriNobold() {
@@ -122,33 +122,33 @@ void TForm11::numeriNobold() {
 }
 
 void TForm11::sceltaPannello(int id) {
-    const auto famiglia = std::find(idPannelliFamiglia_.begin(), idPannelliFamiglia_.end(), id);
-    if (famiglia != idPannelliFamiglia_.end()) {
-        const std::string t(TESTI_FAMIGLIE[famiglia - idPannelliFamiglia_.begin()]);
-        setTesto(idFamiglia_, t);
+    const auto famiglia = std::find(id_.pannelliFamiglia.begin(), id_.pannelliFamiglia.end(), id);
+    if (famiglia != id_.pannelliFamiglia.end()) {
+        const std::string t(TESTI_FAMIGLIE[famiglia - id_.pannelliFamiglia.begin()]);
+        setTesto(id_.famiglia, t);
         scelta_->impostaFamiglia(t);
     } else {
-        const auto ordine = std::find(idPannelliOrdine_.begin(), idPannelliOrdine_.end(), id);
-        const std::string t(TESTI_ORDINI_GRUPPI[ordine - idPannelliOrdine_.begin()]);
-        setTesto(idOrdine_, t);
+        const auto ordine = std::find(id_.pannelliOrdine.begin(), id_.pannelliOrdine.end(), id);
+        const std::string t(TESTI_ORDINI_GRUPPI[ordine - id_.pannelliOrdine.begin()]);
+        setTesto(id_.ordine, t);
         scelta_->impostaOrdine(t);
     }
     guardaTutte();
 }
 
 void TForm11::click(int id) {
-    const bool pannello = std::find(idPannelliFamiglia_.begin(), idPannelliFamiglia_.end(), id) !=
-                              idPannelliFamiglia_.end() ||
-                          std::find(idPannelliOrdine_.begin(), idPannelliOrdine_.end(), id) !=
-                              idPannelliOrdine_.end();
+    const bool pannello = std::find(id_.pannelliFamiglia.begin(), id_.pannelliFamiglia.end(), id) !=
+                              id_.pannelliFamiglia.end() ||
+                          std::find(id_.pannelliOrdine.begin(), id_.pannelliOrdine.end(), id) !=
+                              id_.pannelliOrdine.end();
     if (pannello) {
         sceltaPannello(id);
-    } else if (id == idRosso_) {
+    } else if (id == id_.rosso) {
         if (spuntato(id))
             colorarosso();
         else
             coloraNorosso();
-    } else if (id == idGrassetto_) {
+    } else if (id == id_.grassetto) {
         if (spuntato(id))
             numeribold();
         else
@@ -157,10 +157,10 @@ void TForm11::click(int id) {
 }
 
 void TForm11::cambiato(int id) {
-    if (id != idFamiglia_ && id != idOrdine_) return;
+    if (id != id_.famiglia && id != id_.ordine) return;
     // Copy both texts first: the linked choice may be this window's own combos.
-    const std::string famiglia = testo(idFamiglia_);
-    const std::string ordine = testo(idOrdine_);
+    const std::string famiglia = testo(id_.famiglia);
+    const std::string ordine = testo(id_.ordine);
     scelta_->impostaFamiglia(famiglia);
     scelta_->impostaOrdine(ordine);
     guardaTutte();

@@ -7,6 +7,7 @@
 #include "engine/AnalisiGruppi.h"
 #include "model/Partita.h"
 #include "ui/Form.h"
+#include "ui/Form11Layout.h"
 
 #include <array>
 #include <cstddef>
@@ -29,7 +30,7 @@ public:
 
 class TForm11 : public TForm {
 public:
-    static constexpr int RIGHE = 57;
+    static constexpr int RIGHE = RIGHE_FORM11;
 
     TForm11(TPiattaforma& p, const TPartita& partita);
 
@@ -62,22 +63,21 @@ private:
     class TSceltaPropria : public TSceltaGruppi {
     public:
         explicit TSceltaPropria(TForm11& f) : f_(f) {}
-        std::string famiglia() const override { return f_.testo(f_.idFamiglia_); }
-        std::string ordine() const override { return f_.testo(f_.idOrdine_); }
-        void impostaFamiglia(const std::string& t) override { f_.setTesto(f_.idFamiglia_, t); }
-        void impostaOrdine(const std::string& t) override { f_.setTesto(f_.idOrdine_, t); }
+        std::string famiglia() const override { return f_.testo(f_.id_.famiglia); }
+        std::string ordine() const override { return f_.testo(f_.id_.ordine); }
+        void impostaFamiglia(const std::string& t) override { f_.setTesto(f_.id_.famiglia, t); }
+        void impostaOrdine(const std::string& t) override { f_.setTesto(f_.id_.ordine, t); }
 
     private:
         TForm11& f_;
     };
 
-    void crea();
     void scriviRiga(int riga, const std::string& etichetta, const TContatore& c);
     void rigaAttiva(int riga, bool attiva);
     void evidenzia();
     void sceltaPannello(int id);
     // The delay cells of rows 1..57 and, by the same 0-based index, what each row shows.
-    std::span<const int> righeRitardo() const { return std::span(idR_).subspan(1); }
+    std::span<const int> righeRitardo() const { return std::span(id_.r).subspan(1); }
     auto righeMostrate() const {
         return [this](std::size_t k) -> const TContatore& { return mostrati_[k + 1]; };
     }
@@ -89,13 +89,7 @@ private:
     // What rows 1..57 show, so that the highlight passes compare numbers, not texts.
     std::array<TContatore, RIGHE + 1> mostrati_{};
 
-    std::array<int, RIGHE + 1> idN_{}, idR_{}, idM_{}, idS_{};
-    std::array<int, NUM_FAMIGLIE> idPannelliFamiglia_{};
-    std::array<int, 4> idPannelliOrdine_{};
-    int idFamiglia_ = -1;  // ComboBox2
-    int idOrdine_ = -1;    // ComboBox3
-    int idRosso_ = -1;     // CheckBox3
-    int idGrassetto_ = -1; // CheckBox1
+    TIdForm11 id_;
 };
 
 } // namespace girolino::ui

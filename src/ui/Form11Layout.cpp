@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the complex chances window and where they stand.
 
+#include "ui/Form11Layout.h"
+
 #include "ui/Disegno.h"
-#include "ui/Form11.h"
 #include "ui/GrigliaContatori.h"
 
 #include <span>
@@ -38,21 +39,22 @@ constexpr int X_DESTRA = 500;
 
 } // namespace
 
-void TForm11::crea() {
+TIdForm11 costruisciForm11(TForm& f) {
+    TIdForm11 ids;
     // Row 0 of the id arrays is unused: rows are numbered from 1.
-    griglia::crea(*this, GRIGLIA,
-                  {std::span(idN_).subspan(1), std::span(idR_).subspan(1),
-                   std::span(idM_).subspan(1), std::span(idS_).subspan(1)});
+    griglia::crea(f, GRIGLIA,
+                  {std::span(ids.n).subspan(1), std::span(ids.r).subspan(1),
+                   std::span(ids.m).subspan(1), std::span(ids.s).subspan(1)});
 
     static const std::array<std::string_view, NUM_FAMIGLIE> nomiFamiglie = {
         "Panel32", "Panel1", "Panel2", "Panel3", "Panel4"};
     static const std::array<std::string_view, NUM_FAMIGLIE> didascalieFamiglie = {
         "Duine", "Terzine", "Quartine", "Sestine", "Ennine"};
     for (int i = 0; i < NUM_FAMIGLIE; ++i)
-        idPannelliFamiglia_[i] =
-            aggiungi(pannello(std::string(nomiFamiglie[i]), -1, 8 + i * 96, Y_FAMIGLIE, 92, 32,
-                              std::string(didascalieFamiglie[i]), clOlive,
-                              carattere(20, false, clWhite), std::string(didascalieFamiglie[i])));
+        ids.pannelliFamiglia[i] =
+            f.aggiungi(pannello(std::string(nomiFamiglie[i]), -1, 8 + i * 96, Y_FAMIGLIE, 92, 32,
+                                std::string(didascalieFamiglie[i]), clOlive,
+                                carattere(20, false, clWhite), std::string(didascalieFamiglie[i])));
 
     struct TPannelloOrdine {
         std::string_view nome, testo, hint;
@@ -64,28 +66,30 @@ void TForm11::crea() {
         {"Panel8", "Sortita", "In Ordine di Sortita"},
     }};
     for (int i = 0; i < 4; ++i)
-        idPannelliOrdine_[i] =
-            aggiungi(pannello(std::string(ordini[i].nome), -1, 8 + i * 120, Y_ORDINI, 116, 32,
-                              std::string(ordini[i].testo), clNavy, carattere(20, false, clWhite),
-                              std::string(ordini[i].hint)));
+        ids.pannelliOrdine[i] =
+            f.aggiungi(pannello(std::string(ordini[i].nome), -1, 8 + i * 120, Y_ORDINI, 116, 32,
+                                std::string(ordini[i].testo), clNavy, carattere(20, false, clWhite),
+                                std::string(ordini[i].hint)));
 
-    aggiungi(griglia::scritta("Label13", X_DESTRA, Y_FAMIGLIE, 70, 24, "Mostra: ", clGreen, 19));
-    idFamiglia_ = aggiungi(conCarattere(combo("ComboBox2", -1, X_DESTRA + 74, Y_FAMIGLIE + 2, 84,
-                                              voci(TESTI_FAMIGLIE), std::string(TESTI_FAMIGLIE[0])),
-                                        inTahoma()));
+    f.aggiungi(griglia::scritta("Label13", X_DESTRA, Y_FAMIGLIE, 70, 24, "Mostra: ", clGreen, 19));
+    ids.famiglia =
+        f.aggiungi(conCarattere(combo("ComboBox2", -1, X_DESTRA + 74, Y_FAMIGLIE + 2, 84,
+                                      voci(TESTI_FAMIGLIE), std::string(TESTI_FAMIGLIE[0])),
+                                inTahoma()));
     // The order texts are long: their combo gets a row of its own.
-    idOrdine_ =
-        aggiungi(conCarattere(combo("ComboBox3", -1, X_DESTRA, Y_FAMIGLIE + 25, 296,
-                                    voci(TESTI_ORDINI_GRUPPI), std::string(TESTI_ORDINI_GRUPPI[0])),
-                              inTahoma()));
-    idRosso_ =
-        aggiungi(conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 47, 296,
-                                      "Colora di rosso i ritardi che superano il Max Rit", true),
-                              inTahoma()));
-    idGrassetto_ =
-        aggiungi(conCarattere(casella("CheckBox1", -1, X_DESTRA, Y_FAMIGLIE + 64, 296,
-                                      "Metti in grassetto i ritardi che superano il Max Rit", true),
-                              inTahoma()));
+    ids.ordine = f.aggiungi(
+        conCarattere(combo("ComboBox3", -1, X_DESTRA, Y_FAMIGLIE + 25, 296,
+                           voci(TESTI_ORDINI_GRUPPI), std::string(TESTI_ORDINI_GRUPPI[0])),
+                     inTahoma()));
+    ids.rosso =
+        f.aggiungi(conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 47, 296,
+                                        "Colora di rosso i ritardi che superano il Max Rit", true),
+                                inTahoma()));
+    ids.grassetto = f.aggiungi(
+        conCarattere(casella("CheckBox1", -1, X_DESTRA, Y_FAMIGLIE + 64, 296,
+                             "Metti in grassetto i ritardi che superano il Max Rit", true),
+                     inTahoma()));
+    return ids;
 }
 
 } // namespace girolino::ui
