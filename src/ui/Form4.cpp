@@ -38,16 +38,16 @@ std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
 TForm4::TForm4(TPiattaforma& p, const TPartita& partita)
     : TForm(p, "TForm4", conNomeProgramma(" - Analisi Chance Semplici"), 838, 559),
       partita_(partita) {
-    crea();
+    id_ = costruisciForm4(*this);
 }
 
 void TForm4::impostaTitolo(const std::string& titolo) {
-    setTesto(idTitolo_, titolo);
-    setTesto(idOmbra_, titolo);
+    setTesto(id_.titolo, titolo);
+    setTesto(id_.ombra, titolo);
 }
 
 void TForm4::titoloRichiesta() {
-    impostaTitolo("Calcola " + testo(idTipo_) + " della Chance Semplice " + testo(idChance_));
+    impostaTitolo("Calcola " + testo(id_.tipo) + " della Chance Semplice " + testo(id_.chance));
 }
 
 void TForm4::apriAnalisi(bool ultimoNumeroVuoto) {
@@ -59,8 +59,8 @@ void TForm4::apriAnalisi(bool ultimoNumeroVuoto) {
 }
 
 void TForm4::calcolaIstogramma() {
-    const auto tipo = tipoIstogrammaDaTesto(testo(idTipo_));
-    const std::string& chance = testo(idChance_);
+    const auto tipo = tipoIstogrammaDaTesto(testo(id_.tipo));
+    const std::string& chance = testo(id_.chance);
     // A kind or a chance the window does not know counts nothing: the rows show zeros, while
     // the captions and the title stay as they are.
     TIstogramma istogramma{};
@@ -71,7 +71,7 @@ void TForm4::calcolaIstogramma() {
             std::string didascalia = ritardi ? "Max Rit " : "Max Sort ";
             didascalia += TDecimale(k);
             if (k == RIGHE) didascalia += '+';
-            setTesto(idDidascalia_[k], didascalia);
+            setTesto(id_.didascalia[k], didascalia);
         }
         if (const auto contati = girolino::calcolaIstogramma(partita_, n(), chance, *tipo)) {
             istogramma = *contati;
@@ -83,9 +83,9 @@ void TForm4::calcolaIstogramma() {
     const std::int32_t massimo = massimoBarreIstogramma(istogramma);
     for (int k = 1; k <= RIGHE; ++k) {
         const std::int32_t conteggio = istogramma[k];
-        setTesto(idConteggio_[k], TDecimale(conteggio));
-        setColoreFont(idConteggio_[k], conteggio != 0 ? clRed : clBlack);
-        setBarra(idBarra_[k], 0, massimo, conteggio);
+        setTesto(id_.conteggio[k], TDecimale(conteggio));
+        setColoreFont(id_.conteggio[k], conteggio != 0 ? clRed : clBlack);
+        setBarra(id_.barra[k], 0, massimo, conteggio);
     }
 }
 
@@ -98,32 +98,32 @@ std::optional<int> TForm4::leggiImpostazione(int idCombo) {
 }
 
 void TForm4::mostraTotali(const TProgressione& p) {
-    setTesto(idGiocate_, TDecimale(p.giocate));
-    setTesto(idPuntate_, TDecimale(p.puntate));
-    setTesto(idRiuscite_, TDecimale(p.riuscite));
-    setTesto(idVinte_, TDecimale(p.vinte));
-    setTesto(idGuadagnate_, TDecimale(p.guadagnate()));
+    setTesto(id_.giocate, TDecimale(p.giocate));
+    setTesto(id_.puntate, TDecimale(p.puntate));
+    setTesto(id_.riuscite, TDecimale(p.riuscite));
+    setTesto(id_.vinte, TDecimale(p.vinte));
+    setTesto(id_.guadagnate, TDecimale(p.guadagnate()));
     tassoUltimo_ = p.tasso();
-    setTesto(idTasso_, testoTasso(tassoUltimo_));
+    setTesto(id_.tasso, testoTasso(tassoUltimo_));
 }
 
 void TForm4::simulaProgressione() {
-    const auto info = infoChance(testo(idChance_));
+    const auto info = infoChance(testo(id_.chance));
     if (!info || !info->simulabile) return;
-    const auto ritardo = leggiImpostazione(idRitardo_);
+    const auto ritardo = leggiImpostazione(id_.ritardo);
     if (!ritardo) return;
-    const auto mani = leggiImpostazione(idMani_);
+    const auto mani = leggiImpostazione(id_.mani);
     if (!mani) return;
     // An entry delay or a hand limit below 1 plays nothing: zero totals, no rate.
-    mostraTotali(*girolino::simulaProgressione(partita_, n(), testo(idChance_), *ritardo, *mani));
+    mostraTotali(*girolino::simulaProgressione(partita_, n(), testo(id_.chance), *ritardo, *mani));
 }
 
 void TForm4::cercaMigliorTasso() {
-    const auto maxRitardo = leggiImpostazione(idMaxRitardo_);
+    const auto maxRitardo = leggiImpostazione(id_.maxRitardo);
     if (!maxRitardo) return;
     // The hand limit is only read when there is a delay to try it with.
     std::optional<int> maxMani = 0;
-    if (*maxRitardo >= 1) maxMani = leggiImpostazione(idMaxMani_);
+    if (*maxRitardo >= 1) maxMani = leggiImpostazione(id_.maxMani);
     if (!maxMani) return;
 
     // A delay longer than every stretch of misses never plays, so the search stops there
@@ -132,11 +132,11 @@ void TForm4::cercaMigliorTasso() {
     const int h = std::min(*maxMani, MAX_MANI);
     const auto migliore = girolino::cercaMigliorTasso(partita_, n(), static_cast<int>(r), h);
     if (migliore) {
-        setTesto(idMigliore_, migliore->nome);
-        setTesto(idMiglioreTasso_, testoTasso(migliore->tasso));
+        setTesto(id_.migliore, migliore->nome);
+        setTesto(id_.miglioreTasso, testoTasso(migliore->tasso));
     } else {
-        setTesto(idMigliore_, nessunRisultato);
-        setTesto(idMiglioreTasso_, nessunRisultato);
+        setTesto(id_.migliore, nessunRisultato);
+        setTesto(id_.miglioreTasso, nessunRisultato);
     }
 
     // The search plays every combination in turn through the totals, the last one being Pass
@@ -149,27 +149,27 @@ void TForm4::cercaMigliorTasso() {
 }
 
 void TForm4::aggiornaSimulazione() {
-    const auto info = infoChance(testo(idChance_));
+    const auto info = infoChance(testo(id_.chance));
     const bool simulabile = info && info->simulabile;
-    setAbilitato(idSimula_, simulabile);
+    setAbilitato(id_.simula, simulabile);
     if (simulabile) simulaProgressione();
 }
 
 void TForm4::click(int id) {
-    if (id == idIstogramma_) {
+    if (id == id_.istogramma) {
         calcolaIstogramma();
-    } else if (id == idSimula_) {
+    } else if (id == id_.simula) {
         simulaProgressione();
-    } else if (id == idCerca_) {
+    } else if (id == id_.cerca) {
         cercaMigliorTasso();
-    } else if (const auto* r = std::find(idRapido_.begin(), idRapido_.end(), id);
-               r != idRapido_.end()) {
+    } else if (const auto* r = std::find(id_.rapido.begin(), id_.rapido.end(), id);
+               r != id_.rapido.end()) {
         // The quick panels stand for the chance items in their order.
-        const auto k = static_cast<std::size_t>(r - idRapido_.begin());
-        setTesto(idChance_, controllo(idChance_).voci.at(k));
+        const auto k = static_cast<std::size_t>(r - id_.rapido.begin());
+        setTesto(id_.chance, controllo(id_.chance).voci.at(k));
         calcolaIstogramma();
         aggiornaSimulazione();
-    } else if (id == idAiuto_) {
+    } else if (id == id_.aiuto) {
         piattaforma().messaggio(
             "In questa scheda ti vengono mostrati i massimi ritardi o le massime sortite per ogni "
             "tipo di chance semplice. Puoi scegliere se cercare i ritardi o le sortite e su che "
@@ -179,7 +179,7 @@ void TForm4::click(int id) {
             "per 5 volte ha avuto un ritardo di 1 prima di uscire nuovamente e per 3 volte un "
             "ritardo di 2 prima di uscire. Inoltre significa che non ha mai superato il ritardo "
             "di 2.");
-    } else if (id == idAiutoTasso_) {
+    } else if (id == id_.aiutoTasso) {
         piattaforma().messaggio(
             "In questo pannello puoi calcolare il tasso di conversione (ovvero di successo) per "
             "le chance semplici giocando quando il ritardo è 1-2-3-4-5 e per 1-2-3-4-5 mani di "
@@ -193,7 +193,7 @@ void TForm4::click(int id) {
             "giocate riuscite (che hanno avuto successo), il totale delle fiches vinte (2 alla "
             "prima mano, 4 alla seconda, 8 alla terza, ecc.) e il tasso di conversione che è "
             "appunto: Totale Guadagnate diviso Mani Giocate.");
-    } else if (id == idAiutoCerca_) {
+    } else if (id == id_.aiutoCerca) {
         piattaforma().messaggio(
             "Con questa funziona puoi scoprire quale chance semplice ha il miglior tasso di "
             "conversione, ti verrà mostrata la chance semplice, il ritardo in cui iniziare a "
@@ -206,11 +206,11 @@ void TForm4::click(int id) {
 }
 
 void TForm4::cambiato(int id) {
-    if (id == idTipo_) {
+    if (id == id_.tipo) {
         titoloRichiesta();
         calcolaIstogramma();
-    } else if (id == idChance_ || id == idRitardo_ || id == idMani_ || id == idMaxRitardo_ ||
-               id == idMaxMani_) {
+    } else if (id == id_.chance || id == id_.ritardo || id == id_.mani || id == id_.maxRitardo ||
+               id == id_.maxMani) {
         titoloRichiesta();
         calcolaIstogramma();
         aggiornaSimulazione();

@@ -7,6 +7,7 @@
 #include "engine/AnalisiChance.h"
 #include "model/Partita.h"
 #include "ui/Form.h"
+#include "ui/Form4Layout.h"
 
 #include <array>
 #include <optional>
@@ -38,10 +39,9 @@ public:
     void cambiato(int id) override;
 
 private:
-    static constexpr int RIGHE = LUNGHEZZE_ISTOGRAMMA;
-    static constexpr int RAPIDI = 12;
+    static constexpr int RIGHE = RIGHE_FORM4;
+    static constexpr int RAPIDI = RAPIDI_FORM4;
 
-    void crea();
     void impostaTitolo(const std::string& titolo);
     // "Calcola <kind> della Chance Semplice <chance>": what a change of settings asks for.
     void titoloRichiesta();
@@ -55,16 +55,7 @@ private:
     const TPartita& partita_;
     std::optional<double> tassoUltimo_;
 
-    std::array<int, RIGHE + 1> idDidascalia_{}, idBarra_{}, idConteggio_{}; // [1..24]
-    std::array<int, RAPIDI> idRapido_{};                                    // Panel26..Panel37
-    int idTitolo_ = -1, idOmbra_ = -1;                                      // Label1, Label2
-    int idChance_ = -1, idTipo_ = -1, idRitardo_ = -1, idMani_ = -1;        // ComboBox1..4
-    int idMaxRitardo_ = -1, idMaxMani_ = -1;                                // ComboBox5, 6
-    int idIstogramma_ = -1, idSimula_ = -1, idCerca_ = -1;                  // BitBtn1..3
-    int idGiocate_ = -1, idPuntate_ = -1, idRiuscite_ = -1, idVinte_ = -1, idGuadagnate_ = -1,
-        idTasso_ = -1;
-    int idMigliore_ = -1, idMiglioreTasso_ = -1; // Label13, Label15
-    int idAiuto_ = -1, idAiutoTasso_ = -1, idAiutoCerca_ = -1;
+    TIdForm4 id_;
 };
 
 } // namespace girolino::ui

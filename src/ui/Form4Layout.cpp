@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the simple-chance analysis window and where they stand.
 
+#include "ui/Form4Layout.h"
+
 #include "ui/Decimale.h"
 #include "ui/Disegno.h"
-#include "ui/Form4.h"
 
 #include <string>
 #include <string_view>
@@ -32,63 +33,64 @@ const std::vector<std::string> unoCinque = {"1", "2", "3", "4", "5"};
 
 } // namespace
 
-void TForm4::crea() {
+TIdForm4 costruisciForm4(TForm& f) {
+    TIdForm4 ids;
     // Title band: the same text twice, black one pixel up and right of white, for relief.
     TControllo banda = disegno::controllo("Panel25", TTipo::Pannello, -1, 16, 8, 806, 58);
     banda.sfondo = clLime;
-    const int idBanda = aggiungi(std::move(banda));
+    const int idBanda = f.aggiungi(std::move(banda));
     const std::string testo = "Calcola I Massimi Ritardi della Chance Semplice Rosso";
     for (int ombra = 0; ombra < 2; ++ombra) {
         TControllo t =
             etichetta(ombra ? "Label2" : "Label1", idBanda, 10 + ombra, 17 - ombra, 740, 26, testo,
                       carattere(20, true, ombra ? clBlack : clWhite, "Arial"), TAllinea::Centro);
         t.sopraIFratelli = ombra == 1;
-        (ombra ? idOmbra_ : idTitolo_) = aggiungi(std::move(t));
+        (ombra ? ids.ombra : ids.titolo) = f.aggiungi(std::move(t));
     }
-    idAiuto_ = aggiungi(pulsanteAiuto("SpeedButton55", idBanda, 770, 16));
+    ids.aiuto = f.aggiungi(pulsanteAiuto("SpeedButton55", idBanda, 770, 16));
 
-    for (int k = 1; k <= RIGHE; ++k) {
+    for (int k = 1; k <= RIGHE_FORM4; ++k) {
         const std::string num(TDecimale(k).testo());
         const int x = X_COLONNA[(k - 1) / RIGHE_PER_COLONNA];
         const int y = Y_RIGHE + ((k - 1) % RIGHE_PER_COLONNA) * PASSO_RIGA;
         TControllo didascalia =
             disegno::controllo("Panel" + num, TTipo::Pannello, -1, x, y, LARGHEZZA_DIDASCALIA,
-                               ALTEZZA_RIGA, "Max Rit " + num + (k == RIGHE ? "+" : ""));
+                               ALTEZZA_RIGA, "Max Rit " + num + (k == RIGHE_FORM4 ? "+" : ""));
         didascalia.allinea = TAllinea::Centro;
-        idDidascalia_[k] = aggiungi(std::move(didascalia));
+        ids.didascalia[k] = f.aggiungi(std::move(didascalia));
         TControllo barra =
             disegno::controllo("ProgressBar" + num, TTipo::Barra, -1, x + LARGHEZZA_DIDASCALIA + 4,
                                y + 2, LARGHEZZA_BARRA, 21);
         barra.posizione = 0;
-        idBarra_[k] = aggiungi(std::move(barra));
-        idConteggio_[k] =
-            aggiungi(pannello("ri" + num, -1, x + LARGHEZZA_DIDASCALIA + LARGHEZZA_BARRA + 8, y, 33,
-                              ALTEZZA_RIGA, "0", clWhite, carattere(11, true)));
+        ids.barra[k] = f.aggiungi(std::move(barra));
+        ids.conteggio[k] =
+            f.aggiungi(pannello("ri" + num, -1, x + LARGHEZZA_DIDASCALIA + LARGHEZZA_BARRA + 8, y,
+                                33, ALTEZZA_RIGA, "0", clWhite, carattere(11, true)));
     }
 
     // The progression: its sentence, its button and its totals.
     const int idTotali =
-        aggiungi(disegno::controllo("Panel38", TTipo::Pannello, -1, 8, 394, 412, 157));
-    idSimula_ = aggiungi(pulsante("BitBtn2", idTotali, 8, 8, 75, 25, "Calcola", "calcola"));
-    aggiungi(etichetta("Label3", idTotali, 90, 13, 200, 15, "il Tasso di Conversione giocando"));
-    idAiutoTasso_ = aggiungi(pulsanteAiuto("SpeedButton1", idTotali, 378, 6));
-    aggiungi(etichetta("Label4", idTotali, 8, 45, 140, 15, "le Chance Semplici  al "));
-    idRitardo_ = aggiungi(combo("ComboBox3", idTotali, 150, 42, 45, unoCinque, "1"));
-    aggiungi(etichetta("Label5", idTotali, 199, 45, 72, 15, "° Ritardo x "));
-    idMani_ = aggiungi(combo("ComboBox4", idTotali, 273, 42, 45, unoCinque, "1"));
-    aggiungi(etichetta("Label6", idTotali, 322, 45, 40, 15, "Boules"));
+        f.aggiungi(disegno::controllo("Panel38", TTipo::Pannello, -1, 8, 394, 412, 157));
+    ids.simula = f.aggiungi(pulsante("BitBtn2", idTotali, 8, 8, 75, 25, "Calcola", "calcola"));
+    f.aggiungi(etichetta("Label3", idTotali, 90, 13, 200, 15, "il Tasso di Conversione giocando"));
+    ids.aiutoTasso = f.aggiungi(pulsanteAiuto("SpeedButton1", idTotali, 378, 6));
+    f.aggiungi(etichetta("Label4", idTotali, 8, 45, 140, 15, "le Chance Semplici  al "));
+    ids.ritardo = f.aggiungi(combo("ComboBox3", idTotali, 150, 42, 45, unoCinque, "1"));
+    f.aggiungi(etichetta("Label5", idTotali, 199, 45, 72, 15, "° Ritardo x "));
+    ids.mani = f.aggiungi(combo("ComboBox4", idTotali, 273, 42, 45, unoCinque, "1"));
+    f.aggiungi(etichetta("Label6", idTotali, 322, 45, 40, 15, "Boules"));
 
     struct TTotale {
         std::string_view didascalia, etichetta, nome;
         int* id;
     };
     const std::array<TTotale, 6> totali = {{
-        {"Tot Giocate", "Label7", "totGiocateL", &idGiocate_},
-        {"Tot Puntate", "Label8", "totPuntateL", &idPuntate_},
-        {"Tot Riuscite", "Label9", "totRiusciteL", &idRiuscite_},
-        {"Tot Vinte:", "Label10", "totVinteL", &idVinte_},
-        {"Tot Guadagnate:", "Label11", "totGuadagnateL", &idGuadagnate_},
-        {"Tasso di Conversione:", "Label12", "tassoDiConv", &idTasso_},
+        {"Tot Giocate", "Label7", "totGiocateL", &ids.giocate},
+        {"Tot Puntate", "Label8", "totPuntateL", &ids.puntate},
+        {"Tot Riuscite", "Label9", "totRiusciteL", &ids.riuscite},
+        {"Tot Vinte:", "Label10", "totVinteL", &ids.vinte},
+        {"Tot Guadagnate:", "Label11", "totGuadagnateL", &ids.guadagnate},
+        {"Tasso di Conversione:", "Label12", "tassoDiConv", &ids.tasso},
     }};
     for (int i = 0; i < 6; ++i) {
         const auto& t = totali[i];
@@ -96,28 +98,28 @@ void TForm4::crea() {
         const int xDidascalia = colonna ? 170 : 8;
         const int wDidascalia = colonna ? 132 : 80;
         const int y = 76 + (i % 3) * 26;
-        aggiungi(etichetta(std::string(t.etichetta), idTotali, xDidascalia, y + 3, wDidascalia, 15,
-                           std::string(t.didascalia)));
-        *t.id = aggiungi(contatore(std::string(t.nome), idTotali, xDidascalia + wDidascalia + 2, y,
-                                   colonna ? 90 : 70));
+        f.aggiungi(etichetta(std::string(t.etichetta), idTotali, xDidascalia, y + 3, wDidascalia,
+                             15, std::string(t.didascalia)));
+        *t.id = f.aggiungi(contatore(std::string(t.nome), idTotali, xDidascalia + wDidascalia + 2,
+                                     y, colonna ? 90 : 70));
     }
 
     // The histogram settings and the quick chance panels.
-    idIstogramma_ =
-        aggiungi(pulsante("BitBtn1", -1, X_DESTRA, Y_DESTRA, 75, 25, "Calcola", "grafico"));
-    idTipo_ = aggiungi(combo("ComboBox2", -1, X_DESTRA + 80, Y_DESTRA + 2, 140,
-                             voci(TESTI_ISTOGRAMMA), std::string(TESTI_ISTOGRAMMA[0])));
-    aggiungi(
+    ids.istogramma =
+        f.aggiungi(pulsante("BitBtn1", -1, X_DESTRA, Y_DESTRA, 75, 25, "Calcola", "grafico"));
+    ids.tipo = f.aggiungi(combo("ComboBox2", -1, X_DESTRA + 80, Y_DESTRA + 2, 140,
+                                voci(TESTI_ISTOGRAMMA), std::string(TESTI_ISTOGRAMMA[0])));
+    f.aggiungi(
         etichetta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, 15, "della Chance Semplice:"));
-    idChance_ = aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90, voci(TESTI_CHANCE),
-                               std::string(TESTI_CHANCE[0])));
+    ids.chance = f.aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90, voci(TESTI_CHANCE),
+                                  std::string(TESTI_CHANCE[0])));
 
     struct TRapido {
         std::string_view testo, hint;
         TColore sfondo;
         int larghezza;
     };
-    static const std::array<TRapido, RAPIDI> rapidi = {{
+    static const std::array<TRapido, RAPIDI_FORM4> rapidi = {{
         {"", "Rosso", clRed, 30},
         {"", "Nero", clBlack, 30},
         {"P", "Pari", clBlue, 30},
@@ -133,7 +135,7 @@ void TForm4::crea() {
     }};
     // Even chances on the first line, dozens and columns on the second.
     int x = X_DESTRA + 96;
-    for (int i = 0; i < RAPIDI; ++i) {
+    for (int i = 0; i < RAPIDI_FORM4; ++i) {
         if (i == 6) x = X_DESTRA + 96;
         const auto& r = rapidi[i];
         TControllo c = pannello("Panel" + std::string(TDecimale(26 + i).testo()), -1, x,
@@ -141,25 +143,27 @@ void TForm4::crea() {
                                 r.sfondo, carattere(13, true, clWhite), std::string(r.hint));
         c.cursoreMano = true;
         c.aCapo = true;
-        idRapido_[i] = aggiungi(std::move(c));
+        ids.rapido[i] = f.aggiungi(std::move(c));
         x += r.larghezza + 4;
     }
 
     // The best-rate search.
     const int yCerca = Y_DESTRA + 98;
-    aggiungi(etichetta("Label16", -1, X_DESTRA, yCerca + 3, 240, 15,
-                       "Considerando di giocare fino massimo al "));
-    idMaxRitardo_ = aggiungi(combo("ComboBox5", -1, X_DESTRA + 241, yCerca, 42, unoCinque, "3"));
-    aggiungi(etichetta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, 15, "° Ritardo x massimo"));
-    idMaxMani_ = aggiungi(combo("ComboBox6", -1, X_DESTRA, yCerca + 26, 45, unoCinque, "3"));
-    aggiungi(etichetta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, 15, "Boules"));
-    idCerca_ = aggiungi(pulsante("BitBtn3", -1, X_DESTRA + 94, yCerca + 24, 240, 25,
-                                 "Cerca Miglior Tasso di Conversione", "vai"));
-    idAiutoCerca_ = aggiungi(pulsanteAiuto("SpeedButton2", -1, X_DESTRA + 368, yCerca + 24));
+    f.aggiungi(etichetta("Label16", -1, X_DESTRA, yCerca + 3, 240, 15,
+                         "Considerando di giocare fino massimo al "));
+    ids.maxRitardo = f.aggiungi(combo("ComboBox5", -1, X_DESTRA + 241, yCerca, 42, unoCinque, "3"));
+    f.aggiungi(
+        etichetta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, 15, "° Ritardo x massimo"));
+    ids.maxMani = f.aggiungi(combo("ComboBox6", -1, X_DESTRA, yCerca + 26, 45, unoCinque, "3"));
+    f.aggiungi(etichetta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, 15, "Boules"));
+    ids.cerca = f.aggiungi(pulsante("BitBtn3", -1, X_DESTRA + 94, yCerca + 24, 240, 25,
+                                    "Cerca Miglior Tasso di Conversione", "vai"));
+    ids.aiutoCerca = f.aggiungi(pulsanteAiuto("SpeedButton2", -1, X_DESTRA + 368, yCerca + 24));
     for (int i = 0; i < 2; ++i)
-        (i ? idMiglioreTasso_ : idMigliore_) =
-            aggiungi(etichetta(i ? "Label15" : "Label13", -1, X_DESTRA + (i ? 130 : 0), yCerca + 54,
-                               i ? 120 : 125, 17, "--------", carattere(13, true, clRed)));
+        (i ? ids.miglioreTasso : ids.migliore) = f.aggiungi(
+            etichetta(i ? "Label15" : "Label13", -1, X_DESTRA + (i ? 130 : 0), yCerca + 54,
+                      i ? 120 : 125, 17, "--------", carattere(13, true, clRed)));
+    return ids;
 }
 
 } // namespace girolino::ui
