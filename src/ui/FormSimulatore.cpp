@@ -151,7 +151,8 @@ TSerie cassaIniziale(double cassa, std::size_t puntate) {
 
 TFormSimulatore::TFormSimulatore(TPiattaforma& p, const TPartita& partita)
     : TForm(p, "TFormSimulatore", captionFormSimulatore, 1080, 620), partita_(partita) {
-    crea();
+    setPosizione(TPosizioneForm::CentroPrincipale);
+    id_ = costruisciFormSimulatore(*this);
     impostaInCorso(false);
     aggiornaFonte();
     aggiornaLinea();
@@ -171,17 +172,17 @@ std::optional<TImpostazioniSistema> TFormSimulatore::leggiImpostazioni() {
         return std::nullopt;
     };
     TImpostazioniSistema s;
-    const auto puntata = puntataDaTesto(controllo(idPuntata_).voci, testo(idPuntata_));
+    const auto puntata = puntataDaTesto(controllo(id_.puntata).voci, testo(id_.puntata));
     if (!puntata)
-        return rifiuta(idPuntata_, "Puntata: scegliere una delle 12 chance o un numero da 0 a 36, "
-                                   "non '" +
-                                       testo(idPuntata_) + "'.");
+        return rifiuta(id_.puntata, "Puntata: scegliere una delle 12 chance o un numero da 0 a 36, "
+                                    "non '" +
+                                        testo(id_.puntata) + "'.");
     s.puntata = *puntata;
-    const auto progressione = progressioneDaTesto(testo(idProgressione_));
+    const auto progressione = progressioneDaTesto(testo(id_.progressione));
     if (!progressione)
-        return rifiuta(idProgressione_, "Progressione: scegliere Piatta, Martingala, D'Alembert, "
-                                        "Fibonacci, Labouchère o Paroli, non '" +
-                                            testo(idProgressione_) + "'.");
+        return rifiuta(id_.progressione, "Progressione: scegliere Piatta, Martingala, D'Alembert, "
+                                         "Fibonacci, Labouchère o Paroli, non '" +
+                                             testo(id_.progressione) + "'.");
     s.progressione = *progressione;
 
     struct TImporto {
@@ -191,12 +192,12 @@ std::optional<TImpostazioniSistema> TFormSimulatore::leggiImpostazioni() {
         bool facoltativo; // empty means 0, none
     };
     const std::array<TImporto, 6> importi = {{
-        {idUnita_, "Unità", &s.unita, false},
-        {idCassa_, "Cassa", &s.cassa, false},
-        {idMinimo_, "Minimo del tavolo", &s.minimo, false},
-        {idMassimo_, "Massimo del tavolo", &s.massimo, false},
-        {idObiettivo_, "Obiettivo", &s.obiettivo, true},
-        {idStopLoss_, "Stop loss", &s.stopLoss, true},
+        {id_.unita, "Unità", &s.unita, false},
+        {id_.cassa, "Cassa", &s.cassa, false},
+        {id_.minimo, "Minimo del tavolo", &s.minimo, false},
+        {id_.massimo, "Massimo del tavolo", &s.massimo, false},
+        {id_.obiettivo, "Obiettivo", &s.obiettivo, true},
+        {id_.stopLoss, "Stop loss", &s.stopLoss, true},
     }};
     for (const auto& i : importi) {
         const std::string_view t = senzaSpazi(testo(i.id));
@@ -210,38 +211,38 @@ std::optional<TImpostazioniSistema> TFormSimulatore::leggiImpostazioni() {
                                      "' non è un numero (usare il punto per i decimali).");
         *i.dove = *v;
     }
-    if (const std::string_view t = senzaSpazi(testo(idPuntate_)); !t.empty()) {
+    if (const std::string_view t = senzaSpazi(testo(id_.puntate)); !t.empty()) {
         const auto v = numero<std::int64_t>(t);
         if (!v)
-            return rifiuta(idPuntate_, "Numero di puntate: '" + testo(idPuntate_) +
-                                           "' non è un numero intero.");
+            return rifiuta(id_.puntate, "Numero di puntate: '" + testo(id_.puntate) +
+                                            "' non è un numero intero.");
         s.puntateMassime = *v;
     } else {
         s.puntateMassime = 0;
     }
-    s.partage = spuntato(idPartage_);
+    s.partage = spuntato(id_.partage);
     // The line matters only to its progression; elsewhere whatever it holds is left alone.
     if (s.progressione == TTipoProgressione::Labouchere) {
-        const auto l = leggiLinea(testo(idLinea_));
+        const auto l = leggiLinea(testo(id_.linea));
         if (!l)
-            return rifiuta(idLinea_, "Linea Labouchère: '" + testo(idLinea_) +
-                                         "' non è una serie di numeri separati da spazi (usare "
-                                         "il punto per i decimali).");
+            return rifiuta(id_.linea, "Linea Labouchère: '" + testo(id_.linea) +
+                                          "' non è una serie di numeri separati da spazi (usare "
+                                          "il punto per i decimali).");
         s.linea = *l;
     }
     if (const auto errore = validaImpostazioni(s)) {
         // The message begins with the field it is about.
-        int id = idUnita_;
+        int id = id_.unita;
         for (const auto& [campo, idCampo] : std::array<std::pair<std::string_view, int>, 9>{{
-                 {"Puntata", idPuntata_},
-                 {"Unità", idUnita_},
-                 {"Cassa", idCassa_},
-                 {"Minimo del tavolo", idMinimo_},
-                 {"Massimo del tavolo", idMassimo_},
-                 {"Obiettivo", idObiettivo_},
-                 {"Stop loss", idStopLoss_},
-                 {"Numero di puntate", idPuntate_},
-                 {"Linea Labouchère", idLinea_},
+                 {"Puntata", id_.puntata},
+                 {"Unità", id_.unita},
+                 {"Cassa", id_.cassa},
+                 {"Minimo del tavolo", id_.minimo},
+                 {"Massimo del tavolo", id_.massimo},
+                 {"Obiettivo", id_.obiettivo},
+                 {"Stop loss", id_.stopLoss},
+                 {"Numero di puntate", id_.puntate},
+                 {"Linea Labouchère", id_.linea},
              }})
             if (errore->starts_with(std::string(campo) + ":")) id = idCampo;
         return rifiuta(id, *errore);
@@ -256,9 +257,9 @@ std::optional<TParametriMonteCarlo> TFormSimulatore::leggiParametri() {
         std::string_view campo;
     };
     const std::array<TIntero, 3> campi = {{
-        {idSessioni_, "Sessioni"},
-        {idGiriSessione_, "Giri per sessione"},
-        {idSeme_, "Seme"},
+        {id_.sessioni, "Sessioni"},
+        {id_.giriSessione, "Giri per sessione"},
+        {id_.seme, "Seme"},
     }};
     std::array<std::uint64_t, 3> letti{};
     for (std::size_t i = 0; i < campi.size(); ++i) {
@@ -279,7 +280,8 @@ std::optional<TParametriMonteCarlo> TFormSimulatore::leggiParametri() {
     p.seme = letti[2];
     if (const auto errore = validaMonteCarlo(p)) {
         piattaforma().errore(*errore);
-        piattaforma().fuoco(*this, errore->starts_with("Sessioni") ? idSessioni_ : idGiriSessione_);
+        piattaforma().fuoco(*this,
+                            errore->starts_with("Sessioni") ? id_.sessioni : id_.giriSessione);
         return std::nullopt;
     }
     return p;
@@ -291,7 +293,7 @@ void TFormSimulatore::simula() {
     if (inCorso()) return;
     const auto s = leggiImpostazioni();
     if (!s) return;
-    if (spuntato(idSimulati_)) {
+    if (spuntato(id_.simulati)) {
         const auto p = leggiParametri();
         if (p) avviaMonteCarlo(*s, *p);
     } else {
@@ -351,23 +353,23 @@ void TFormSimulatore::avviaMonteCarlo(const TImpostazioniSistema& s,
 
 void TFormSimulatore::mostraAvanzamento(std::int64_t fatte, std::int64_t totali) {
     if (!inCorso() || totali <= 0) return;
-    setBarra(idBarra_, 0, 1000, static_cast<int>(fatte * 1000 / totali));
+    setBarra(id_.barra, 0, 1000, static_cast<int>(fatte * 1000 / totali));
     std::string t = "Simulazione in corso: ";
     t += TDecimale(fatte);
     t += " di ";
     t += TDecimale(totali);
     t += " sessioni.";
-    if (!annulla_->load()) setTesto(idStato_, t);
+    if (!annulla_->load()) setTesto(id_.stato, t);
 }
 
 void TFormSimulatore::concludiMonteCarlo(const TEsitoMonteCarlo& esito) {
     annulla_.reset();
     impostaInCorso(false);
     if (!esito.errore.empty()) {
-        setTesto(idStato_, {});
+        setTesto(id_.stato, {});
         piattaforma().errore(esito.errore);
     } else if (!esito.risultato) {
-        setTesto(idStato_, "Simulazione annullata: nessun risultato.");
+        setTesto(id_.stato, "Simulazione annullata: nessun risultato.");
     } else {
         monteCarlo_ = esito.risultato;
         mostraMonteCarlo(*monteCarlo_);
@@ -377,39 +379,39 @@ void TFormSimulatore::concludiMonteCarlo(const TEsitoMonteCarlo& esito) {
 void TFormSimulatore::annulla() {
     if (!annulla_) return;
     *annulla_ = true;
-    setAbilitato(idAnnulla_, false);
-    setTesto(idStato_, "Annullamento in corso...");
+    setAbilitato(id_.annulla, false);
+    setTesto(id_.stato, "Annullamento in corso...");
 }
 
 // --- showing ----------------------------------------------------------------------------------
 
 void TFormSimulatore::impostaInCorso(bool inCorso) {
-    setAbilitato(idSimula_, !inCorso);
-    setAbilitato(idAnnulla_, inCorso);
-    setAbilitato(idGruppoSistema_, !inCorso);
-    setAbilitato(idGruppoGiri_, !inCorso);
-    setVisibile(idBarra_, inCorso);
+    setAbilitato(id_.simula, !inCorso);
+    setAbilitato(id_.annulla, inCorso);
+    setAbilitato(id_.gruppoSistema, !inCorso);
+    setAbilitato(id_.gruppoGiri, !inCorso);
+    setVisibile(id_.barra, inCorso);
 }
 
 void TFormSimulatore::aggiornaFonte() {
-    const bool simulati = spuntato(idSimulati_);
-    for (int id : {idSessioni_, idGiriSessione_, idSeme_}) setAbilitato(id, simulati);
-    setVisibile(idGraficoCassa_, !simulati);
-    setVisibile(idGraficoCampioni_, simulati);
-    setVisibile(idGraficoDistribuzione_, simulati);
+    const bool simulati = spuntato(id_.simulati);
+    for (int id : {id_.sessioni, id_.giriSessione, id_.seme}) setAbilitato(id, simulati);
+    setVisibile(id_.graficoCassa, !simulati);
+    setVisibile(id_.graficoCampioni, simulati);
+    setVisibile(id_.graficoDistribuzione, simulati);
 }
 
 void TFormSimulatore::aggiornaLinea() {
-    setAbilitato(idLinea_,
-                 progressioneDaTesto(testo(idProgressione_)) == TTipoProgressione::Labouchere);
+    setAbilitato(id_.linea,
+                 progressioneDaTesto(testo(id_.progressione)) == TTipoProgressione::Labouchere);
 }
 
 void TFormSimulatore::svuotaRisultati() {
     backtest_.reset();
     monteCarlo_.reset();
-    setRigheTabella(idRisultati_, {});
-    setTesto(idStato_, {});
-    for (int id : {idGraficoCassa_, idGraficoCampioni_, idGraficoDistribuzione_}) {
+    setRigheTabella(id_.risultati, {});
+    setTesto(id_.stato, {});
+    for (int id : {id_.graficoCassa, id_.graficoCampioni, id_.graficoDistribuzione}) {
         TDatiGrafico g = controllo(id).grafico;
         g.serie.clear();
         setGrafico(id, std::move(g));
@@ -439,19 +441,19 @@ void TFormSimulatore::mostraBacktest(const TRisultatoBacktest& r, std::size_t gi
     }
     const double atteso = rendimentoAtteso(ultime_);
     righe.push_back(riga("Rendimento atteso", valore(percentuale(atteso, 2), atteso, clRed)));
-    setRigheTabella(idRisultati_, std::move(righe));
+    setRigheTabella(id_.risultati, std::move(righe));
 
-    TDatiGrafico g = controllo(idGraficoCassa_).grafico;
+    TDatiGrafico g = controllo(id_.graficoCassa).grafico;
     g.serie = {cassaIniziale(ultime_.cassa, r.curva.size()),
                linea("Cassa", clNavy, puntiCassa(ultime_.cassa, r.curva))};
-    setGrafico(idGraficoCassa_, std::move(g));
+    setGrafico(id_.graficoCassa, std::move(g));
 
     std::string stato = "Backtest su ";
     stato += TDecimale(static_cast<std::int64_t>(giri));
     stato += " giri: ";
     stato += testoFine(r.fine);
     stato += ".";
-    setTesto(idStato_, stato);
+    setTesto(id_.stato, stato);
 }
 
 void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
@@ -476,10 +478,10 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
     };
     const double atteso = rendimentoAtteso(ultime_);
     righe.push_back(riga("Rendimento atteso", valore(percentuale(atteso, 2), atteso, clRed)));
-    setRigheTabella(idRisultati_, std::move(righe));
+    setRigheTabella(id_.risultati, std::move(righe));
 
     // The sample sessions, each from its starting bankroll.
-    TDatiGrafico campioni = controllo(idGraficoCampioni_).grafico;
+    TDatiGrafico campioni = controllo(id_.graficoCampioni).grafico;
     campioni.serie.clear();
     std::size_t piuLunga = 0;
     for (const auto& c : r.curve) piuLunga = std::max(piuLunga, c.size());
@@ -488,7 +490,7 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
         campioni.serie.push_back(linea("Sessione " + std::to_string(i + 1),
                                        COLORI_CAMPIONI[i % COLORI_CAMPIONI.size()],
                                        puntiCassa(ultime_.cassa, r.curve[i])));
-    setGrafico(idGraficoCampioni_, std::move(campioni));
+    setGrafico(id_.graficoCampioni, std::move(campioni));
 
     // The histogram as a band of steps over the final results, and the mean across it.
     const TDistribuzione& d = r.distribuzione;
@@ -508,28 +510,28 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
         const double fine = d.inizio + static_cast<double>(d.conteggi.size()) * d.ampiezza;
         istogramma.puntiSotto = {{d.inizio, 0}, {fine, 0}};
     }
-    TDatiGrafico distribuzione = controllo(idGraficoDistribuzione_).grafico;
+    TDatiGrafico distribuzione = controllo(id_.graficoDistribuzione).grafico;
     distribuzione.serie = {
         std::move(istogramma),
         linea("Media", clRed, {{r.media, 0}, {r.media, static_cast<double>(alto)}})};
-    setGrafico(idGraficoDistribuzione_, std::move(distribuzione));
+    setGrafico(id_.graficoDistribuzione, std::move(distribuzione));
 
     std::string stato = "Simulate ";
     stato += TDecimale(r.sessioni);
     stato += " sessioni.";
-    setTesto(idStato_, stato);
+    setTesto(id_.stato, stato);
 }
 
 // --- events -----------------------------------------------------------------------------------
 
 void TFormSimulatore::click(int id) {
-    if (id == idSimula_) {
+    if (id == id_.simula) {
         if (controllo(id).abilitato) simula();
-    } else if (id == idAnnulla_) {
+    } else if (id == id_.annulla) {
         annulla();
-    } else if (id == idPartita_ || id == idSimulati_) {
+    } else if (id == id_.partita || id == id_.simulati) {
         aggiornaFonte();
-    } else if (id == idAiuto_) {
+    } else if (id == id_.aiuto) {
         piattaforma().messaggio(
             "Scegli la puntata, la progressione delle poste, la cassa e i limiti del tavolo, poi "
             "premi Simula. Con \"I giri di questa partita\" il sistema viene giocato sui numeri "
@@ -545,7 +547,7 @@ void TFormSimulatore::click(int id) {
 }
 
 void TFormSimulatore::cambiato(int id) {
-    if (id == idProgressione_) aggiornaLinea();
+    if (id == id_.progressione) aggiornaLinea();
 }
 
 void TFormSimulatore::invio(int) {

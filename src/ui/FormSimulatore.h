@@ -10,6 +10,7 @@
 #include "engine/MonteCarlo.h"
 #include "model/Partita.h"
 #include "ui/Form.h"
+#include "ui/FormSimulatoreLayout.h"
 
 #include <atomic>
 #include <cstddef>
@@ -51,7 +52,6 @@ public:
     bool chiusuraRichiesta() override;
 
 private:
-    void crea();
     // The source radios: the Monte Carlo fields and charts follow the choice.
     void aggiornaFonte();
     void aggiornaLinea();
@@ -74,14 +74,7 @@ private:
     // Expires with the window, so that what a run posts afterwards touches nothing.
     std::shared_ptr<char> vivo_ = std::make_shared<char>();
 
-    int idGruppoSistema_ = -1, idGruppoGiri_ = -1;
-    int idPuntata_ = -1, idProgressione_ = -1, idUnita_ = -1, idCassa_ = -1, idMinimo_ = -1,
-        idMassimo_ = -1, idObiettivo_ = -1, idStopLoss_ = -1, idPuntate_ = -1, idLinea_ = -1,
-        idPartage_ = -1;
-    int idPartita_ = -1, idSimulati_ = -1, idSessioni_ = -1, idGiriSessione_ = -1, idSeme_ = -1;
-    int idSimula_ = -1, idAnnulla_ = -1, idAiuto_ = -1, idBarra_ = -1, idStato_ = -1;
-    int idRisultati_ = -1, idVantaggio_ = -1, idGraficoCassa_ = -1, idGraficoCampioni_ = -1,
-        idGraficoDistribuzione_ = -1;
+    TIdFormSimulatore id_;
 };
 
 } // namespace girolino::ui
