@@ -2,6 +2,7 @@
 #include "engine/Backtest.h"
 
 #include "engine/Giocata.h"
+#include "engine/LetturaNumeri.h"
 #include "engine/Sessione.h"
 
 #include <stdexcept>
@@ -21,24 +22,13 @@ private:
     std::size_t i_ = 0;
 };
 
-// The number on a ribbon line, or -1 when the line holds none.
-int numeroDellaLinea(const std::string& riga) {
-    if (riga.empty() || riga.size() > 2) return -1;
-    int n = 0;
-    for (char c : riga) {
-        if (c < '0' || c > '9') return -1;
-        n = n * 10 + (c - '0');
-    }
-    return n < NUMERI ? n : -1;
-}
-
 } // namespace
 
 std::vector<int> giriDellaPartita(const TPartita& partita) {
     std::vector<int> giri;
     giri.reserve(partita.nastroNumeri.size());
     for (const auto& riga : partita.nastroNumeri)
-        if (const int n = numeroDellaLinea(riga); n >= 0) giri.push_back(n);
+        if (const int n = numeroEsatto(riga).value_or(-1); n >= 0) giri.push_back(n);
     return giri;
 }
 

@@ -2,6 +2,7 @@
 #include "engine/Settori.h"
 
 #include "engine/Giocata.h"
+#include "engine/LetturaNumeri.h"
 
 #include <algorithm>
 #include <array>
@@ -49,17 +50,6 @@ const std::array<TAreeDelNumero, NUMERI>& areeDelNumero() {
         return t;
     }();
     return tabella;
-}
-
-// The number on a ribbon line, or -1 when the line is not one.
-int numeroRiga(const std::string& riga) {
-    if (riga.empty() || riga.size() > 2) return -1;
-    int n = 0;
-    for (char c : riga) {
-        if (c < '0' || c > '9') return -1;
-        n = n * 10 + (c - '0');
-    }
-    return n < NUMERI ? n : -1;
 }
 
 // One area's hits in a replay: index of the last hitting spin (-1: none yet).
@@ -163,7 +153,7 @@ void annullaRuota(TPartita& p, int n) {
     const auto ultimaRiga = static_cast<std::int64_t>(
         std::min<std::size_t>(nastro.size(), static_cast<std::size_t>(rimaste)));
     for (std::int64_t i = ultimaRiga - 1; i >= 0; --i) {
-        const int x = numeroRiga(nastro[static_cast<std::size_t>(i)]);
+        const int x = numeroEsatto(nastro[static_cast<std::size_t>(i)]).value_or(-1);
         if (x < 0) continue;
         bool restano = false;
         for (int w = 0; w < PAROLE_MASCHERA; ++w) {
@@ -192,7 +182,7 @@ void azzeraRuota(TPartita& p) {
 void ricostruisciRuota(TPartita& p) {
     azzeraRuota(p);
     for (const auto& riga : p.nastroNumeri) {
-        const int n = numeroRiga(riga);
+        const int n = numeroEsatto(riga).value_or(-1);
         if (n >= 0) aggiornaRuota(p, n);
     }
 }

@@ -43,7 +43,7 @@ QStringList filtriQt(const std::string& filtro) {
     QStringList risultato;
     for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
         QString descrizione = parti[i].trimmed();
-        // The description may already show its patterns; Qt reads them from the brackets.
+        // A label may already show its patterns in brackets; Qt adds them itself, so drop them.
         if (const auto aperta = descrizione.lastIndexOf(QLatin1Char('('));
             aperta > 0 && descrizione.endsWith(QLatin1Char(')')))
             descrizione = descrizione.left(aperta).trimmed();
