@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/PiattaformaQt.h"
+#include "qt/Conversioni.h"
 
 #include "Versione.h"
 #include "qt/Regia.h"
@@ -27,10 +28,6 @@
 namespace girolino::qt {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString titoloBox() {
     return QString::fromUtf8(nomeProgramma);

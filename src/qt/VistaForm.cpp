@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/VistaForm.h"
+#include "qt/Conversioni.h"
 
 #include "qt/CampoLettura.h"
 #include "qt/Caratteri.h"
@@ -45,14 +46,6 @@ using ui::TControllo;
 using ui::TTipo;
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QColor colore(ui::TColore c) {
-    return QColor::fromRgb(static_cast<QRgb>(c & 0xFFFFFFu));
-}
 
 Qt::Alignment orizzontale(ui::TAllinea a) {
     switch (a) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/VistaGrafico.h"
+#include "qt/Conversioni.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -20,14 +21,6 @@ namespace girolino::qt {
 using ui::TTipoSerie;
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QColor colore(ui::TColore c) {
-    return QColor::fromRgb(static_cast<QRgb>(c & 0xFFFFFFu));
-}
 
 QList<QPointF> punti(const std::vector<ui::TPunto>& p) {
     QList<QPointF> q;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/VistaRuota.h"
+#include "qt/Conversioni.h"
 
 #include "model/Tabella.h"
 
@@ -16,10 +17,6 @@ namespace girolino::qt {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-QColor colore(ui::TColore c) {
-    return QColor::fromRgb(static_cast<QRgb>(c & 0xFFFFFFu));
-}
 
 // The board's colours of a number: green zero, red and black.
 QColor coloreTaschino(int numero) {

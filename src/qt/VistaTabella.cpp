@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/VistaTabella.h"
+#include "qt/Conversioni.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -9,10 +10,6 @@
 namespace girolino::qt {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 Qt::Alignment allineamento(ui::TAllineaColonna a) {
     switch (a) {
