@@ -3,15 +3,16 @@
 # Usage: cmake -DSORGENTI=<folder holding the layer folders> -P ControllaStrati.cmake
 #
 # One row per layer folder: the layers whose headers it may include besides its own. A pure
-# layer includes only those and the standard library (or the system's C headers); "qt" may
-# include anything. A folder with no row is an error, so a new layer has to be placed here.
+# layer includes only those and the standard library (or the system's C headers); "qt" and
+# "lingua" (Qt Core behind a standard-library interface) may include anything. A folder with no row is an error, so a new layer has to be placed here.
 cmake_minimum_required(VERSION 3.25)
 set(strati
     "model:"
     "engine:model"
     "gamefile:model engine"
     "ui:model engine gamefile"
-    "cli:model engine gamefile"
+    "cli:model engine gamefile lingua"
+    "lingua:*"
     "qt:*")
 
 if(NOT DEFINED SORGENTI OR NOT IS_DIRECTORY "${SORGENTI}")

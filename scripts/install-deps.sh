@@ -3,7 +3,7 @@
 # Installs everything needed to build, run and test Girolino on Debian 12.
 set -eu
 PKGS="build-essential cmake ninja-build pkg-config git \
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev \
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools gettext libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libboost-dev libcli11-dev nlohmann-json3-dev \
   fonts-dejavu-core fonts-liberation fonts-liberation2 \

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The two conversions every view needs from the models' plain data: UTF-8 text and colours.
+// The conversions every view needs from the models' plain data: UTF-8 text, translated
+// where the user reads it, and colours.
 
+#include "lingua/Traduttore.h"
 #include "ui/Colori.h"
 
 #include <QColor>
@@ -13,6 +15,11 @@ namespace girolino::qt {
 
 inline QString qs(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// A text the user reads, in the language the program speaks.
+inline QString tradotto(const lingua::TTraduttore& t, const std::string& s) {
+    return t.lingua() == TLingua::Italiano ? qs(s) : qs(t.traduci(s));
 }
 
 inline QColor colore(ui::TColore c) {

@@ -35,11 +35,12 @@ QString titoloBox() {
 
 } // namespace
 
-QStringList filtriQt(const std::string& filtro) {
+QStringList filtriQt(const std::string& filtro, const lingua::TTraduttore* lingua) {
     const QStringList parti = qs(filtro).split(QLatin1Char('|'));
     QStringList risultato;
     for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
         QString descrizione = parti[i].trimmed();
+        if (lingua) descrizione = tradotto(*lingua, descrizione.toStdString());
         // A label may already show its patterns in brackets; Qt adds them itself, so drop them.
         if (const auto aperta = descrizione.lastIndexOf(QLatin1Char('('));
             aperta > 0 && descrizione.endsWith(QLatin1Char(')')))
@@ -88,29 +89,29 @@ QWidget* TPiattaformaQt::genitoreBox() const {
 
 void TPiattaformaQt::messaggio(const std::string& testo) {
     regia_.renderizzaTutto();
-    QMessageBox::information(genitoreBox(), titoloBox(), qs(testo));
+    QMessageBox::information(genitoreBox(), titoloBox(), tradotto(regia_.traduttore(), testo));
 }
 
 void TPiattaformaQt::errore(const std::string& testo) {
     regia_.renderizzaTutto();
-    QMessageBox::critical(genitoreBox(), titoloBox(), qs(testo));
+    QMessageBox::critical(genitoreBox(), titoloBox(), tradotto(regia_.traduttore(), testo));
 }
 
 bool TPiattaformaQt::domanda(const std::string& testo) {
     regia_.renderizzaTutto();
-    return QMessageBox::question(genitoreBox(), titoloBox(), qs(testo),
+    return QMessageBox::question(genitoreBox(), titoloBox(), tradotto(regia_.traduttore(), testo),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 std::optional<std::string> TPiattaformaQt::dialogoFile(const ui::TDialogoFile& d, bool salva) {
     regia_.renderizzaTutto();
-    QFileDialog dlg(genitoreBox(), qs(d.titolo), qs(d.cartellaIniziale));
+    QFileDialog dlg(genitoreBox(), tradotto(regia_.traduttore(), d.titolo), qs(d.cartellaIniziale));
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.chiediSovrascrittura);
-    const QStringList filtri = filtriQt(d.filtro);
+    const QStringList filtri = filtriQt(d.filtro, &regia_.traduttore());
     if (!filtri.isEmpty()) dlg.setNameFilters(filtri);
     if (!d.nomeProposto.empty()) dlg.selectFile(qs(d.nomeProposto));
     if (salva && d.estensioneDalTipo) {

@@ -20,12 +20,16 @@ class QObject;
 class QSettings;
 class QWidget;
 
+namespace girolino::lingua {
+class TTraduttore;
+}
+
 namespace girolino::qt {
 
 class TRegia;
 
 // "Desc (*.ext)|*.ext|Other|*.*" as Qt name filters: "Desc (*.ext *.EXT)", "Other (*)".
-QStringList filtriQt(const std::string& filtro);
+QStringList filtriQt(const std::string& filtro, const lingua::TTraduttore* lingua = nullptr);
 
 class TPiattaformaQt : public ui::TPiattaforma {
 public:

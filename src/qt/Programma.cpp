@@ -10,13 +10,13 @@
 
 namespace girolino::qt {
 
-TProgramma::TProgramma(const QString& fileImpostazioni)
-    : TProgramma([&fileImpostazioni](TRegia& r) {
-          return std::make_unique<TPiattaformaQt>(r, fileImpostazioni);
-      }) {}
+TProgramma::TProgramma(const QString& fileImpostazioni, TLingua lingua)
+    : TProgramma([&fileImpostazioni](
+                     TRegia& r) { return std::make_unique<TPiattaformaQt>(r, fileImpostazioni); },
+                 lingua) {}
 
-TProgramma::TProgramma(const TFabbricaPiattaforma& fabbrica)
-    : piattaforma_(fabbrica(regia_)), applicazione_(*piattaforma_) {
+TProgramma::TProgramma(const TFabbricaPiattaforma& fabbrica, TLingua lingua)
+    : regia_(lingua), piattaforma_(fabbrica(regia_)), applicazione_(*piattaforma_) {
     for (ui::TForm* f : applicazione_.finestre()) regia_.crea(*f);
     installaTasti(regia_);
     // Closing the main window ends the program once its model has agreed.

@@ -22,8 +22,9 @@ public:
     using TFabbricaPiattaforma = std::function<std::unique_ptr<TPiattaformaQt>(TRegia&)>;
 
     // An empty settings file means the user's own store.
-    explicit TProgramma(const QString& fileImpostazioni = {});
-    explicit TProgramma(const TFabbricaPiattaforma& fabbrica);
+    // Every window speaks the language given.
+    explicit TProgramma(const QString& fileImpostazioni = {}, TLingua lingua = TLingua::Italiano);
+    explicit TProgramma(const TFabbricaPiattaforma& fabbrica, TLingua lingua = TLingua::Italiano);
     TProgramma(const TProgramma&) = delete;
     TProgramma& operator=(const TProgramma&) = delete;
     ~TProgramma();

@@ -4,6 +4,8 @@
 // render: however many events arrive in one turn of the event loop, every
 // window copies its model's changes once, when the loop is free again.
 
+#include "lingua/Traduttore.h"
+
 #include <QObject>
 
 #include <functional>
@@ -22,7 +24,7 @@ class TVistaForm;
 class TRegia : public QObject {
     Q_OBJECT
 public:
-    TRegia();
+    explicit TRegia(TLingua lingua = TLingua::Italiano);
     ~TRegia() override;
 
     // Builds the view of a window model; views are rendered in creation order.
@@ -40,6 +42,9 @@ public:
     void renderizzaTutto();
     bool renderProgrammato() const { return programmato_; }
 
+    // Translates the texts every window shows.
+    const lingua::TTraduttore& traduttore() const { return traduttore_; }
+
     // Where an exception escaping a model's event handler is reported.
     void setGestoreErrori(std::function<void(const std::string&)> g) {
         gestoreErrori_ = std::move(g);
@@ -51,6 +56,7 @@ signals:
     void renderizzato();
 
 private:
+    lingua::TTraduttore traduttore_;
     std::vector<std::unique_ptr<TVistaForm>> viste_;
     bool programmato_ = false;
     bool inRender_ = false;

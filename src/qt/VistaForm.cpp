@@ -60,13 +60,32 @@ Qt::Alignment orizzontale(ui::TAllinea a) {
 }
 
 // A hint may carry a long form after '|'; the tooltip shows the short one.
-QString suggerimento(const std::string& hint) {
-    return qs(hint.substr(0, hint.find('|')));
+QString suggerimento(const lingua::TTraduttore& lingua, const std::string& hint) {
+    return tradotto(lingua, hint.substr(0, hint.find('|')));
 }
 
 bool haTestoModificabile(TTipo t) {
     return t == TTipo::Campo || t == TTipo::Memo || t == TTipo::Nastro || t == TTipo::Striscia ||
            t == TTipo::Combo;
+}
+
+// What the user types stays as typed; every other text is shown in the program's language.
+// A combo box's text is translated when it is one of its items.
+QString testoMostrato(const lingua::TTraduttore& lingua, const TControllo& c) {
+    const bool scritto = (c.tipo == TTipo::Campo || c.tipo == TTipo::Memo) && !c.solaLettura;
+    if (scritto) return qs(c.testo);
+    if (c.tipo == TTipo::Combo && std::find(c.voci.begin(), c.voci.end(), c.testo) == c.voci.end())
+        return qs(c.testo);
+    return tradotto(lingua, c.testo);
+}
+
+// The model's own item for a text the user typed or picked in a combo box, which shows its
+// items translated.
+std::string voceOriginale(const lingua::TTraduttore& lingua, const TControllo& c,
+                          const QString& t) {
+    for (const auto& v : c.voci)
+        if (tradotto(lingua, v) == t) return v;
+    return t.toStdString();
 }
 
 // The palette role a control paints its background with.
@@ -104,11 +123,11 @@ int spazioPerTesto(const TControllo& c, const QWidget* w) {
 
 // The substitute faces are close to the named ones but not equal: a caption that no
 // longer fits its control is condensed rather than cut.
-QFont fontCheSta(const TControllo& c, const QWidget* w) {
+QFont fontCheSta(const TControllo& c, const QString& testo, const QWidget* w) {
     QFont f = fontQt(c.font);
     const int spazio = spazioPerTesto(c, w);
-    if (spazio <= 0 || c.testo.empty()) return f;
-    const int serve = QFontMetrics(f).horizontalAdvance(QString::fromStdString(c.testo));
+    if (spazio <= 0 || testo.isEmpty()) return f;
+    const int serve = QFontMetrics(f).horizontalAdvance(testo);
     if (serve > spazio) f.setStretch(std::max(60, spazio * 100 / serve));
     return f;
 }
@@ -215,7 +234,9 @@ void TVistaForm::costruisci() {
             origine = QPoint();
         }
         const TStanza* s = stanza(c.tipo);
-        QWidget* w = s ? s->crea(modello_, id, genitore, [this](const auto& e) { inoltra(e); })
+        QWidget* w = s ? s->crea(
+                             modello_, id, genitore, [this](const auto& e) { inoltra(e); },
+                             regia_.traduttore())
                        : creaWidget(c, genitore);
         w->setObjectName(qs(c.nome));
         w->setGeometry(QRect(QPoint(c.x, c.y) - origine, QSize(c.w, c.h)));
@@ -226,7 +247,7 @@ void TVistaForm::costruisci() {
     costruisciMenu();
     // Every control starts as its model describes it.
     for (std::size_t i = 0; i < n; ++i) copia(static_cast<int>(i));
-    setWindowTitle(qs(modello_.caption()));
+    setWindowTitle(tradotto(regia_.traduttore(), modello_.caption()));
     copiaMenu();
 }
 
@@ -391,13 +412,16 @@ void TVistaForm::collega(int id, QWidget* w, const TControllo& c) {
         auto* cb = static_cast<QComboBox*>(w);
         connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, id](const QString& t) {
             inoltra([&] {
-                modello_.testoDigitato(id, t.toStdString());
+                modello_.testoDigitato(
+                    id, voceOriginale(regia_.traduttore(), modello_.controllo(id), t));
                 modello_.cambiato(id);
             });
         });
         connect(cb, &QComboBox::activated, this, [this, id, cb](int indice) {
             inoltra([&] {
-                modello_.testoDigitato(id, cb->itemText(indice).toStdString());
+                modello_.testoDigitato(id,
+                                       voceOriginale(regia_.traduttore(), modello_.controllo(id),
+                                                     cb->itemText(indice)));
                 modello_.cambiato(id);
             });
         });
@@ -428,14 +452,15 @@ void TVistaForm::costruisciMenu() {
         const auto& v = voci[i];
         const bool padreValido = v.padre >= 0 && v.padre < idVoce && sottomenu[v.padre];
         if (v.padre < 0 || haFigli(idVoce)) {
-            QMenu* m = padreValido ? sottomenu[v.padre]->addMenu(qs(v.testo))
-                                   : barra_->addMenu(qs(v.testo));
+            const QString testo = tradotto(regia_.traduttore(), v.testo);
+            QMenu* m = padreValido ? sottomenu[v.padre]->addMenu(testo) : barra_->addMenu(testo);
             m->setObjectName(qs(v.nome));
             sottomenu[i] = m;
             azioni_[i] = m->menuAction();
         } else {
-            QAction* a = padreValido ? sottomenu[v.padre]->addAction(qs(v.testo))
-                                     : barra_->addAction(qs(v.testo));
+            const QString testo = tradotto(regia_.traduttore(), v.testo);
+            QAction* a =
+                padreValido ? sottomenu[v.padre]->addAction(testo) : barra_->addAction(testo);
             connect(a, &QAction::triggered, this,
                     [this, idVoce] { inoltra([&] { modello_.voceMenu(idVoce); }); });
             if (!v.scorciatoia.empty()) impostaTasti(*a, v.scorciatoia);
@@ -498,7 +523,7 @@ void TVistaForm::renderizza() {
     if (azioni_.size() != modello_.menu().size()) costruisciMenu();
     for (int id : modello_.sporchi()) copia(id);
     if (modello_.menuSporco()) copiaMenu();
-    if (modello_.formSporca()) setWindowTitle(qs(modello_.caption()));
+    if (modello_.formSporca()) setWindowTitle(tradotto(regia_.traduttore(), modello_.caption()));
     copiaForm();
     modello_.renderizzato();
 }
@@ -541,7 +566,7 @@ void TVistaForm::collocaFinestra() {
 void TVistaForm::copiaMenu() {
     const auto& voci = modello_.menu();
     for (std::size_t i = 0; i < voci.size() && i < azioni_.size(); ++i) {
-        const QString t = qs(voci[i].testo);
+        const QString t = tradotto(regia_.traduttore(), voci[i].testo);
         if (azioni_[i]->text() != t) azioni_[i]->setText(t);
         azioni_[i]->setEnabled(voci[i].abilitata);
     }
@@ -550,7 +575,8 @@ void TVistaForm::copiaMenu() {
 void TVistaForm::copiaAspetto(int id, QWidget* w, const TControllo& c) {
     auto& m = mostrato_[id];
     if (spazioPerTesto(c, w) > 0) {
-        if (const QFont f = fontCheSta(c, w); !m.fontImpostato || w->font() != f) w->setFont(f);
+        const QFont f = fontCheSta(c, testoMostrato(regia_.traduttore(), c), w);
+        if (!m.fontImpostato || w->font() != f) w->setFont(f);
     } else if (!m.fontImpostato || !stessoFont(m.font, c.font)) {
         w->setFont(fontQt(c.font));
     }
@@ -577,7 +603,7 @@ void TVistaForm::copiaAspetto(int id, QWidget* w, const TControllo& c) {
     if (w->isHidden() == c.visibile) w->setVisible(c.visibile);
     if (w->testAttribute(Qt::WA_Disabled) == c.abilitato) w->setEnabled(c.abilitato);
     if (m.hint != c.hint) {
-        w->setToolTip(suggerimento(c.hint));
+        w->setToolTip(suggerimento(regia_.traduttore(), c.hint));
         m.hint = c.hint;
     }
 }
@@ -591,8 +617,8 @@ void TVistaForm::copia(int id) {
     QWidget* w = widget_[id];
     if (!w) return;
     copiaAspetto(id, w, c);
-    if (const TStanza* s = stanza(c.tipo)) return s->copia(w, c);
-    const QString testo = qs(c.testo);
+    if (const TStanza* s = stanza(c.tipo)) return s->copia(w, c, regia_.traduttore());
+    const QString testo = testoMostrato(regia_.traduttore(), c);
     switch (c.tipo) {
     case TTipo::Etichetta:
     case TTipo::Pannello: {
@@ -627,10 +653,10 @@ void TVistaForm::copia(int id) {
         auto* cb = static_cast<QComboBox*>(w);
         bool stesseVoci = cb->count() == static_cast<int>(c.voci.size());
         for (int i = 0; stesseVoci && i < cb->count(); ++i)
-            stesseVoci = cb->itemText(i) == qs(c.voci[i]);
+            stesseVoci = cb->itemText(i) == tradotto(regia_.traduttore(), c.voci[i]);
         if (!stesseVoci) {
             cb->clear();
-            for (const auto& v : c.voci) cb->addItem(qs(v));
+            for (const auto& v : c.voci) cb->addItem(tradotto(regia_.traduttore(), v));
         }
         if (cb->currentText() != testo) cb->setEditText(testo);
         break;

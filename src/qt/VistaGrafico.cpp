@@ -247,12 +247,18 @@ void TVistaGrafico::changeEvent(QEvent* e) {
     if (e->type() == QEvent::FontChange) applicaCaratteri(chart());
 }
 
-QWidget* creaGrafico(ui::TForm&, int, QWidget* genitore, TInoltro) {
+QWidget* creaGrafico(ui::TForm&, int, QWidget* genitore, TInoltro, const lingua::TTraduttore&) {
     return new TVistaGrafico(genitore);
 }
 
-void copiaGrafico(QWidget* w, const ui::TControllo& c) {
-    static_cast<TVistaGrafico*>(w)->copia(c.grafico);
+void copiaGrafico(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua) {
+    auto* v = static_cast<TVistaGrafico*>(w);
+    if (lingua.lingua() == TLingua::Italiano) return v->copia(c.grafico);
+    ui::TDatiGrafico g = c.grafico;
+    for (std::string* t : {&g.titolo, &g.titoloX, &g.titoloY}) *t = lingua.traduci(*t);
+    for (auto& categoria : g.categorie) categoria = lingua.traduci(categoria);
+    for (auto& s : g.serie) s.nome = lingua.traduci(s.nome);
+    v->copia(g);
 }
 
 } // namespace girolino::qt

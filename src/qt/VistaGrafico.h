@@ -40,7 +40,8 @@ private:
     QValueAxis* asseY_ = nullptr;
 };
 
-QWidget* creaGrafico(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra);
-void copiaGrafico(QWidget* w, const ui::TControllo& c);
+QWidget* creaGrafico(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra,
+                     const lingua::TTraduttore& lingua);
+void copiaGrafico(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua);
 
 } // namespace girolino::qt

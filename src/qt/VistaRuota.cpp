@@ -3,6 +3,7 @@
 #include "qt/Conversioni.h"
 
 #include "model/Tabella.h"
+#include "model/Testo.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -193,8 +194,7 @@ void TVistaRuota::disegnaUltimi(QPainter& p, const TGeometriaRuota& g) const {
     const double alto = g.centro.y() - (altezzaTitolo + 2 * passo) / 2;
     p.setFont(titolo);
     p.setPen(Qt::white);
-    p.drawText(QRectF(g.centro.x() - r, alto, 2 * r, altezzaTitolo), Qt::AlignCenter,
-               QStringLiteral("Ultimi giri"));
+    p.drawText(QRectF(g.centro.x() - r, alto, 2 * r, altezzaTitolo), Qt::AlignCenter, titoloUltimi);
     p.setFont(cifre);
     const std::size_t quanti = std::min<std::size_t>(dati_.ultimi.size(), 10);
     for (std::size_t k = 0; k < quanti; ++k) {
@@ -216,15 +216,17 @@ void TVistaRuota::mouseReleaseEvent(QMouseEvent* e) {
     if (posizione >= 0 && suTaschino) suTaschino(numeroIn(posizione));
 }
 
-QWidget* creaRuota(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra) {
+QWidget* creaRuota(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra,
+                   const lingua::TTraduttore& lingua) {
     auto* r = new TVistaRuota(genitore);
+    r->titoloUltimi = tradotto(lingua, TESTO("Ultimi giri"));
     r->suTaschino = [&modello, id, inoltra](int numero) {
         inoltra([&] { modello.taschinoCliccato(id, numero); });
     };
     return r;
 }
 
-void copiaRuota(QWidget* w, const ui::TControllo& c) {
+void copiaRuota(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore&) {
     static_cast<TVistaRuota*>(w)->copia(c.ruota);
 }
 

@@ -40,6 +40,8 @@ public:
     const ui::TDatiRuota& dati() const { return dati_; }
     // Called with the number of a clicked pocket.
     std::function<void(int numero)> suTaschino;
+    // The caption over the strip of the last spins, in the program's language.
+    QString titoloUltimi;
 
     QSize sizeHint() const override { return {240, 240}; }
 
@@ -54,7 +56,8 @@ private:
     ui::TDatiRuota dati_;
 };
 
-QWidget* creaRuota(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra);
-void copiaRuota(QWidget* w, const ui::TControllo& c);
+QWidget* creaRuota(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra,
+                   const lingua::TTraduttore& lingua);
+void copiaRuota(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua);
 
 } // namespace girolino::qt

@@ -185,12 +185,19 @@ void TVistaTabella::adattaRighe() {
 
 // --- room -------------------------------------------------------------------------------
 
-QWidget* creaTabella(ui::TForm&, int, QWidget* genitore, TInoltro) {
+QWidget* creaTabella(ui::TForm&, int, QWidget* genitore, TInoltro, const lingua::TTraduttore&) {
     return new TVistaTabella(genitore);
 }
 
-void copiaTabella(QWidget* w, const ui::TControllo& c) {
-    static_cast<TVistaTabella*>(w)->copia(c.tabella);
+void copiaTabella(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua) {
+    auto* v = static_cast<TVistaTabella*>(w);
+    if (lingua.lingua() == TLingua::Italiano) return v->copia(c.tabella);
+    ui::TDatiTabella t = c.tabella;
+    for (auto& intestazione : t.intestazioni) intestazione = lingua.traduci(intestazione);
+    for (auto& riga : t.righe)
+        for (auto& cella : riga)
+            if (!cella.valore) cella.testo = lingua.traduci(cella.testo);
+    v->copia(t);
 }
 
 } // namespace girolino::qt

@@ -67,7 +67,8 @@ private:
     TOrdineTabella* ordine_;
 };
 
-QWidget* creaTabella(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra);
-void copiaTabella(QWidget* w, const ui::TControllo& c);
+QWidget* creaTabella(ui::TForm& modello, int id, QWidget* genitore, TInoltro inoltra,
+                     const lingua::TTraduttore& lingua);
+void copiaTabella(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua);
 
 } // namespace girolino::qt

@@ -2,6 +2,7 @@
 // Girolino: statistics for single-zero roulette.
 
 #include "Versione.h"
+#include "lingua/Traduttore.h"
 #include "qt/Lingua.h"
 #include "qt/Programma.h"
 
@@ -17,9 +18,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icone/girolino.png")));
     // Windows are hidden and shown again freely; only the main window's model ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
-    girolino::qt::impostaItaliano(app);
+    // The language chosen in Help > Lingua, or the desktop's; Qt's own buttons and dialogs
+    // speak it too.
+    const girolino::TLingua lingua = girolino::lingua::linguaDelProgramma();
+    if (lingua == girolino::TLingua::Italiano) girolino::qt::impostaItaliano(app);
 
-    girolino::qt::TProgramma programma;
+    girolino::qt::TProgramma programma(QString(), lingua);
     programma.avvia();
     // The start-up may already have ended the program (rules of use refused).
     if (programma.piattaforma().uscitaRichiesta()) return 0;

@@ -115,10 +115,12 @@ private:
 // The whole program on Qt with the scripted platform, its settings in `fileImpostazioni`.
 class ProgrammaDiProva : public qt::TProgramma {
 public:
-    explicit ProgrammaDiProva(const QString& fileImpostazioni)
-        : TProgramma([fileImpostazioni](qt::TRegia& r) {
-              return std::make_unique<PiattaformaQtDiProva>(r, fileImpostazioni);
-          }) {}
+    explicit ProgrammaDiProva(const QString& fileImpostazioni, TLingua lingua = TLingua::Italiano)
+        : TProgramma(
+              [fileImpostazioni](qt::TRegia& r) {
+                  return std::make_unique<PiattaformaQtDiProva>(r, fileImpostazioni);
+              },
+              lingua) {}
     PiattaformaQtDiProva& piattaforma() {
         return static_cast<PiattaformaQtDiProva&>(TProgramma::piattaforma());
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a short scripted game offscreen and saves a picture of every window, to check
-// the layouts by eye: girolino-screenshots [folder] (default ./screenshots).
+// the layouts by eye: girolino-screenshots [folder] [en] (default ./screenshots, Italian).
 
 #include "PiattaformaQtDiProva.h"
 #include "qt/Lingua.h"
@@ -44,9 +44,12 @@ void digita(TVistaForm& v, const char* nome, const QString& testo) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    girolino::qt::impostaItaliano(app);
     const QString cartella =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    // girolino-screenshots <folder> en: the windows in English.
+    const auto lingua = argc > 2 && QByteArray(argv[2]) == "en" ? girolino::TLingua::Inglese
+                                                                : girolino::TLingua::Italiano;
+    if (lingua == girolino::TLingua::Italiano) girolino::qt::impostaItaliano(app);
     if (!QDir().mkpath(cartella)) {
         std::fprintf(stderr, "impossibile creare %s\n", qPrintable(cartella));
         return 1;
@@ -54,7 +57,7 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir impostazioni; // a first start: the rules of use are shown
     girolino::test::ProgrammaDiProva programma(
-        impostazioni.filePath(QStringLiteral("girolino.ini")));
+        impostazioni.filePath(QStringLiteral("girolino.ini")), lingua);
     auto& piattaforma = programma.piattaforma();
 
     QStringList salvate;
