@@ -133,22 +133,27 @@ void verificaFinestre(qt::TProgramma& programma, const char* quando) {
     }
 }
 
-// At start, and with every window open on a long game (counters of four digits).
+// At start, and with every window open on a long game (counters of four digits), in each
+// language.
 TEST(TestiFinestre, EveryCaptionFitsItsControl) {
-    QTemporaryDir cartella;
-    test::ProgrammaDiProva programma{cartella.filePath("girolino.ini")};
-    programma.piattaforma().duranteModale = [](ui::TForm&) {};
-    programma.avvia();
-    verificaFinestre(programma, "avvio");
+    for (const TLingua lingua : {TLingua::Italiano, TLingua::Inglese}) {
+        const std::string nome = lingua == TLingua::Italiano ? "it" : "en";
+        SCOPED_TRACE(nome);
+        QTemporaryDir cartella;
+        test::ProgrammaDiProva programma{cartella.filePath("girolino.ini"), lingua};
+        programma.piattaforma().duranteModale = [](ui::TForm&) {};
+        programma.avvia();
+        verificaFinestre(programma, ("avvio-" + nome).c_str());
 
-    auto& app = programma.applicazione();
-    for (ui::TForm* f : app.finestre()) f->mostra();
-    ui::TForm1& f1 = app.form1();
-    f1.testoDigitato(f1.id("Edit1"), "5000");
-    f1.click(f1.id("BitBtn2"));
-    programma.regia().renderizzaTutto();
-    ASSERT_EQ(f1.partita().nastroNumeri.size(), 5000u);
-    verificaFinestre(programma, "partita");
+        auto& app = programma.applicazione();
+        for (ui::TForm* f : app.finestre()) f->mostra();
+        ui::TForm1& f1 = app.form1();
+        f1.testoDigitato(f1.id("Edit1"), "5000");
+        f1.click(f1.id("BitBtn2"));
+        programma.regia().renderizzaTutto();
+        ASSERT_EQ(f1.partita().nastroNumeri.size(), 5000u);
+        verificaFinestre(programma, ("partita-" + nome).c_str());
+    }
 }
 
 // The check itself: each kind of control with a text too long for it is refused, and the

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The translator with the program's own English catalogue.
+
+#include "lingua/Traduttore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace girolino {
+namespace {
+
+TEST(Traduttore, ItalianIsShownAsWritten) {
+    const lingua::TTraduttore t(TLingua::Italiano);
+    EXPECT_TRUE(t.pronto());
+    EXPECT_EQ(t.traduci("Ultimi giri"), "Ultimi giri");
+}
+
+TEST(Traduttore, EnglishWholeTextsPatternsAndLines) {
+    const lingua::TTraduttore t(TLingua::Inglese);
+    ASSERT_TRUE(t.pronto());
+    struct TCaso {
+        std::string italiano;
+        std::string inglese;
+    };
+    const TCaso casi[] = {
+        {"Ultimi giri", "Last spins"},
+        {"", ""},
+        // Unknown texts and values that are data stay as they are.
+        {"17", "17"},
+        {"Una frase che nessuno ha tradotto", "Una frase che nessuno ha tradotto"},
+        // Line by line.
+        {"Ultimi giri\n17\nUltimi giri", "Last spins\n17\nLast spins"},
+    };
+    for (const TCaso& c : casi) EXPECT_EQ(t.traduci(c.italiano), c.inglese) << c.italiano;
+}
+
+} // namespace
+} // namespace girolino
