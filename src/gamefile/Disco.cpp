@@ -2,6 +2,8 @@
 #include "gamefile/Disco.h"
 
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -22,11 +24,15 @@ void chiudi(int fd, std::error_code& ec) {
     if (::close(fd) != 0 && !ec) ec = ultimoErrore();
 }
 
+constexpr std::string_view prefissoProvvisorio = ".g";
+constexpr std::string_view segniProvvisorio =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t segniPerNome = 6;
+
 std::string nomeNuovo(std::mt19937& caso) {
-    static constexpr char segni[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::string nome = ".g";
-    for (int i = 0; i < 6; ++i) nome += segni[caso() % (sizeof(segni) - 1)];
+    std::string nome(prefissoProvvisorio);
+    for (std::size_t i = 0; i < segniPerNome; ++i)
+        nome += segniProvvisorio[caso() % segniProvvisorio.size()];
     return nome;
 }
 
@@ -128,9 +134,51 @@ public:
         if (!presente && errno != ENOENT) return ultimoErrore();
         return {};
     }
+
+    std::error_code elenca(const fs::path& cartella, std::vector<TVoceCartella>& voci) override {
+        voci.clear();
+        const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return errno == ENOENT ? std::error_code() : ultimoErrore();
+        DIR* d = ::fdopendir(fd);
+        if (!d) {
+            std::error_code ec = ultimoErrore();
+            chiudi(fd, ec);
+            return ec;
+        }
+        timespec adesso{};
+        ::clock_gettime(CLOCK_REALTIME, &adesso);
+        std::error_code ec;
+        for (;;) {
+            errno = 0;
+            const dirent* e = ::readdir(d);
+            if (!e) {
+                if (errno != 0) ec = ultimoErrore();
+                break;
+            }
+            const std::string_view nome = e->d_name;
+            if (nome == "." || nome == "..") continue;
+            struct stat s {};
+            if (::fstatat(fd, e->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0) {
+                if (errno == ENOENT) continue; // removed since the folder was read
+                ec = ultimoErrore();
+                break;
+            }
+            voci.push_back({std::string(nome), S_ISREG(s.st_mode),
+                            std::chrono::seconds(adesso.tv_sec - s.st_mtim.tv_sec)});
+        }
+        ::closedir(d); // closes fd as well
+        return ec;
+    }
 };
 
 } // namespace
+
+bool eNomeProvvisorio(std::string_view nome) {
+    return nome.size() == prefissoProvvisorio.size() + segniPerNome &&
+           nome.starts_with(prefissoProvvisorio) &&
+           nome.find_first_not_of(segniProvvisorio, prefissoProvvisorio.size()) ==
+               std::string_view::npos;
+}
 
 TDisco& discoDiSistema() {
     static TDiscoDiSistema disco;

@@ -3,11 +3,23 @@
 // The few disk operations a save is made of, behind one small interface so that a test can
 // make any one of them fail, or stop the program right there, and then check what is left.
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace girolino {
+
+// One entry of a folder.
+struct TVoceCartella {
+    std::string nome;
+    bool file = false; // a regular file: not a folder, a link or a device
+    // Time since its content last changed; negative when its time is ahead of this
+    // computer's clock (a file server's clock may be).
+    std::chrono::seconds eta{0};
+};
 
 class TDisco {
 public:
@@ -32,7 +44,13 @@ public:
     virtual std::error_code creaCartella(const std::filesystem::path& p, bool& creata) = 0;
     // Whether something is called p; an error when that cannot be told.
     virtual std::error_code esiste(const std::filesystem::path& p, bool& presente) = 0;
+    // The entries of a folder, in no order; a folder that does not exist has none.
+    virtual std::error_code elenca(const std::filesystem::path& cartella,
+                                   std::vector<TVoceCartella>& voci) = 0;
 };
+
+// Whether nome has the form of the names scriviNuovo gives.
+bool eNomeProvvisorio(std::string_view nome);
 
 // The real disk of this computer. It holds no state.
 TDisco& discoDiSistema();

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamefile/Transazione.h"
 
+#include "gamefile/Avanzi.h"
 #include "gamefile/TestoFile.h"
 
 #include <cstdint>
 #include <optional>
+#include <set>
 
 namespace girolino {
 
@@ -14,6 +16,7 @@ namespace {
 
 constexpr const char* cartellaNastri = "files";
 constexpr const char* intestazione = "girolino-salvataggio";
+constexpr std::string_view prefissoGiornale = ".salvataggio-";
 constexpr const char* statoInCorso = "in corso";
 constexpr const char* statoConcluso = "concluso";
 
@@ -100,7 +103,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::optional<TGiornale> leggiGiornale(const std::string& s, const fs::path& principale) {
+std::optional<TGiornale> leggiGiornale(const std::string& s) {
     TLettoreGiornale l(s);
     TGiornale g;
     if (l.riga() != intestazione) return std::nullopt;
@@ -117,9 +120,7 @@ std::optional<TGiornale> leggiGiornale(const std::string& s, const fs::path& pri
             return std::nullopt;
         g.voci.push_back({*d, *p, *c});
     }
-    // A journal of another game whose name happens to give the same journal name.
-    if (!l.finito() || g.voci.back().destinazione != principale.filename().string())
-        return std::nullopt;
+    if (!l.finito()) return std::nullopt;
     return g;
 }
 
@@ -127,6 +128,37 @@ std::optional<TGiornale> leggiGiornale(const std::string& s, const fs::path& pri
 fs::path cartellaDi(const fs::path& p) {
     const fs::path padre = p.parent_path();
     return (padre.empty() ? fs::path(".") : padre).lexically_normal();
+}
+
+// A folder from the root, with no "." or ".." and no final separator: one spelling for each
+// folder, whatever the working folder.
+std::optional<fs::path> assoluta(const fs::path& cartella) {
+    std::error_code ec;
+    fs::path a = fs::absolute(cartella, ec);
+    if (ec) return std::nullopt;
+    a = a.lexically_normal();
+    if (!a.has_filename() && a != a.root_path()) a = a.parent_path();
+    return a;
+}
+
+// Adds to nominati every file named by a journal kept in cartella, spelt from the root. False
+// when a journal cannot be read: then nobody can tell which files it needs.
+bool aggiungiNominati(const fs::path& cartella, std::set<fs::path>& nominati, TDisco& disco) {
+    std::vector<TVoceCartella> voci;
+    if (disco.elenca(cartella, voci)) return false;
+    // A journal lies in the folder "files" of its set and names files from the set's folder.
+    const fs::path base = cartella.parent_path();
+    for (const TVoceCartella& v : voci) {
+        if (!v.file || !v.nome.starts_with(prefissoGiornale)) continue;
+        std::string testo;
+        if (disco.leggi(cartella / v.nome, testo)) return false;
+        const auto g = leggiGiornale(testo);
+        if (!g) return false;
+        for (const TVoce& voce : g->voci)
+            for (const std::string* nome : {&voce.destinazione, &voce.provvisorio, &voce.copia})
+                if (!nome->empty()) nominati.insert((base / *nome).lexically_normal());
+    }
+    return true;
 }
 
 std::uint64_t impronta(const std::string& s) {
@@ -200,14 +232,36 @@ public:
         return disco_.sincronizzaCartella(nastri_);
     }
 
+    // Finishes an interrupted save of this set, then clears the folders of leftovers.
     std::error_code ripristina() {
+        if (auto ec = finisciInterrotto()) return ec;
+        pulisci();
+        return {};
+    }
+
+    std::error_code finisciInterrotto() {
         bool c = false;
         if (auto ec = disco_.esiste(giornale_, c); ec || !c) return ec;
         std::string testo;
         if (auto ec = disco_.leggi(giornale_, testo)) return ec;
-        const auto g = leggiGiornale(testo, principale_);
-        if (!g) return {}; // not a journal of this game: left alone
+        const auto g = leggiGiornale(testo);
+        // Not a journal of this game (another one's name may give the same journal name):
+        // left alone.
+        if (!g || g->voci.back().destinazione != principale_.filename().string()) return {};
         return g->concluso ? dimentica(*g, true) : annulla(*g);
+    }
+
+    // Removes the temporaries of saves stopped before their journal (see Avanzi.h) from the
+    // two folders, sparing what any journal names: those of the other games in the folder,
+    // and those of a game kept in the folder "files" itself, whose journals lie one deeper.
+    void pulisci() {
+        const auto cartella = assoluta(cartella_);
+        if (!cartella) return;
+        const fs::path nastri = *cartella / cartellaNastri;
+        std::set<fs::path> nominati;
+        for (const fs::path& giornali : {*cartella, nastri, nastri / cartellaNastri})
+            if (!aggiungiNominati(giornali, nominati, disco_)) return;
+        rimuoviAvanzi({*cartella, nastri}, nominati, disco_);
     }
 
     TEsito scrivi(const std::vector<TFileDaScrivere>& files) {
@@ -289,7 +343,7 @@ private:
 fs::path percorsoGiornale(const fs::path& principale) {
     static const char cifre[] = "0123456789abcdef";
     std::uint64_t h = impronta(principale.filename().string());
-    std::string nome = ".salvataggio-";
+    std::string nome(prefissoGiornale);
     for (int i = 15; i >= 0; --i) nome += cifre[(h >> (4 * i)) & 0xF];
     return cartellaDi(principale) / cartellaNastri / nome;
 }

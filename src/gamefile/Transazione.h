@@ -37,7 +37,9 @@ TEsito scriviInsieme(const std::filesystem::path& principale,
                      const std::vector<TFileDaScrivere>& files, TDisco& disco);
 
 // Finishes a save of principale that was interrupted, as described above; nothing to do
-// when there is no journal. An error leaves the journal for a later attempt.
+// when there is no journal. An error leaves the journal for a later attempt. Then removes
+// the temporaries of saves stopped before their journal from the folder of principale and
+// its folder "files" (see Avanzi.h). scriviInsieme does all this first.
 std::error_code ripristinaInterrotto(const std::filesystem::path& principale, TDisco& disco);
 
 } // namespace girolino

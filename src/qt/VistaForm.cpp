@@ -4,9 +4,11 @@
 
 #include "qt/CampoLettura.h"
 #include "qt/Caratteri.h"
+#include "qt/CopiaAspetto.h"
 #include "qt/CopiaNastro.h"
 #include "qt/Immagini.h"
 #include "qt/Regia.h"
+#include "qt/RinvioNascoste.h"
 #include "qt/Riquadri.h"
 #include "qt/Stanze.h"
 #include "qt/Tasti.h"
@@ -39,6 +41,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace girolino::qt {
 
@@ -93,10 +96,6 @@ QPalette::ColorRole ruoloSfondo(TTipo t) {
     if (haTestoModificabile(t)) return QPalette::Base;
     if (t == TTipo::Pulsante) return QPalette::Button;
     return QPalette::Window;
-}
-
-bool stessoFont(const ui::TCarattere& a, const ui::TCarattere& b) {
-    return a.famiglia == b.famiglia && a.px == b.px && a.grassetto == b.grassetto;
 }
 
 // The width a one-line caption has inside its control; 0 when the text may wrap or scroll.
@@ -513,13 +512,9 @@ void TVistaForm::closeEvent(QCloseEvent* e) {
 // --- rendering ------------------------------------------------------------------------
 
 void TVistaForm::renderizza() {
-    if (!modello_.visibile() && !isVisible()) {
-        // Nobody sees a hidden window: its changes wait until it is shown, so that long
-        // runs cost nothing for it. Its timers still run as the model says.
-        for (int id : modello_.sporchi())
-            if (modello_.controllo(id).tipo == TTipo::Timer) copiaTimer(id, modello_.controllo(id));
+    if (rinviaSeNascosta(modello_, isVisible(),
+                         [this](int id) { copiaTimer(id, modello_.controllo(id)); }))
         return;
-    }
     if (azioni_.size() != modello_.menu().size()) costruisciMenu();
     for (int id : modello_.sporchi()) copia(id);
     if (modello_.menuSporco()) copiaMenu();
@@ -574,31 +569,10 @@ void TVistaForm::copiaMenu() {
 
 void TVistaForm::copiaAspetto(int id, QWidget* w, const TControllo& c) {
     auto& m = mostrato_[id];
-    if (spazioPerTesto(c, w) > 0) {
-        const QFont f = fontCheSta(c, testoMostrato(regia_.traduttore(), c), w);
-        if (!m.fontImpostato || w->font() != f) w->setFont(f);
-    } else if (!m.fontImpostato || !stessoFont(m.font, c.font)) {
-        w->setFont(fontQt(c.font));
-    }
-    if (!m.fontImpostato || m.font.colore != c.font.colore || m.sfondo != c.sfondo) {
-        QPalette pal;
-        const QColor testo = colore(c.font.colore);
-        for (auto gruppo : {QPalette::Active, QPalette::Inactive}) {
-            pal.setColor(gruppo, QPalette::WindowText, testo);
-            pal.setColor(gruppo, QPalette::Text, testo);
-            pal.setColor(gruppo, QPalette::ButtonText, testo);
-        }
-        const bool proprio = c.sfondo != ui::clPredefinito;
-        if (proprio) {
-            pal.setColor(QPalette::Window, colore(c.sfondo));
-            pal.setColor(ruoloSfondo(c.tipo), colore(c.sfondo));
-        }
-        w->setPalette(pal);
-        w->setAutoFillBackground(proprio);
-    }
-    m.font = c.font;
-    m.sfondo = c.sfondo;
-    m.fontImpostato = true;
+    std::optional<QFont> adattato;
+    if (spazioPerTesto(c, w) > 0)
+        adattato = fontCheSta(c, testoMostrato(regia_.traduttore(), c), w);
+    copiaFontEColori(*w, c, adattato, ruoloSfondo(c.tipo), m.aspetto);
 
     if (w->isHidden() == c.visibile) w->setVisible(c.visibile);
     if (w->testAttribute(Qt::WA_Disabled) == c.abilitato) w->setEnabled(c.abilitato);

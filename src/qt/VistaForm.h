@@ -4,6 +4,7 @@
 // window model, forwards the user's actions to the model and copies back only
 // the controls the model reports as changed.
 
+#include "qt/CopiaAspetto.h"
 #include "qt/CopiaNastro.h"
 #include "ui/Form.h"
 
@@ -54,9 +55,7 @@ protected:
 
 private:
     struct TMostrato {
-        ui::TCarattere font;
-        ui::TColore sfondo = ui::clPredefinito;
-        bool fontImpostato = false;
+        TAspettoMostrato aspetto;
         std::string hint;
         TNastroMostrato nastro;
         int avvii = 0; // timer starts already done

@@ -19,16 +19,16 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// The board's colours of a number: green zero, red and black.
+// The wheel's own drawing colours; the numbers take the board's.
+constexpr ui::TColore bordoTaschino = 0xD8D8D8;
+constexpr ui::TColore fondoCalore = 0xF4F4F4;
+constexpr ui::TColore contorno = 0x404040;
+constexpr ui::TColore oro = 0xFFC800; // the last spin
+constexpr ui::TColore bordoPallina = 0x707070;
+
+// The board's colour of a number, as every window shows it.
 QColor coloreTaschino(int numero) {
-    switch (coloreNumero(numero)) {
-    case 1:
-        return colore(ui::clRed);
-    case 2:
-        return colore(ui::clBlack);
-    default:
-        return colore(ui::clGreen);
-    }
+    return colore(ui::coloriDeiNumeri[static_cast<std::size_t>(coloreNumero(numero))]);
 }
 
 // From a pale yellow for a pocket that barely came to a deep red for the hottest.
@@ -116,7 +116,7 @@ void TVistaRuota::paintEvent(QPaintEvent*) {
     QFont cifre = font();
     cifre.setBold(true);
     cifre.setPixelSize(std::max(7, static_cast<int>(std::min(spessore * 0.55, arco * 0.62))));
-    const QPen bordo(QColor(0xD8, 0xD8, 0xD8), 1);
+    const QPen bordo(colore(bordoTaschino), 1);
 
     for (int i = 0; i < NUMERI; ++i) {
         const int n = numeroIn(i);
@@ -125,7 +125,7 @@ void TVistaRuota::paintEvent(QPaintEvent*) {
         p.drawPath(settore(g, i, g.raggio, g.raggioNumeri));
 
         // Heat: the ring fills outwards, and deepens in colour, with the pocket's hits.
-        p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+        p.setBrush(colore(fondoCalore));
         p.drawPath(settore(g, i, g.raggioNumeri, g.raggioCalore));
         const double calore =
             dati_.taschini.size() == static_cast<std::size_t>(NUMERI)
@@ -153,19 +153,19 @@ void TVistaRuota::paintEvent(QPaintEvent*) {
     }
 
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
+    p.setPen(QPen(colore(contorno), 1.5));
     p.drawEllipse(g.centro, g.raggio, g.raggio);
 
     // The last spin: a gold frame across both rings and the ball in its pocket.
     for (int i = 0; i < NUMERI && dati_.ultimo >= 0; ++i) {
         if (numeroIn(i) != dati_.ultimo) continue;
-        p.setPen(QPen(QColor(0xFF, 0xC8, 0x00), std::max(2.5, g.raggio / 45)));
+        p.setPen(QPen(colore(oro), std::max(2.5, g.raggio / 45)));
         p.setBrush(Qt::NoBrush);
         p.drawPath(settore(g, i, g.raggio, g.raggioCalore));
         const double rPallina = std::max(3.0, g.raggio * 0.035);
         const double a = i * g.passo;
         const double r = g.raggioNumeri - rPallina - 2;
-        p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
+        p.setPen(QPen(colore(bordoPallina), 1));
         p.setBrush(Qt::white);
         p.drawEllipse(g.centro + QPointF(r * std::sin(a), -r * std::cos(a)), rPallina, rPallina);
     }
@@ -176,7 +176,7 @@ void TVistaRuota::paintEvent(QPaintEvent*) {
 // their pockets.
 void TVistaRuota::disegnaUltimi(QPainter& p, const TGeometriaRuota& g) const {
     const double r = g.raggioCalore - 2;
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    p.setPen(QPen(colore(contorno), 1));
     p.setBrush(colore(ui::clGreen));
     p.drawEllipse(g.centro, r, r);
 
@@ -202,7 +202,7 @@ void TVistaRuota::disegnaUltimi(QPainter& p, const TGeometriaRuota& g) const {
         const double y = alto + altezzaTitolo + static_cast<double>(k / 5) * passo;
         const QRectF casella(x + (passo - lato) / 2, y + (passo - lato) / 2, lato, lato);
         const int n = dati_.ultimi[k];
-        p.setPen(k == 0 ? QPen(QColor(0xFF, 0xC8, 0x00), 2) : QPen(Qt::white, 1));
+        p.setPen(k == 0 ? QPen(colore(oro), 2) : QPen(Qt::white, 1));
         p.setBrush(coloreTaschino(n));
         p.drawRoundedRect(casella, 3, 3);
         p.setPen(Qt::white);

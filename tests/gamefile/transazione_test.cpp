@@ -2,6 +2,7 @@
 // A save stopped at each of its disk operations, by an error or by the program dying there:
 // the game then opens as the old one or the new one, whole, and nothing is left beside it.
 
+#include "gamefile/Avanzi.h"
 #include "gamefile/CaricaPartita.h"
 #include "gamefile/Cartelle.h"
 #include "gamefile/Disco.h"
@@ -13,14 +14,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace girolino;
 using namespace girolino::prova;
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -38,7 +45,9 @@ public:
     std::error_code scriviNuovo(const fs::path& c, const std::string& b, fs::path& p) override {
         if (auto ec = passo()) return ec;
         for (int n = 0;; ++n) {
-            p = c / (".g" + std::to_string(::getpid() % 1000) + std::to_string(100 + n));
+            char nome[16];
+            std::snprintf(nome, sizeof nome, ".g%03d%03d", ::getpid() % 1000, n % 1000);
+            p = c / nome;
             if (!fs::exists(p)) break;
         }
         std::ofstream out(p, std::ios::binary);
@@ -65,6 +74,10 @@ public:
     std::error_code esiste(const fs::path& p, bool& presente) override {
         if (auto ec = passo()) return ec;
         return reale_.esiste(p, presente);
+    }
+    std::error_code elenca(const fs::path& c, std::vector<TVoceCartella>& voci) override {
+        if (auto ec = passo()) return ec;
+        return reale_.elenca(c, voci);
     }
 
 private:
@@ -238,6 +251,136 @@ TEST_F(Transazione, LaMorteDelProgrammaAOgniPassoLasciaLaVecchiaPartitaOLaNuova)
             attendiPartita(vecchia, nuova, byteVecchi, byteNuovi);
             if (HasFailure()) return;
         }
+    }
+}
+
+// Sets the time p (a link itself, not what it points to) last changed to `fa` ago.
+void invecchia(const fs::path& p, std::chrono::seconds fa) {
+    timespec t[2]{};
+    ::clock_gettime(CLOCK_REALTIME, &t[0]);
+    t[0].tv_sec -= static_cast<time_t>(fa.count());
+    t[1] = t[0];
+    ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), t, AT_SYMLINK_NOFOLLOW), 0) << p;
+}
+
+// A journal of a save still in progress, of one file.
+std::string giornale(const std::string& destinazione, const std::string& provvisorio,
+                     const std::string& copia) {
+    std::string s = "girolino-salvataggio\nin corso\n1\n";
+    for (const auto* campo : {&destinazione, &provvisorio, &copia})
+        s += std::to_string(campo->size()) + "\n" + *campo + "\n";
+    return s;
+}
+
+// The leftovers of saves stopped before their journal go at the next opening or save, and
+// only they: files that merely look alike, temporaries that may be being written right now,
+// and whatever a journal names (another game's unfinished save, or that of a game kept in
+// "files") stay. A journal nobody can read keeps everything.
+TEST_F(Transazione, GliAvanziSenzaGiornaleVannoViaAllaProssimaAperturaOSalvataggio) {
+    enum class Tipo { File, Cartella, Legame };
+    struct Caso {
+        const char* nome;
+        Tipo tipo;
+        std::chrono::seconds eta;
+        bool resta;
+    };
+    const Caso casi[] = {
+        {".gAb12Z9", Tipo::File, 2h, false},       {"files/.gQ7w3Er", Tipo::File, 2h, false},
+        {".gNuovo1", Tipo::File, 0s, true},        // another copy may be writing it
+        {"files/.gFutur0", Tipo::File, -2h, true}, // a clock ahead of this one
+        {".gCorto", Tipo::File, 2h, true},         {".gLunghis", Tipo::File, 2h, true},
+        {".gTrat-1", Tipo::File, 2h, true},        {".hAb12Z9", Tipo::File, 2h, true},
+        {".gCarte1", Tipo::Cartella, 2h, true},    {".gLegam1", Tipo::Legame, 2h, true},
+        {".gAltr01", Tipo::File, 2h, true},       // named by the journal of altra.fvr
+        {".gCopi01", Tipo::File, 2h, true},       // likewise: the old altra.fvr set aside
+        {"files/.gNido01", Tipo::File, 2h, true}, // named by the journal of files/g2.fvr
+    };
+    const fs::path qui = file.parent_path();
+    const fs::path altra = qui / "altra.fvr";
+    const fs::path nidificata = qui / "files" / "g2.fvr";
+
+    for (const char* azione : {"apertura", "salvataggio", "giornale illeggibile"}) {
+        SCOPED_TRACE(azione);
+        fs::remove_all(qui);
+        fs::create_directories(qui);
+        ASSERT_TRUE(salva(vecchia));
+        fs::create_directories(percorsoGiornale(nidificata).parent_path());
+        scriviByte(percorsoGiornale(altra), giornale("altra.fvr", ".gAltr01", ".gCopi01"));
+        scriviByte(percorsoGiornale(nidificata), giornale("g2.fvr", ".gNido01", ""));
+        const bool illeggibile = std::string_view(azione) == "giornale illeggibile";
+        if (illeggibile) scriviByte(qui / "files" / ".salvataggio-0123456789abcdef", "rotto\n");
+        for (const Caso& c : casi) {
+            const fs::path p = qui / c.nome;
+            if (c.tipo == Tipo::Cartella) fs::create_directory(p);
+            if (c.tipo == Tipo::Legame) fs::create_symlink(file, p);
+            if (c.tipo == Tipo::File) scriviByte(p, c.nome);
+            invecchia(p, c.eta);
+        }
+
+        DiscoDiProva d;
+        if (std::string_view(azione) == "salvataggio")
+            ASSERT_TRUE(salvaPartita(file, righe(nuova), nuova, d));
+        else
+            ASSERT_TRUE(caricaFilePartita(file, cartella, d).valido());
+        for (const Caso& c : casi)
+            EXPECT_EQ(fs::exists(fs::symlink_status(qui / c.nome)), c.resta || illeggibile)
+                << c.nome;
+
+        // The other game's unfinished save is still undone when that game is opened.
+        ASSERT_FALSE(ripristinaInterrotto(altra, d));
+        EXPECT_EQ(leggiByte(altra), ".gCopi01");
+        EXPECT_FALSE(fs::exists(qui / ".gAltr01"));
+        if (HasFailure()) return;
+    }
+}
+
+// The real disk's temporaries are the ones the clean-up knows, and it lists them as files.
+TEST_F(Transazione, IlDiscoRiconosceIProvvisoriCheCrea) {
+    TDisco& disco = discoDiSistema();
+    std::set<std::string> creati;
+    for (int i = 0; i < 20; ++i) {
+        fs::path p;
+        ASSERT_FALSE(disco.scriviNuovo(cartella, "x", p));
+        EXPECT_TRUE(eNomeProvvisorio(p.filename().string())) << p;
+        creati.insert(p.filename().string());
+    }
+    std::vector<TVoceCartella> voci;
+    ASSERT_FALSE(disco.elenca(cartella, voci));
+    std::set<std::string> elencati;
+    for (const auto& v : voci)
+        if (v.file && v.eta < etaAvanzi && v.eta > -etaAvanzi) elencati.insert(v.nome);
+    EXPECT_EQ(elencati, creati);
+}
+
+// The program dies at each operation of a save. An hour later, the next opening or save
+// leaves nothing beside the game's seven files.
+TEST_F(Transazione, DopoLaMorteDelProgrammaLaProssimaVoltaNonRestaNullaAccanto) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    ASSERT_TRUE(salva(vecchia));
+    DiscoDiProva conta;
+    ASSERT_TRUE(salvaPartita(file, righe(nuova), nuova, conta));
+
+    for (int k = 0; k < conta.passi; ++k) {
+        SCOPED_TRACE(k);
+        ASSERT_TRUE(salva(vecchia));
+        EXPECT_EXIT(
+            {
+                DiscoDiProva d;
+                d.morte = k;
+                salvaPartita(file, righe(nuova), nuova, d);
+                ::_exit(0);
+            },
+            ::testing::ExitedWithCode(86), "");
+        for (const auto& v : fs::recursive_directory_iterator(file.parent_path()))
+            invecchia(v.path(), 2h);
+        if (k % 2) {
+            ASSERT_TRUE(salva(nuova));
+        } else {
+            DiscoDiProva d;
+            ASSERT_TRUE(caricaFilePartita(file, cartella, d).valido());
+        }
+        EXPECT_EQ(tutto(), sette);
+        if (HasFailure()) return;
     }
 }
 

@@ -356,11 +356,14 @@ TEST_F(VistaFormTest, CloseBoxAsksTheModelAndAHiddenWindowWaits) {
     EXPECT_EQ(chiusa.count(), 1);
     EXPECT_EQ(form.eventi, (std::vector<std::string>{"chiusura", "chiusura"}));
 
-    // While hidden the window keeps the model's changes pending; shown, it catches up.
+    // While hidden the window keeps the model's changes pending, but its timers run; shown,
+    // it catches up.
     form.setTesto(form.memo, "41");
     form.aggiungiRiga(form.nastro, "3");
+    form.avviaTimer(form.timer, true);
     regia.renderizzaTutto();
     EXPECT_EQ(w<QLineEdit>(form.memo)->text(), "0");
+    EXPECT_TRUE(vista.timer(form.timer)->isActive());
     form.mostra();
     regia.renderizzaTutto();
     EXPECT_TRUE(vista.isVisible());
