@@ -16,7 +16,7 @@ std::string primaLinguaDelDesktop() {
     return (lingue.isEmpty() ? sistema.name() : lingue.front()).toStdString();
 }
 
-TLingua linguaDelProgramma(const std::string& fileImpostazioni) {
+std::string linguaDelProgramma(const std::string& fileImpostazioni) {
     const QString nome = QString::fromUtf8(nomeProgramma);
     const auto impostazioni =
         fileImpostazioni.empty()
@@ -25,7 +25,13 @@ TLingua linguaDelProgramma(const std::string& fileImpostazioni) {
                                           QSettings::IniFormat);
     const QString chiave = QString::fromLatin1(chiaveLingua.data(), chiaveLingua.size());
     const std::string scelta = impostazioni->value(chiave).toString().toStdString();
-    return linguaPer(scelta, primaLinguaDelDesktop());
+    const std::string desktop = primaLinguaDelDesktop();
+    if (const TLingua l = linguaPer(scelta, desktop);
+        l == TLingua::Inglese || (!scelta.empty() && scelta != sceltaAutomatica))
+        return std::string(codiceLingua(l));
+    // A language a translator has added, when the desktop speaks it.
+    const std::string codice = desktop.substr(0, 2);
+    return haCatalogo(codice) ? codice : std::string(codiceLingua(TLingua::Italiano));
 }
 
 } // namespace girolino::lingua

@@ -139,11 +139,24 @@ struct TTraduttore::TDati {
     }
 };
 
-TTraduttore::TTraduttore(TLingua lingua) : lingua_(lingua), d_(std::make_unique<TDati>()) {
-    if (lingua_ == TLingua::Italiano) return;
-    const QString c = QString::fromLatin1(codice(lingua_));
-    d_->caricato =
-        d_->catalogo.load(QStringLiteral(":/traduzioni/girolino_") + c + QStringLiteral(".qm"));
+namespace {
+
+QString fileCatalogo(std::string_view codice) {
+    return QStringLiteral(":/traduzioni/girolino_") +
+           QString::fromLatin1(codice.data(), static_cast<qsizetype>(codice.size())) +
+           QStringLiteral(".qm");
+}
+
+} // namespace
+
+bool haCatalogo(std::string_view codice) {
+    return !codice.empty() && QFile::exists(fileCatalogo(codice));
+}
+
+TTraduttore::TTraduttore(std::string_view codice) : codice_(codice), d_(std::make_unique<TDati>()) {
+    if (codice_ == codiceLingua(TLingua::Italiano) || !haCatalogo(codice_)) return;
+    const QString c = QString::fromStdString(codice_);
+    d_->caricato = d_->catalogo.load(fileCatalogo(codice_));
     // The patterns are the catalogue's texts with values; the most specific is tried first.
     const QDir sorgenti(QStringLiteral(":/traduzioni/po"));
     for (const QString& nome : sorgenti.entryList({c + QStringLiteral("*.po")}, QDir::Files)) {
@@ -159,20 +172,16 @@ TTraduttore::TTraduttore(TLingua lingua) : lingua_(lingua), d_(std::make_unique<
 
 TTraduttore::~TTraduttore() = default;
 
-bool TTraduttore::pronto() const {
-    return lingua_ == TLingua::Italiano || d_->caricato;
+bool TTraduttore::traduce() const {
+    return d_->caricato;
 }
 
 std::string TTraduttore::traduci(const std::string& testo) const {
-    if (lingua_ == TLingua::Italiano || !d_->caricato || testo.empty()) return testo;
+    if (!d_->caricato || testo.empty()) return testo;
     if (const auto it = d_->gia.find(testo); it != d_->gia.end()) return it->second;
     // Texts with changing values would grow the memory without end.
     if (d_->gia.size() > 20000) d_->gia.clear();
     return d_->gia.emplace(testo, d_->cerca(testo)).first->second;
-}
-
-const char* codice(TLingua l) {
-    return l == TLingua::Inglese ? "en" : "it";
 }
 
 } // namespace girolino::lingua

@@ -12,35 +12,41 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace girolino::lingua {
 
 class TTraduttore {
 public:
-    explicit TTraduttore(TLingua lingua = TLingua::Italiano);
+    // The language by its code ("it", "en", "de"...); Italian, or a language without a
+    // catalogue, shows every text as written.
+    explicit TTraduttore(std::string_view codice = "it");
+    explicit TTraduttore(TLingua lingua) : TTraduttore(codiceLingua(lingua)) {}
     ~TTraduttore();
     TTraduttore(const TTraduttore&) = delete;
     TTraduttore& operator=(const TTraduttore&) = delete;
 
-    TLingua lingua() const { return lingua_; }
-    // False when the catalogue of a language other than Italian could not be loaded.
-    bool pronto() const;
+    const std::string& codice() const { return codice_; }
+    // True when texts are translated: a language other than Italian, its catalogue loaded.
+    bool traduce() const;
     std::string traduci(const std::string& testo) const;
 
 private:
     struct TDati;
-    TLingua lingua_;
+    std::string codice_;
     std::unique_ptr<TDati> d_;
 };
 
-// The language code of the catalogue files ("it", "en").
-const char* codice(TLingua l);
+// True when the programs hold a catalogue for the language of this code.
+bool haCatalogo(std::string_view codice);
 
 // The desktop's first UI language ("en-GB", "it-IT"; "C" for the C/POSIX locale).
 std::string primaLinguaDelDesktop();
 
-// The language the user chose in the settings store (the program's own, or the INI file
-// given), automatic when none is stored.
-TLingua linguaDelProgramma(const std::string& fileImpostazioni = {});
+// The code of the language the user chose in the settings store (the program's own, or the
+// INI file given). Automatic when none is stored: English for an English desktop, as
+// linguaPer says; the desktop's language when a translator has added its catalogue; Italian
+// otherwise.
+std::string linguaDelProgramma(const std::string& fileImpostazioni = {});
 
 } // namespace girolino::lingua

@@ -19,7 +19,7 @@ inline QString qs(const std::string& s) {
 
 // A text the user reads, in the language the program speaks.
 inline QString tradotto(const lingua::TTraduttore& t, const std::string& s) {
-    return t.lingua() == TLingua::Italiano ? qs(s) : qs(t.traduci(s));
+    return t.traduce() ? qs(t.traduci(s)) : qs(s);
 }
 
 inline QColor colore(ui::TColore c) {

@@ -10,12 +10,12 @@
 
 namespace girolino::qt {
 
-TProgramma::TProgramma(const QString& fileImpostazioni, TLingua lingua)
+TProgramma::TProgramma(const QString& fileImpostazioni, std::string_view lingua)
     : TProgramma([&fileImpostazioni](
                      TRegia& r) { return std::make_unique<TPiattaformaQt>(r, fileImpostazioni); },
                  lingua) {}
 
-TProgramma::TProgramma(const TFabbricaPiattaforma& fabbrica, TLingua lingua)
+TProgramma::TProgramma(const TFabbricaPiattaforma& fabbrica, std::string_view lingua)
     : regia_(lingua), piattaforma_(fabbrica(regia_)), applicazione_(*piattaforma_) {
     for (ui::TForm* f : applicazione_.finestre()) regia_.crea(*f);
     installaTasti(regia_);

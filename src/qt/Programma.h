@@ -23,8 +23,8 @@ public:
 
     // An empty settings file means the user's own store.
     // Every window speaks the language given.
-    explicit TProgramma(const QString& fileImpostazioni = {}, TLingua lingua = TLingua::Italiano);
-    explicit TProgramma(const TFabbricaPiattaforma& fabbrica, TLingua lingua = TLingua::Italiano);
+    explicit TProgramma(const QString& fileImpostazioni = {}, std::string_view lingua = "it");
+    explicit TProgramma(const TFabbricaPiattaforma& fabbrica, std::string_view lingua = "it");
     TProgramma(const TProgramma&) = delete;
     TProgramma& operator=(const TProgramma&) = delete;
     ~TProgramma();

@@ -9,7 +9,7 @@
 
 namespace girolino::qt {
 
-TRegia::TRegia(TLingua lingua) : traduttore_(lingua) {}
+TRegia::TRegia(std::string_view lingua) : traduttore_(lingua) {}
 TRegia::~TRegia() = default;
 
 TVistaForm& TRegia::crea(ui::TForm& f) {

@@ -24,7 +24,8 @@ class TVistaForm;
 class TRegia : public QObject {
     Q_OBJECT
 public:
-    explicit TRegia(TLingua lingua = TLingua::Italiano);
+    // Every window speaks the language of this code.
+    explicit TRegia(std::string_view lingua = "it");
     ~TRegia() override;
 
     // Builds the view of a window model; views are rendered in creation order.

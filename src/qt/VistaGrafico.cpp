@@ -253,7 +253,7 @@ QWidget* creaGrafico(ui::TForm&, int, QWidget* genitore, TInoltro, const lingua:
 
 void copiaGrafico(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua) {
     auto* v = static_cast<TVistaGrafico*>(w);
-    if (lingua.lingua() == TLingua::Italiano) return v->copia(c.grafico);
+    if (!lingua.traduce()) return v->copia(c.grafico);
     ui::TDatiGrafico g = c.grafico;
     for (std::string* t : {&g.titolo, &g.titoloX, &g.titoloY}) *t = lingua.traduci(*t);
     for (auto& categoria : g.categorie) categoria = lingua.traduci(categoria);

@@ -191,7 +191,7 @@ QWidget* creaTabella(ui::TForm&, int, QWidget* genitore, TInoltro, const lingua:
 
 void copiaTabella(QWidget* w, const ui::TControllo& c, const lingua::TTraduttore& lingua) {
     auto* v = static_cast<TVistaTabella*>(w);
-    if (lingua.lingua() == TLingua::Italiano) return v->copia(c.tabella);
+    if (!lingua.traduce()) return v->copia(c.tabella);
     ui::TDatiTabella t = c.tabella;
     for (auto& intestazione : t.intestazioni) intestazione = lingua.traduci(intestazione);
     for (auto& riga : t.righe)

@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // The language chosen in Help > Lingua, or the desktop's; Qt's own buttons and dialogs
     // speak it too.
-    const girolino::TLingua lingua = girolino::lingua::linguaDelProgramma();
-    if (lingua == girolino::TLingua::Italiano) girolino::qt::impostaItaliano(app);
+    const std::string lingua = girolino::lingua::linguaDelProgramma();
+    girolino::qt::impostaLingua(app, lingua);
 
     girolino::qt::TProgramma programma(QString(), lingua);
     programma.avvia();

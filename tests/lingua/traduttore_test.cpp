@@ -11,14 +11,18 @@ namespace girolino {
 namespace {
 
 TEST(Traduttore, ItalianIsShownAsWritten) {
-    const lingua::TTraduttore t(TLingua::Italiano);
-    EXPECT_TRUE(t.pronto());
-    EXPECT_EQ(t.traduci("Ultimi giri"), "Ultimi giri");
+    for (const char* codice : {"it", "xx", ""}) { // Italian, or a language without catalogue
+        const lingua::TTraduttore t(codice);
+        EXPECT_FALSE(t.traduce()) << codice;
+        EXPECT_EQ(t.traduci("Ultimi giri"), "Ultimi giri") << codice;
+    }
+    EXPECT_TRUE(lingua::haCatalogo("en"));
+    EXPECT_FALSE(lingua::haCatalogo("xx"));
 }
 
 TEST(Traduttore, EnglishWholeTextsPatternsAndLines) {
     const lingua::TTraduttore t(TLingua::Inglese);
-    ASSERT_TRUE(t.pronto());
+    ASSERT_TRUE(t.traduce());
     struct TCaso {
         std::string italiano;
         std::string inglese;

@@ -120,7 +120,7 @@ public:
               [fileImpostazioni](qt::TRegia& r) {
                   return std::make_unique<PiattaformaQtDiProva>(r, fileImpostazioni);
               },
-              lingua) {}
+              codiceLingua(lingua)) {}
     PiattaformaQtDiProva& piattaforma() {
         return static_cast<PiattaformaQtDiProva&>(TProgramma::piattaforma());
     }
