@@ -4,6 +4,7 @@
 #include "cli/Cli.h"
 #include "engine/Statistiche.h"
 #include "gamefile/ElencoNumeri.h"
+#include "lingua/Traduttore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,10 +27,11 @@ void BM_CliStat1M(benchmark::State& state) {
         for (std::size_t i = 0; i < MAX_NUMERI_ELENCO; ++i) o << caso() % 37 << '\n';
     }
     const std::vector<std::string> argomenti = {"stat", file.string(), "--json"};
+    const lingua::TTraduttore tr;
     for (auto _ : state) {
         std::istringstream ingresso;
         std::ostringstream uscita, errori;
-        if (cli::eseguiCli(argomenti, ingresso, uscita, errori) != cli::ESITO_OK)
+        if (cli::eseguiCli(argomenti, tr, ingresso, uscita, errori) != cli::ESITO_OK)
             state.SkipWithError(errori.str().c_str());
         benchmark::DoNotOptimize(uscita.str().size());
     }

@@ -7,6 +7,8 @@
 #include "engine/Backtest.h"
 #include "engine/MonteCarlo.h"
 #include "gamefile/ElencoNumeri.h"
+#include "lingua/Traduttore.h"
+#include "model/Testo.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -30,7 +32,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr const char* AIUTO_SISTEMA =
+constexpr const char* AIUTO_SISTEMA = TESTO(
     "Il sistema: prima di ogni giro una puntata, dal primo giro fino a una fermata.\n"
     "  Puntate: rosso, nero, pari, dispari, manq, pass (pagate 1 a 1); doz1..doz3, col1..col3\n"
     "  (2 a 1); un numero da 0 a 36 (35 a 1). Lo zero fa perdere ogni chance; con --partage\n"
@@ -51,35 +53,35 @@ constexpr const char* AIUTO_SISTEMA =
     "  cassa iniziale - stop (stop), posta oltre la cassa (rovina). 0 = nessun obiettivo, stop\n"
     "  o limite di puntate. Importi con il punto decimale.\n"
     "Nessuna progressione cambia il vantaggio del banco: 1/37 di ogni unità puntata\n"
-    "(1/74 sulle chance semplici con la partage).";
+    "(1/74 sulle chance semplici con la partage).");
 
 constexpr const char* AIUTO_SIMULA =
-    "Gioca un sistema sui giri di una partita, dal più vecchio al più recente.\n"
-    "FILE: un elenco di numeri (.txt, .csv), una partita salvata (.fvr) o - per un elenco\n"
-    "dallo standard input.";
+    TESTO("Gioca un sistema sui giri di una partita, dal più vecchio al più recente.\n"
+          "FILE: un elenco di numeri (.txt, .csv), una partita salvata (.fvr) o - per un elenco\n"
+          "dallo standard input.");
 
-constexpr const char* PIEDE_SIMULA =
+constexpr const char* PIEDE_SIMULA = TESTO(
     "Con --json stampa {\"puntate\", \"vinte\", \"perse\", \"puntato\", \"cassa_finale\",\n"
     "\"cassa_minima\", \"cassa_massima\", \"fine\", \"curva\"}: \"fine\" è fine, giri, obiettivo,\n"
     "stop o rovina; \"curva\" la cassa dopo ogni puntata.\n"
-    "Esito: 0 riuscito; 2 rifiutato, con il motivo sullo standard error.";
+    "Esito: 0 riuscito; 2 rifiutato, con il motivo sullo standard error.");
 
-constexpr const char* AIUTO_MONTECARLO =
+constexpr const char* AIUTO_MONTECARLO = TESTO(
     "Gioca un sistema su S sessioni simulate di al più G giri ciascuna. Lo stesso seme dà gli\n"
-    "stessi risultati con qualsiasi numero di thread.";
+    "stessi risultati con qualsiasi numero di thread.");
 
-constexpr const char* PIEDE_MONTECARLO =
+constexpr const char* PIEDE_MONTECARLO = TESTO(
     "Risultato di una sessione: cassa finale - cassa iniziale. Il percentile q è il valore di\n"
     "posto ceil(q·S) tra gli S risultati in ordine crescente (mediana: q = 0,5). Rendimento:\n"
     "somma dei risultati / somma delle poste.\n"
     "Con --json stampa {\"sessioni\", \"media\", \"mediana\", \"p5\", \"p95\", \"obiettivo\",\n"
     "\"stop\", \"rovina\", \"rendimento\"}: le quote come frazioni da 0 a 1; \"rendimento\" è\n"
     "null se nessuna sessione ha puntato.\n"
-    "Esito: 0 riuscito; 2 rifiutato, con il motivo sullo standard error.";
+    "Esito: 0 riuscito; 2 rifiutato, con il motivo sullo standard error.");
 
 constexpr const char* PROMEMORIA =
-    "Nessuna progressione cambia il vantaggio del banco: nel lungo periodo si perde 1/37 "
-    "(2.70 %) di ogni unità puntata.";
+    TESTO("Nessuna progressione cambia il vantaggio del banco: nel lungo periodo si perde 1/37 "
+          "(2.70 %) di ogni unità puntata.");
 
 std::string minuscolo(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -95,8 +97,8 @@ template <class T> bool leggiValore(const std::string& testo, T& valore) {
 }
 
 // A value given more than once: the last one counts, as for every option of this program.
-CLI::Option* opzione(CLI::App& sotto, const char* nome, std::string& valore, const char* aiuto,
-                     const char* tipo) {
+CLI::Option* opzione(CLI::App& sotto, const char* nome, std::string& valore,
+                     const std::string& aiuto, const char* tipo) {
     return sotto.add_option(nome, valore, aiuto)
         ->type_name(tipo)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -122,9 +124,9 @@ TPuntata leggiPuntata(const std::string& testo) {
         if (t == nome) return TPuntata::chance(chance);
     int n = -1;
     if (leggiValore(t, n) && n >= 0 && n < NUMERI) return TPuntata::numero(n);
-    throw TErroreCli("--puntata vuole rosso, nero, pari, dispari, manq, pass, doz1..doz3, "
-                     "col1..col3 o un numero da 0 a 36, non '" +
-                     testo + "'.");
+    throw TErroreCli(formatta(TESTO("--puntata vuole rosso, nero, pari, dispari, manq, pass, "
+                                    "doz1..doz3, col1..col3 o un numero da 0 a 36, non '%1'."),
+                              testo));
 }
 
 TTipoProgressione leggiProgressione(const std::string& testo) {
@@ -140,59 +142,69 @@ TTipoProgressione leggiProgressione(const std::string& testo) {
     const std::string t = minuscolo(testo);
     for (const auto& [nome, p] : nomi)
         if (t == nome) return p;
-    throw TErroreCli("--progressione vuole piatta, martingala, dalembert, fibonacci, labouchere "
-                     "o paroli, non '" +
-                     testo + "'.");
+    throw TErroreCli(formatta(TESTO("--progressione vuole piatta, martingala, dalembert, "
+                                    "fibonacci, labouchere o paroli, non '%1'."),
+                              testo));
 }
 
-// The settings' messages begin with the field's name; here the field is an option.
-std::string conOpzione(const std::string& messaggio) {
+// The settings' messages begin with the field's name; here the field is an option, which
+// takes the place of the name in whatever language the message is shown.
+TErroreCli conOpzione(const std::string& messaggio) {
     static constexpr std::array<std::pair<std::string_view, const char*>, 9> campi = {{
-        {"Puntata:", "--puntata:"},
-        {"Unità:", "--unita:"},
-        {"Cassa:", "--cassa:"},
-        {"Minimo del tavolo:", "--minimo:"},
-        {"Massimo del tavolo:", "--massimo:"},
-        {"Obiettivo:", "--obiettivo:"},
-        {"Stop loss:", "--stop:"},
-        {"Numero di puntate:", "--giri:"},
-        {"Linea Labouchère:", "--linea:"},
+        {"Puntata:", "--puntata"},
+        {"Unità:", "--unita"},
+        {"Cassa:", "--cassa"},
+        {"Minimo del tavolo:", "--minimo"},
+        {"Massimo del tavolo:", "--massimo"},
+        {"Obiettivo:", "--obiettivo"},
+        {"Stop loss:", "--stop"},
+        {"Numero di puntate:", "--giri"},
+        {"Linea Labouchère:", "--linea"},
     }};
     for (const auto& [campo, opzione] : campi)
-        if (messaggio.starts_with(campo)) return opzione + messaggio.substr(campo.size());
-    return messaggio;
+        if (messaggio.starts_with(campo)) return TErroreCli(opzione, messaggio, true);
+    return TErroreCli(messaggio);
 }
 
 // The options both subcommands share: the system.
 class TOpzioniSistema {
 public:
-    void dichiara(CLI::App& sotto) {
+    // The values --puntata and --progressione take are words of the command line, the same
+    // in every language; the help explains them.
+    void dichiara(CLI::App& sotto, const lingua::TTraduttore& tr) {
         opzione(sotto, "--puntata", puntata_, "rosso|nero|pari|dispari|manq|pass|doz1..3|col1..3|N",
                 "P");
         opzione(sotto, "--progressione", progressione_,
                 "piatta|martingala|dalembert|fibonacci|labouchere|paroli", "P");
-        opzione(sotto, "--unita", importi_[0].testo, "Unità di posta (predefinita 1)", "U");
-        opzione(sotto, "--cassa", importi_[1].testo, "Cassa iniziale (predefinita 100)", "B");
-        opzione(sotto, "--minimo", importi_[2].testo, "Minimo del tavolo (predefinito 1)", "M");
-        opzione(sotto, "--massimo", importi_[3].testo, "Massimo del tavolo (predefinito 1000)",
-                "X");
-        opzione(sotto, "--obiettivo", importi_[4].testo, "Guadagno che ferma la sessione (0 = no)",
-                "T");
-        opzione(sotto, "--stop", importi_[5].testo, "Perdita che ferma la sessione (0 = no)", "L");
-        opzione(sotto, "--giri", giri_, "Numero massimo di puntate (0 = nessun limite)", "K");
-        sotto.add_flag("--partage", partage_, "La partage sulle chance semplici");
-        opzioneLinea_ = opzione(sotto, "--linea", linea_,
-                                "Linea della Labouchère (predefinita \"1 2 3 4\")", "\"1 2 3 4\"");
-        sotto.add_flag("--json", json_, "Stampa un documento JSON");
+        opzione(sotto, "--unita", importi_[0].testo,
+                tr.traduci(TESTO("Unità di posta (predefinita 1)")), "U");
+        opzione(sotto, "--cassa", importi_[1].testo,
+                tr.traduci(TESTO("Cassa iniziale (predefinita 100)")), "B");
+        opzione(sotto, "--minimo", importi_[2].testo,
+                tr.traduci(TESTO("Minimo del tavolo (predefinito 1)")), "M");
+        opzione(sotto, "--massimo", importi_[3].testo,
+                tr.traduci(TESTO("Massimo del tavolo (predefinito 1000)")), "X");
+        opzione(sotto, "--obiettivo", importi_[4].testo,
+                tr.traduci(TESTO("Guadagno che ferma la sessione (0 = no)")), "T");
+        opzione(sotto, "--stop", importi_[5].testo,
+                tr.traduci(TESTO("Perdita che ferma la sessione (0 = no)")), "L");
+        opzione(sotto, "--giri", giri_,
+                tr.traduci(TESTO("Numero massimo di puntate (0 = nessun limite)")), "K");
+        sotto.add_flag("--partage", partage_,
+                       tr.traduci(TESTO("La partage sulle chance semplici")));
+        opzioneLinea_ = opzione(
+            sotto, "--linea", linea_,
+            tr.traduci(TESTO("Linea della Labouchère (predefinita \"1 2 3 4\")")), "\"1 2 3 4\"");
+        sotto.add_flag("--json", json_, tr.traduci(TESTO("Stampa un documento JSON")));
     }
 
     TImpostazioniSistema impostazioni() const {
         if (puntata_.empty())
-            throw TErroreCli("manca --puntata (rosso, nero, pari, dispari, manq, pass, "
-                             "doz1..doz3, col1..col3 o un numero da 0 a 36).");
+            throw TErroreCli(TESTO("manca --puntata (rosso, nero, pari, dispari, manq, pass, "
+                                   "doz1..doz3, col1..col3 o un numero da 0 a 36)."));
         if (progressione_.empty())
-            throw TErroreCli("manca --progressione (piatta, martingala, dalembert, fibonacci, "
-                             "labouchere o paroli).");
+            throw TErroreCli(TESTO("manca --progressione (piatta, martingala, dalembert, "
+                                   "fibonacci, labouchere o paroli)."));
         TImpostazioniSistema s;
         s.puntata = leggiPuntata(puntata_);
         s.progressione = leggiProgressione(progressione_);
@@ -200,18 +212,18 @@ public:
         for (std::size_t i = 0; i < importi_.size(); ++i)
             if (!importi_[i].testo.empty()) *campi[i] = leggiImporto(importi_[i]);
         if (!giri_.empty() && (!leggiValore(giri_, s.puntateMassime) || s.puntateMassime < 0))
-            throw TErroreCli("--giri vuole un numero intero di puntate, 0 o più, non '" + giri_ +
-                             "'.");
+            throw TErroreCli(formatta(
+                TESTO("--giri vuole un numero intero di puntate, 0 o più, non '%1'."), giri_));
         s.partage = partage_;
         if (opzioneLinea_->count() > 0) {
             const auto linea = leggiLinea(linea_);
             if (!linea)
-                throw TErroreCli("--linea vuole numeri con il punto decimale separati da spazi, "
-                                 "non '" +
-                                 linea_ + "'.");
+                throw TErroreCli(formatta(TESTO("--linea vuole numeri con il punto decimale "
+                                                "separati da spazi, non '%1'."),
+                                          linea_));
             s.linea = *linea; // an empty line is refused below when the progression uses it
         }
-        if (const auto errore = validaImpostazioni(s)) throw TErroreCli(conOpzione(*errore));
+        if (const auto errore = validaImpostazioni(s)) throw conOpzione(*errore);
         return s;
     }
 
@@ -226,8 +238,8 @@ private:
     static double leggiImporto(const TImporto& i) {
         double v = 0;
         if (!leggiValore(i.testo, v) || !std::isfinite(v))
-            throw TErroreCli(std::string(i.opzione) +
-                             " vuole un numero con il punto decimale, non '" + i.testo + "'.");
+            throw TErroreCli(formatta(TESTO("%1 vuole un numero con il punto decimale, non '%2'."),
+                                      i.opzione, i.testo));
         return v;
     }
 
@@ -272,27 +284,31 @@ std::vector<int> giriDaFile(const std::string& file, std::istream& ingresso) {
         elenco = leggiFileElencoNumeri(file);
     }
     if (!elenco.valido()) {
-        const bool nominato = elenco.errore.find(file) != std::string::npos;
-        throw TErroreCli(nominato ? elenco.errore : file + ": " + elenco.errore);
+        if (elenco.errore.find(file) != std::string::npos) throw TErroreCli(elenco.errore);
+        throw TErroreCli(file, elenco.errore, false);
     }
     return {elenco.numeri.begin(), elenco.numeri.end()};
 }
 
 class TComandoSimula : public TComando {
 public:
-    void dichiara(CLI::App& sotto) override {
-        sotto.description(sotto.get_description() + "\n\n" + AIUTO_SIMULA + "\n\n" + AIUTO_SISTEMA);
-        sotto.footer(PIEDE_SIMULA);
+    void dichiara(CLI::App& sotto, const lingua::TTraduttore& tr) override {
+        sotto.description(sotto.get_description() + "\n\n" + tr.traduci(AIUTO_SIMULA) + "\n\n" +
+                          tr.traduci(AIUTO_SISTEMA));
+        sotto.footer(tr.traduci(PIEDE_SIMULA));
         sotto
-            .add_option("FILE", file_, "Elenco di numeri, partita .fvr, o - per lo standard input")
+            .add_option("FILE", file_,
+                        tr.traduci(TESTO("Elenco di numeri, partita .fvr, o - per lo standard "
+                                         "input")))
             ->type_name("");
-        opzioni_.dichiara(sotto);
+        opzioni_.dichiara(sotto, tr);
     }
 
-    void esegui(std::istream& ingresso, std::ostream& uscita) override {
+    void esegui(std::istream& ingresso, std::ostream& uscita,
+                const lingua::TTraduttore& tr) override {
         if (file_.empty())
-            throw TErroreCli("manca FILE: un elenco di numeri, una partita .fvr o - per lo "
-                             "standard input.");
+            throw TErroreCli(TESTO("manca FILE: un elenco di numeri, una partita .fvr o - per lo "
+                                   "standard input."));
         const TImpostazioniSistema s = opzioni_.impostazioni();
         const TRisultatoBacktest r = eseguiBacktest(s, giriDaFile(file_, ingresso));
         if (opzioni_.json()) {
@@ -308,15 +324,16 @@ public:
             uscita << j.dump() << "\n";
             return;
         }
-        uscita << "Puntate: " << r.puntate << " (vinte " << r.vinte << ", perse " << r.perse
-               << ")\n"
-               << "Puntato: " << numero(r.puntato) << "\n"
-               << "Cassa: iniziale " << numero(s.cassa) << ", finale " << numero(r.cassaFinale)
-               << ", minima " << numero(r.cassaMinima) << ", massima " << numero(r.cassaMassima)
-               << "\n"
-               << "Risultato: " << numero(r.cassaFinale - s.cassa) << "\n"
-               << "Fine: " << nomeFineSessione(r.fine) << "\n"
-               << PROMEMORIA << "\n";
+        const std::string righe[] = {
+            formatta(TESTO("Puntate: %1 (vinte %2, perse %3)"), r.puntate, r.vinte, r.perse),
+            formatta(TESTO("Puntato: %1"), numero(r.puntato)),
+            formatta(TESTO("Cassa: iniziale %1, finale %2, minima %3, massima %4"), numero(s.cassa),
+                     numero(r.cassaFinale), numero(r.cassaMinima), numero(r.cassaMassima)),
+            formatta(TESTO("Risultato: %1"), numero(r.cassaFinale - s.cassa)),
+            formatta(TESTO("Fine: %1"), nomeFineSessione(r.fine)),
+            PROMEMORIA,
+        };
+        for (const std::string& riga : righe) uscita << tr.traduci(riga) << "\n";
     }
 
 private:
@@ -326,37 +343,45 @@ private:
 
 class TComandoMonteCarlo : public TComando {
 public:
-    void dichiara(CLI::App& sotto) override {
-        sotto.description(sotto.get_description() + "\n\n" + AIUTO_MONTECARLO + "\n\n" +
-                          AIUTO_SISTEMA);
-        sotto.footer(PIEDE_MONTECARLO);
-        opzioni_.dichiara(sotto);
-        opzione(sotto, "--sessioni", sessioni_, "Sessioni simulate, da 1 a 1000000", "S");
-        opzione(sotto, "--giri-sessione", giri_, "Giri di ogni sessione, da 1 a 100000", "G");
-        opzione(sotto, "--seme", seme_, "Seme del generatore, intero da 0 a 2^64-1", "N");
-        opzione(sotto, "--thread", thread_, "Thread di calcolo (predefinito: uno per core)", "T");
+    void dichiara(CLI::App& sotto, const lingua::TTraduttore& tr) override {
+        sotto.description(sotto.get_description() + "\n\n" + tr.traduci(AIUTO_MONTECARLO) + "\n\n" +
+                          tr.traduci(AIUTO_SISTEMA));
+        sotto.footer(tr.traduci(PIEDE_MONTECARLO));
+        opzioni_.dichiara(sotto, tr);
+        opzione(sotto, "--sessioni", sessioni_,
+                tr.traduci(TESTO("Sessioni simulate, da 1 a 1000000")), "S");
+        opzione(sotto, "--giri-sessione", giri_,
+                tr.traduci(TESTO("Giri di ogni sessione, da 1 a 100000")), "G");
+        opzione(sotto, "--seme", seme_,
+                tr.traduci(TESTO("Seme del generatore, intero da 0 a 2^64-1")), "N");
+        opzione(sotto, "--thread", thread_,
+                tr.traduci(TESTO("Thread di calcolo (predefinito: uno per core)")), "T");
     }
 
-    void esegui(std::istream&, std::ostream& uscita) override {
+    void esegui(std::istream&, std::ostream& uscita, const lingua::TTraduttore& tr) override {
         const TImpostazioniSistema s = opzioni_.impostazioni();
         TParametriMonteCarlo p;
-        if (sessioni_.empty()) throw TErroreCli("manca --sessioni (da 1 a 1000000).");
+        if (sessioni_.empty()) throw TErroreCli(TESTO("manca --sessioni (da 1 a 1000000)."));
         if (!leggiValore(sessioni_, p.sessioni) || p.sessioni < 1 || p.sessioni > MAX_SESSIONI)
-            throw TErroreCli("--sessioni vuole un intero da 1 a 1000000, non '" + sessioni_ + "'.");
-        if (giri_.empty()) throw TErroreCli("manca --giri-sessione (da 1 a 100000).");
+            throw TErroreCli(
+                formatta(TESTO("--sessioni vuole un intero da 1 a 1000000, non '%1'."), sessioni_));
+        if (giri_.empty()) throw TErroreCli(TESTO("manca --giri-sessione (da 1 a 100000)."));
         if (!leggiValore(giri_, p.giriPerSessione) || p.giriPerSessione < 1 ||
             p.giriPerSessione > MAX_GIRI_SESSIONE)
-            throw TErroreCli("--giri-sessione vuole un intero da 1 a 100000, non '" + giri_ + "'.");
-        if (seme_.empty()) throw TErroreCli("manca --seme (un intero da 0 a 2^64-1).");
+            throw TErroreCli(
+                formatta(TESTO("--giri-sessione vuole un intero da 1 a 100000, non '%1'."), giri_));
+        if (seme_.empty()) throw TErroreCli(TESTO("manca --seme (un intero da 0 a 2^64-1)."));
         if (!leggiValore(seme_, p.seme))
-            throw TErroreCli("--seme vuole un intero da 0 a 2^64-1, non '" + seme_ + "'.");
+            throw TErroreCli(
+                formatta(TESTO("--seme vuole un intero da 0 a 2^64-1, non '%1'."), seme_));
         if (!thread_.empty() &&
             (!leggiValore(thread_, p.thread) || p.thread < 1 || p.thread > MAX_THREAD))
-            throw TErroreCli("--thread vuole un intero da 1 a 256, non '" + thread_ + "'.");
+            throw TErroreCli(
+                formatta(TESTO("--thread vuole un intero da 1 a 256, non '%1'."), thread_));
         p.curveCampione = 0;
 
         const auto r = eseguiMonteCarlo(s, p);
-        if (!r) throw TErroreCli("simulazione interrotta.");
+        if (!r) throw TErroreCli(TESTO("simulazione interrotta."));
         if (opzioni_.json()) {
             Json j = {{"sessioni", r->sessioni}, {"media", r->media},
                       {"mediana", r->mediana},   {"p5", r->p5},
@@ -367,18 +392,18 @@ public:
             uscita << j.dump() << "\n";
             return;
         }
-        uscita << "Sessioni: " << r->sessioni << " di al più " << p.giriPerSessione
-               << " giri (seme " << p.seme << ")\n"
-               << "Risultato: medio " << numero(r->media) << ", mediano " << numero(r->mediana)
-               << ", 5° percentile " << numero(r->p5) << ", 95° percentile " << numero(r->p95)
-               << "\n"
-               << "Sessioni finite per obiettivo: " << percento(r->quotaObiettivo)
-               << ", per stop: " << percento(r->quotaStop)
-               << ", per rovina: " << percento(r->quotaRovina) << "\n"
-               << "Rendimento per unità puntata: "
-               << (r->rendimento ? percento(*r->rendimento) : std::string("nessuna puntata"))
-               << "\n"
-               << PROMEMORIA << "\n";
+        const std::string righe[] = {
+            formatta(TESTO("Sessioni: %1 di al più %2 giri (seme %3)"), r->sessioni,
+                     p.giriPerSessione, p.seme),
+            formatta(TESTO("Risultato: medio %1, mediano %2, 5° percentile %3, 95° percentile %4"),
+                     numero(r->media), numero(r->mediana), numero(r->p5), numero(r->p95)),
+            formatta(TESTO("Sessioni finite per obiettivo: %1, per stop: %2, per rovina: %3"),
+                     percento(r->quotaObiettivo), percento(r->quotaStop), percento(r->quotaRovina)),
+            formatta(TESTO("Rendimento per unità puntata: %1"),
+                     r->rendimento ? percento(*r->rendimento) : TESTO("nessuna puntata")),
+            PROMEMORIA,
+        };
+        for (const std::string& riga : righe) uscita << tr.traduci(riga) << "\n";
     }
 
 private:

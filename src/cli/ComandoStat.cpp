@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // girolino-cli stat FILE [--json] [--vicini K]: the statistics of a game.
 
+#include "Versione.h"
 #include "cli/Comandi.h"
 #include "cli/Ingresso.h"
 #include "cli/StampaStatistiche.h"
 #include "engine/StatistichePartita.h"
+#include "lingua/Traduttore.h"
+#include "model/Testo.h"
 
 #include <CLI/CLI.hpp>
 
@@ -17,7 +20,8 @@ namespace {
 
 constexpr int VICINI_PREDEFINITI = 2;
 
-constexpr const char* AIUTO =
+// %1 is the desktop program's name.
+constexpr const char* AIUTO = TESTO(
     "Legge i giri di una partita e confronta le uscite osservate con quelle attese su una ruota\n"
     "equa a zero singolo.\n"
     "\n"
@@ -27,12 +31,12 @@ constexpr const char* AIUTO =
     "    vuote e righe che iniziano con # ignorate; oppure un CSV con una riga di intestazione\n"
     "    che ha una colonna \"numero\" (o number, numbers, result, risultato, pocket, winning\n"
     "    number);\n"
-    "  - una partita salvata (.fvr), con i suoi nastri dove Girolino li tiene;\n"
+    "  - una partita salvata (.fvr), con i suoi nastri dove %1 li tiene;\n"
     "  - \"-\": un elenco di numeri dallo standard input.\n"
     "I giri vengono inseriti uno per uno come nel programma: i contatori sono quelli che\n"
-    "Girolino mostra dopo aver inserito gli stessi numeri (o aperto la stessa partita).";
+    "%1 mostra dopo aver inserito gli stessi numeri (o aperto la stessa partita).");
 
-constexpr const char* PIEDE =
+constexpr const char* PIEDE = TESTO(
     "Righe stampate: i 37 numeri, le 12 chance (Rosso, Nero, Pari, Dispari, Manq, Pass,\n"
     "Doz 1-3, Col 1-3), i 4 settori (Voisins du zéro, Tiers du cylindre, Orphelins, Jeu zéro),\n"
     "i 37 archi di K vicini per lato in ordine di ruota a partire da quello centrato sullo 0.\n"
@@ -51,35 +55,40 @@ constexpr const char* PIEDE =
     "\n"
     "Esito: 0 riuscito; 2 rifiutato (file illeggibile, elenco non valido, opzione sconosciuta,\n"
     "--vicini fuori da 1..4), con il motivo sullo standard error e nulla sullo standard output.\n"
-    "Nessuna statistica sui giri passati prevede il prossimo numero.";
+    "Nessuna statistica sui giri passati prevede il prossimo numero.");
 
 class TComandoStat : public TComando {
 public:
-    void dichiara(CLI::App& sotto) override {
-        sotto.description(sotto.get_description() + "\n\n" + AIUTO);
-        sotto.footer(PIEDE);
+    void dichiara(CLI::App& sotto, const lingua::TTraduttore& tr) override {
+        sotto.description(sotto.get_description() + "\n\n" +
+                          tr.traduci(formatta(AIUTO, nomeProgramma)));
+        sotto.footer(tr.traduci(PIEDE));
         sotto
-            .add_option("FILE", file_, "Elenco di numeri, partita .fvr, o - per lo standard input")
+            .add_option("FILE", file_,
+                        tr.traduci(TESTO("Elenco di numeri, partita .fvr, o - per lo standard "
+                                         "input")))
             ->type_name("");
-        sotto.add_flag("--json", json_, "Stampa un documento JSON invece della tabella");
+        sotto.add_flag("--json", json_,
+                       tr.traduci(TESTO("Stampa un documento JSON invece della tabella")));
         sotto
             .add_option("--vicini", vicini_,
-                        "Vicini per lato degli archi, da 1 a 4 (predefinito 2)")
+                        tr.traduci(TESTO("Vicini per lato degli archi, da 1 a 4 (predefinito 2)")))
             ->type_name("K")
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
 
-    void esegui(std::istream& ingresso, std::ostream& uscita) override {
+    void esegui(std::istream& ingresso, std::ostream& uscita,
+                const lingua::TTraduttore& tr) override {
         if (file_.empty())
-            throw TErroreUso("manca FILE: un elenco di numeri, una partita .fvr o - per lo "
-                             "standard input.");
+            throw TErroreUso(TESTO("manca FILE: un elenco di numeri, una partita .fvr o - per lo "
+                                   "standard input."));
         const int vicini = leggiVicini();
         const TPartita p = partitaDaFile(file_, ingresso);
         const TStatistichePartita s = statistichePartita(p, vicini);
         if (json_)
             stampaJson(uscita, s);
         else
-            stampaTabella(uscita, s, vicini);
+            stampaTabella(uscita, s, vicini, tr);
     }
 
 private:
@@ -89,7 +98,8 @@ private:
         const char* fine = vicini_.data() + vicini_.size();
         const auto [fino, ec] = std::from_chars(vicini_.data(), fine, k);
         if (ec != std::errc() || fino != fine || k < 1 || k > 4)
-            throw TErroreUso("--vicini vuole un numero intero da 1 a 4, non '" + vicini_ + "'.");
+            throw TErroreUso(
+                formatta(TESTO("--vicini vuole un numero intero da 1 a 4, non '%1'."), vicini_));
         return k;
     }
 

@@ -7,6 +7,7 @@
 #include "gamefile/Cartelle.h"
 #include "gamefile/ElencoNumeri.h"
 #include "gamefile/TestoFile.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <cctype>
@@ -80,7 +81,7 @@ TPartita partitaDaFile(const std::string& file, std::istream& ingresso) {
     std::string nome;
     if (file == "-") {
         const std::string testo(std::istreambuf_iterator<char>(ingresso), {});
-        if (ingresso.bad()) throw TErroreCli("impossibile leggere lo standard input.");
+        if (ingresso.bad()) throw TErroreCli(TESTO("impossibile leggere lo standard input."));
         elenco = leggiElencoNumeri(testo);
         nome = "standard input";
     } else {
@@ -88,10 +89,10 @@ TPartita partitaDaFile(const std::string& file, std::istream& ingresso) {
         nome = citaFile(file);
     }
     // An unreadable file's message names it already; any other says which list it is about.
-    if (!elenco.valido())
-        throw TErroreCli(elenco.errore.find(nome) != std::string::npos
-                             ? elenco.errore
-                             : nome + ": " + elenco.errore);
+    if (!elenco.valido()) {
+        if (elenco.errore.find(nome) != std::string::npos) throw TErroreCli(elenco.errore);
+        throw TErroreCli(nome, elenco.errore, false);
+    }
     TPartita p;
     for (TNastro* nastro : p.nastri()) nastro->reserve(elenco.numeri.size());
     for (std::uint8_t n : elenco.numeri) inserisciSpin(p, n);

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/StampaStatistiche.h"
 
+#include "lingua/Traduttore.h"
+#include "model/Testo.h"
+
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <ostream>
@@ -55,24 +59,56 @@ std::string scientifico(double v) {
     return std::string(b.data(), r.ptr);
 }
 
+// The columns' least widths; a longer heading or name widens its column, leaving a space.
 constexpr std::size_t LARGO_NOME = 18;
 constexpr std::size_t LARGO_VALORE = 10;
 constexpr std::size_t LARGO_PROB = 15;
 
-void sezione(std::ostream& o, std::string_view titolo, const std::vector<TRigaStatistica>& righe) {
-    o << "\n" << titolo << "\n";
-    o << aSinistra("", LARGO_NOME);
-    for (const char* t : {"Ritardo", "Max Rit", "Sortite", "Attese", "z"})
-        o << aDestra(t, LARGO_VALORE);
-    o << aDestra("Prob. Max Rit", LARGO_PROB) << "\n";
+struct TColonna {
+    const char* titolo;
+    std::size_t largo;
+};
+
+constexpr std::array<TColonna, 6> COLONNE = {{
+    {TESTO("Ritardo"), LARGO_VALORE},
+    {TESTO("Max Rit"), LARGO_VALORE},
+    {TESTO("Sortite"), LARGO_VALORE},
+    {TESTO("Attese"), LARGO_VALORE},
+    {"z", LARGO_VALORE},
+    {TESTO("Prob. Max Rit"), LARGO_PROB},
+}};
+
+void sezione(std::ostream& o, const std::string& titolo, const std::vector<TRigaStatistica>& righe,
+             const lingua::TTraduttore& tr) {
+    std::vector<std::string> nomi;
+    std::size_t largoNome = LARGO_NOME;
     for (const auto& r : righe) {
-        o << aSinistra(r.nome, LARGO_NOME)
-          << aDestra(std::to_string(r.contatore.ritardo), LARGO_VALORE)
-          << aDestra(std::to_string(r.contatore.maxRitardo), LARGO_VALORE)
-          << aDestra(std::to_string(r.contatore.sortite), LARGO_VALORE)
-          << aDestra(testoDecimale(r.attese, 1), LARGO_VALORE)
-          << aDestra(testoDecimale(r.z, 2), LARGO_VALORE)
-          << aDestra(testoPercentuale(r.probMaxRitardo) + " %", LARGO_PROB) << "\n";
+        nomi.push_back(tr.traduci(r.nome));
+        largoNome = std::max(largoNome, larghezza(nomi.back()) + 1);
+    }
+    std::array<std::string, COLONNE.size()> titoli;
+    std::array<std::size_t, COLONNE.size()> larghi{};
+    for (std::size_t i = 0; i < COLONNE.size(); ++i) {
+        titoli[i] = tr.traduci(COLONNE[i].titolo);
+        larghi[i] = std::max(COLONNE[i].largo, larghezza(titoli[i]) + 2);
+    }
+
+    o << "\n" << tr.traduci(titolo) << "\n";
+    o << aSinistra("", largoNome);
+    for (std::size_t i = 0; i < COLONNE.size(); ++i) o << aDestra(titoli[i], larghi[i]);
+    o << "\n";
+    for (std::size_t k = 0; k < righe.size(); ++k) {
+        const TRigaStatistica& r = righe[k];
+        const std::array<std::string, COLONNE.size()> valori = {
+            std::to_string(r.contatore.ritardo),
+            std::to_string(r.contatore.maxRitardo),
+            std::to_string(r.contatore.sortite),
+            testoDecimale(r.attese, 1),
+            testoDecimale(r.z, 2),
+            testoPercentuale(r.probMaxRitardo) + " %"};
+        o << aSinistra(nomi[k], largoNome);
+        for (std::size_t i = 0; i < COLONNE.size(); ++i) o << aDestra(valori[i], larghi[i]);
+        o << "\n";
     }
 }
 
@@ -93,20 +129,29 @@ void stampaJson(std::ostream& o, const TStatistichePartita& s) {
     o << j.dump() << "\n";
 }
 
-void stampaTabella(std::ostream& o, const TStatistichePartita& s, int vicini) {
-    o << "Giri: " << s.giri << "\n";
-    sezione(o, "Numeri", s.numeri);
-    sezione(o, "Chance, dozzine e colonne", s.chance);
-    sezione(o, "Settori", s.settori);
-    sezione(o, "Archi di vicini ±" + std::to_string(vicini), s.archi);
+void stampaTabella(std::ostream& o, const TStatistichePartita& s, int vicini,
+                   const lingua::TTraduttore& tr) {
+    o << tr.traduci(formatta(TESTO("Giri: %1"), s.giri)) << "\n";
+    sezione(o, TESTO("Numeri"), s.numeri, tr);
+    sezione(o, TESTO("Chance, dozzine e colonne"), s.chance, tr);
+    sezione(o, TESTO("Settori"), s.settori, tr);
+    sezione(o, formatta(TESTO("Archi di vicini ±%1"), vicini), s.archi, tr);
     const TChiQuadro& c = s.chiQuadro;
-    o << "\nTest del chi quadro sui 37 numeri\n";
-    o << "X² = " << testoDecimale(c.valore, 3) << " con " << c.gradiLiberta << " gradi di libertà";
-    if (c.p) o << ", p = " << (*c.p >= 1e-4 ? testoDecimale(*c.p, 4) : scientifico(*c.p));
-    o << "\n" << giudizioChiQuadro(c) << "\n";
-    o << "\nProb. Max Rit: probabilità che una ruota equa dia, in " << s.giri
-      << " giri, un'assenza lunga almeno quanto il Max Rit.\n"
-         "I giri passati non dicono nulla sul prossimo.\n";
+    o << "\n" << tr.traduci(TESTO("Test del chi quadro sui 37 numeri")) << "\n";
+    const std::string x2 = testoDecimale(c.valore, 3);
+    if (c.p)
+        o << tr.traduci(formatta(TESTO("X² = %1 con %2 gradi di libertà, p = %3"), x2,
+                                 c.gradiLiberta,
+                                 *c.p >= 1e-4 ? testoDecimale(*c.p, 4) : scientifico(*c.p)));
+    else
+        o << tr.traduci(formatta(TESTO("X² = %1 con %2 gradi di libertà"), x2, c.gradiLiberta));
+    o << "\n" << tr.traduci(std::string(giudizioChiQuadro(c))) << "\n";
+    o << "\n"
+      << tr.traduci(formatta(TESTO("Prob. Max Rit: probabilità che una ruota equa dia, in %1 "
+                                   "giri, un'assenza lunga almeno quanto il Max Rit."),
+                             s.giri))
+      << "\n"
+      << tr.traduci(TESTO("I giri passati non dicono nulla sul prossimo.")) << "\n";
 }
 
 } // namespace girolino::cli

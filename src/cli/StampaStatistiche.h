@@ -6,6 +6,10 @@
 
 #include <iosfwd>
 
+namespace girolino::lingua {
+class TTraduttore;
+} // namespace girolino::lingua
+
 namespace girolino::cli {
 
 // {"giri", "numeri", "chance", "settori", "archi", "chi_quadro"}; every row
@@ -13,7 +17,8 @@ namespace girolino::cli {
 // chi-square test null when there are too few spins. Numbers keep every digit of a double.
 void stampaJson(std::ostream& o, const TStatistichePartita& s);
 
-// Sections with aligned columns; "Prob. Max Rit" in percent.
-void stampaTabella(std::ostream& o, const TStatistichePartita& s, int vicini);
+// Sections with aligned columns in the translator's language; "Prob. Max Rit" in percent.
+void stampaTabella(std::ostream& o, const TStatistichePartita& s, int vicini,
+                   const lingua::TTraduttore& tr);
 
 } // namespace girolino::cli
