@@ -197,6 +197,10 @@ std::string testoTasso(std::optional<double> tasso) {
 std::optional<TMigliorTasso> cercaMigliorTasso(const TPartita& partita, int n, int maxRitardo,
                                                int maxMani) {
     static constexpr auto pari = std::span(TESTI_CHANCE).first<NUM_CHANCE_SEMPLICI>();
+    // The name of a play: the chance of `pari` with its entry delay and hand limit.
+    static constexpr std::array<std::string_view, NUM_CHANCE_SEMPLICI> nomiGiocata = {
+        TESTO("Rosso %1-%2"),   TESTO("Nero %1-%2"), TESTO("Pari %1-%2"),
+        TESTO("Dispari %1-%2"), TESTO("Manq %1-%2"), TESTO("Pass %1-%2")};
     // Each chance's record is reduced once to its stretches of misses; the simulations then
     // only walk the few distinct stretch lengths.
     std::array<TSerieMancate, pari.size()> serie;
@@ -212,9 +216,7 @@ std::optional<TMigliorTasso> cercaMigliorTasso(const TPartita& partita, int n, i
             for (std::size_t c = 0; c < pari.size(); ++c) {
                 const auto tasso = simulaProgressione(serie[c], d, h).tasso();
                 if (!tasso || (migliore && !(*tasso > migliore->tasso))) continue;
-                migliore = TMigliorTasso{std::string(pari[c]) + " " + std::to_string(d) + "-" +
-                                             std::to_string(h),
-                                         *tasso};
+                migliore = TMigliorTasso{formatta(nomiGiocata[c], d, h), *tasso};
             }
         }
     }

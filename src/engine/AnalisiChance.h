@@ -5,6 +5,7 @@
 // rate. Everything reads the letter ribbons of the game and changes nothing.
 
 #include "model/Partita.h"
+#include "model/Testo.h"
 
 #include <array>
 #include <cstdint>
@@ -26,8 +27,9 @@ struct TInfoChance {
 // The chances of the analysis window as the player chooses them; the first
 // NUM_CHANCE_SEMPLICI are the even chances, in the order the progression search tries them.
 inline constexpr std::array<std::string_view, NUM_CHANCE> TESTI_CHANCE = {
-    "Rosso", "Nero",  "Pari",  "Dispari", "Manq",  "Pass",
-    "Doz 1", "Doz 2", "Doz 3", "Col 1",   "Col 2", "Col 3"};
+    TESTO("Rosso"), TESTO("Nero"),  TESTO("Pari"),  TESTO("Dispari"),
+    TESTO("Manq"),  TESTO("Pass"),  TESTO("Doz 1"), TESTO("Doz 2"),
+    TESTO("Doz 3"), TESTO("Col 1"), TESTO("Col 2"), TESTO("Col 3")};
 inline constexpr int NUM_CHANCE_SEMPLICI = 6;
 
 // One of TESTI_CHANCE; any other text (compared exactly) is no chance.
@@ -43,8 +45,8 @@ std::vector<std::uint8_t> colpiDelNastro(const TNastro& nastro, int n, std::stri
 enum class TTipoIstogramma { Ritardi, Sortite };
 
 // The histogram kinds as the player chooses them, in the order of TTipoIstogramma.
-inline constexpr std::array<std::string_view, 2> TESTI_ISTOGRAMMA = {"I Massimi Ritardi",
-                                                                     "Le Massime Sortite"};
+inline constexpr std::array<std::string_view, 2> TESTI_ISTOGRAMMA = {TESTO("I Massimi Ritardi"),
+                                                                     TESTO("Le Massime Sortite")};
 
 // One of TESTI_ISTOGRAMMA; any other text is neither.
 std::optional<TTipoIstogramma> tipoIstogrammaDaTesto(std::string_view testo);

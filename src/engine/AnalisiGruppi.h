@@ -7,6 +7,7 @@
 #include "engine/GruppiOrdinati.h"
 #include "model/Partita.h"
 #include "model/Tabella.h"
+#include "model/Testo.h"
 
 #include <array>
 #include <optional>
@@ -22,10 +23,11 @@ inline constexpr int NUM_ORDINI_GRUPPI = 4;
 // The names of the families and of the orders as the player chooses them, in the order of
 // TTipoGruppo and of TOrdineGruppi.
 inline constexpr std::array<std::string_view, NUM_FAMIGLIE> TESTI_FAMIGLIE = {
-    "le Duine", "le Terzine", "le Quartine", "le Sestine", "le Ennine"};
+    TESTO("le Duine"), TESTO("le Terzine"), TESTO("le Quartine"), TESTO("le Sestine"),
+    TESTO("le Ennine")};
 inline constexpr std::array<std::string_view, NUM_ORDINI_GRUPPI> TESTI_ORDINI_GRUPPI = {
-    "in Ordine di Apparizione", "in Ordine di Ritardo", "in Ordine di Massimo Ritardo",
-    "in Ordine di Sortita"};
+    TESTO("in Ordine di Apparizione"), TESTO("in Ordine di Ritardo"),
+    TESTO("in Ordine di Massimo Ritardo"), TESTO("in Ordine di Sortita")};
 
 // One of TESTI_FAMIGLIE (compared exactly); anything else is no family.
 std::optional<TTipoGruppo> famigliaDaTesto(std::string_view testo);

@@ -5,6 +5,7 @@
 #include "engine/Giocata.h"
 #include "engine/LetturaNumeri.h"
 #include "engine/Settori.h"
+#include "model/Testo.h"
 
 #include <optional>
 #include <stdexcept>
@@ -40,7 +41,7 @@ void ripristinaGruppi(TPartita& p, int n) {
 
 int numeroDellaRiga(const std::string& riga) {
     const std::optional<int> n = numeroDelTavolo(riga);
-    if (!n) throw std::invalid_argument("'" + riga + "' non è un numero valido");
+    if (!n) throw std::invalid_argument(formatta(TESTO("'%1' non è un numero valido"), riga));
     return *n;
 }
 

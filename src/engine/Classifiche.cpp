@@ -2,6 +2,7 @@
 #include "engine/Classifiche.h"
 
 #include "engine/Scambio.h"
+#include "model/Testo.h"
 
 #include <span>
 
@@ -42,9 +43,8 @@ std::array<int, 5> menoFrequenti(const TClassifiche& classifiche) {
 }
 
 std::string suggerimentoNumero(const TContatore& contatore) {
-    return "Ritardo: " + std::to_string(contatore.ritardo) +
-           " Massimo Ritardo Storico: " + std::to_string(contatore.maxRitardo) +
-           " Sortite: " + std::to_string(contatore.sortite);
+    return formatta(TESTO("Ritardo: %1 Massimo Ritardo Storico: %2 Sortite: %3"), contatore.ritardo,
+                    contatore.maxRitardo, contatore.sortite);
 }
 
 } // namespace girolino

@@ -2,32 +2,33 @@
 #include "engine/Segnali.h"
 
 #include "engine/LetturaNumeri.h"
+#include "model/Testo.h"
 
 namespace girolino {
 
 namespace {
 
 struct TSegnoRipetizione {
-    int titolo;                // which ribbon title the side marks
-    std::string_view prefisso; // in the title
-    std::string_view parola;   // in the banner
+    int nastro;              // which ribbon title the side marks
+    std::string_view titolo; // the title with the run's length as %1
+    std::string_view banner; // the banner with the run's length as %1
 };
 
-// Indexed by TChance. The red prefix has no colon, unlike the others: the title reads "R 3".
+// Indexed by TChance. The red title has no colon, unlike the others: it reads "R 3".
 constexpr std::array<TSegnoRipetizione, NUM_CHANCE + 1> segni = {{
     {0, "", ""},
-    {0, "R ", "Rosso "},
-    {0, "N: ", "Nero "},
-    {1, "Pari: ", "Pari "},
-    {1, "Dispari: ", "Dispari "},
-    {2, "Manq: ", "Manq "},
-    {2, "Pass: ", "Pass "},
-    {3, "Doz. 1: ", "Doz 1 "},
-    {3, "Doz. 2: ", "Doz 2 "},
-    {3, "Doz. 3: ", "Doz 3 "},
-    {4, "Col. 1: ", "Col 1 "},
-    {4, "Col. 2: ", "Col 2 "},
-    {4, "Col. 3: ", "Col 3 "},
+    {0, TESTO("R %1"), TESTO("Rosso %1 volte!")},
+    {0, TESTO("N: %1"), TESTO("Nero %1 volte!")},
+    {1, TESTO("Pari: %1"), TESTO("Pari %1 volte!")},
+    {1, TESTO("Dispari: %1"), TESTO("Dispari %1 volte!")},
+    {2, TESTO("Manq: %1"), TESTO("Manq %1 volte!")},
+    {2, TESTO("Pass: %1"), TESTO("Pass %1 volte!")},
+    {3, TESTO("Doz. 1: %1"), TESTO("Doz 1 %1 volte!")},
+    {3, TESTO("Doz. 2: %1"), TESTO("Doz 2 %1 volte!")},
+    {3, TESTO("Doz. 3: %1"), TESTO("Doz 3 %1 volte!")},
+    {4, TESTO("Col. 1: %1"), TESTO("Col 1 %1 volte!")},
+    {4, TESTO("Col. 2: %1"), TESTO("Col 2 %1 volte!")},
+    {4, TESTO("Col. 3: %1"), TESTO("Col 3 %1 volte!")},
 }};
 
 } // namespace
@@ -38,8 +39,7 @@ TSegnaleRitardo ritardisignificativi(const TPartita& partita, bool attivo,
     if (!attivo) return segnale;
     const std::optional<std::int32_t> soglia = leggiIntero(testoSoglia);
     if (!soglia) return segnale;
-    segnale.didascalia.reserve(testoSoglia.size() + 9);
-    segnale.didascalia.append("Ritardo ").append(testoSoglia).append("+");
+    segnale.didascalia = formatta(TESTO("Ritardo %1+"), testoSoglia);
     for (int c = Rosso; c <= Col3; ++c) segnale.visibile[c] = partita.chance[c].ritardo > *soglia;
     return segnale;
 }
@@ -51,7 +51,8 @@ std::optional<std::int32_t> sogliaRipetizioni(bool attivo, std::string_view test
 
 void pulisciTitoliCS(TTitoliNastri& titoli) {
     static constexpr std::array<std::string_view, NUM_TITOLI> semplici = {
-        "R/N", "Pari/Disp", "Manq/Pass", "Doz. 1-2-3", "Col. 1-2-3"};
+        TESTO("R/N"), TESTO("Pari/Disp"), TESTO("Manq/Pass"), TESTO("Doz. 1-2-3"),
+        TESTO("Col. 1-2-3")};
     for (int t = 0; t < NUM_TITOLI; ++t) {
         titoli[t].testo.assign(semplici[t]);
         titoli[t].rosso = false;
@@ -66,16 +67,13 @@ void impostaTitoliCS(const TPartita& partita, std::optional<std::int32_t> soglia
         for (int c = Rosso; c <= Col3; ++c) {
             const std::int32_t run = partita.ripetizioni[c];
             if (run < *soglia) continue;
-            TTitoloNastro& t = titoli[segni[c].titolo];
-            t.testo.assign(segni[c].prefisso).append(std::to_string(run));
+            TTitoloNastro& t = titoli[segni[c].nastro];
+            t.testo = formatta(segni[c].titolo, run);
             t.rosso = true;
             t.grassetto = true;
             ultimo = c;
         }
-        if (ultimo != 0)
-            banner.testo.assign(segni[ultimo].parola)
-                .append(std::to_string(partita.ripetizioni[ultimo]))
-                .append(" volte!");
+        if (ultimo != 0) banner.testo = formatta(segni[ultimo].banner, partita.ripetizioni[ultimo]);
     }
     banner.visibile = false;
     for (const TTitoloNastro& t : titoli) banner.visibile = banner.visibile || t.rosso;

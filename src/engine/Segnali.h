@@ -21,7 +21,7 @@ struct TSegnaleRitardo {
 };
 
 // The delay labels: visible for each side whose delay is strictly greater than the
-// threshold, captioned "Ritardo " + the threshold text as typed + "+". Switched off or
+// threshold, captioned "Ritardo <the threshold text as typed>+". Switched off or
 // with a threshold that is not a whole number, all labels are hidden.
 TSegnaleRitardo ritardisignificativi(const TPartita& partita, bool attivo,
                                      std::string_view testoSoglia);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Tabella.h"
 
+#include "model/Testo.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
@@ -166,24 +168,46 @@ int posizioneSullaRuota(int n) {
 }
 
 std::string_view nomeChance(TChance c) {
-    static constexpr std::array<std::string_view, 13> nomi = {
-        "",     "Rosso", "Nero", "Pari", "Dispari", "Manq", "Pass",
-        "Doz1", "Doz2",  "Doz3", "Col1", "Col2",    "Col3"};
+    static constexpr std::array<std::string_view, 13> nomi = {"",
+                                                              TESTO("Rosso"),
+                                                              TESTO("Nero"),
+                                                              TESTO("Pari"),
+                                                              TESTO("Dispari"),
+                                                              TESTO("Manq"),
+                                                              TESTO("Pass"),
+                                                              TESTO("Doz1"),
+                                                              TESTO("Doz2"),
+                                                              TESTO("Doz3"),
+                                                              TESTO("Col1"),
+                                                              TESTO("Col2"),
+                                                              TESTO("Col3")};
     return nomi.at(c);
 }
 
 std::string_view titoloChance(TChance c) {
-    static constexpr std::array<std::string_view, 13> titoli = {
-        "",     "ROSSO", "NERO", "PARI", "DISPARI", "MANQ", "PASS",
-        "DOZ1", "DOZ2",  "DOZ3", "COL1", "COL2",    "COL3"};
+    static constexpr std::array<std::string_view, 13> titoli = {"",
+                                                                TESTO("ROSSO"),
+                                                                TESTO("NERO"),
+                                                                TESTO("PARI"),
+                                                                TESTO("DISPARI"),
+                                                                TESTO("MANQ"),
+                                                                TESTO("PASS"),
+                                                                TESTO("DOZ1"),
+                                                                TESTO("DOZ2"),
+                                                                TESTO("DOZ3"),
+                                                                TESTO("COL1"),
+                                                                TESTO("COL2"),
+                                                                TESTO("COL3")};
     return titoli.at(c);
 }
 
 TConnotazioni connotazioni(int n) {
     controllaNumero(n);
     if (n == 0) return {};
-    return {n % 2 == 0 ? "Pari" : "Dispari", n <= 18 ? "Manq" : "Pass",
-            "Doz " + std::to_string((n - 1) / 12 + 1), "Col " + std::to_string((n - 1) % 3 + 1)};
+    // These words also go into the game file as they are: only their display is translated.
+    return {n % 2 == 0 ? TESTO("Pari") : TESTO("Dispari"), n <= 18 ? TESTO("Manq") : TESTO("Pass"),
+            formatta(TESTO("Doz %1"), (n - 1) / 12 + 1),
+            formatta(TESTO("Col %1"), (n - 1) % 3 + 1)};
 }
 
 } // namespace girolino

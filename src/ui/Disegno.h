@@ -2,6 +2,7 @@
 #pragma once
 // Small helpers for writing a window's controls as data.
 
+#include "model/Testo.h"
 #include "ui/Controllo.h"
 
 #include <span>
@@ -111,7 +112,7 @@ inline TControllo pulsanteImmagine(std::string nome, int genitore, int x, int y,
 
 // The small "?" button that explains the part of the window it stands in.
 inline TControllo pulsanteAiuto(std::string nome, int genitore, int x, int y) {
-    return pulsanteImmagine(std::move(nome), genitore, x, y, "aiuto", "Aiuto");
+    return pulsanteImmagine(std::move(nome), genitore, x, y, "aiuto", TESTO("Aiuto"));
 }
 
 // A picture on its own.

@@ -4,9 +4,13 @@
 #include "Versione.h"
 
 #include "engine/AnalisiNumeri.h"
+#include "model/Testo.h"
 #include "ui/GrigliaContatori.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace girolino::ui {
 
@@ -14,6 +18,18 @@ namespace {
 
 // Rows 1..10 exist in every family, so only the rows after them are ever greyed.
 constexpr int RIGHE_FISSE = 10;
+
+// "<program>: Tutte <family> <order>". Each known order has a sentence of its own, so that a
+// translation may word it freely; a typed order no list holds follows the family as it is.
+std::string titoloTutte(const std::string& famiglia, const std::string& ordine) {
+    static constexpr std::array<std::string_view, NUM_ORDINI_GRUPPI> titoli = {
+        TESTO("%1: Tutte %2 in Ordine di Apparizione"), TESTO("%1: Tutte %2 in Ordine di Ritardo"),
+        TESTO("%1: Tutte %2 in Ordine di Massimo Ritardo"),
+        TESTO("%1: Tutte %2 in Ordine di Sortita")};
+    if (const auto o = ordineGruppiDaTesto(ordine))
+        return formatta(titoli[static_cast<std::size_t>(*o)], nomeProgramma, famiglia);
+    return formatta(TESTO("%1: Tutte %2"), nomeProgramma, famiglia + " " + ordine);
+}
 
 } // namespace
 
@@ -96,7 +112,7 @@ void TForm11::guardaTutte() {
     const std::string ordine = scelta_->ordine();
     setTesto(id_.famiglia, famiglia);
     setTesto(id_.ordine, ordine);
-    setCaption(conNomeProgramma(": Tutte ") + famiglia + " " + ordine);
+    setCaption(titoloTutte(famiglia, ordine));
     mostra();
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/Form11Layout.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 #include "ui/GrigliaContatori.h"
 
@@ -49,7 +50,7 @@ TIdForm11 costruisciForm11(TForm& f) {
     static const std::array<std::string_view, NUM_FAMIGLIE> nomiFamiglie = {
         "Panel32", "Panel1", "Panel2", "Panel3", "Panel4"};
     static const std::array<std::string_view, NUM_FAMIGLIE> didascalieFamiglie = {
-        "Duine", "Terzine", "Quartine", "Sestine", "Ennine"};
+        TESTO("Duine"), TESTO("Terzine"), TESTO("Quartine"), TESTO("Sestine"), TESTO("Ennine")};
     for (int i = 0; i < NUM_FAMIGLIE; ++i)
         ids.pannelliFamiglia[i] =
             f.aggiungi(pannello(std::string(nomiFamiglie[i]), -1, 8 + i * 96, Y_FAMIGLIE, 92, 32,
@@ -60,10 +61,10 @@ TIdForm11 costruisciForm11(TForm& f) {
         std::string_view nome, testo, hint;
     };
     static const std::array<TPannelloOrdine, 4> ordini = {{
-        {"Panel5", "Apparizione", "In Ordine di Apparizione"},
-        {"Panel6", "Ritardo", "In Ordine di Ritardo"},
-        {"Panel7", "Max Ritardo", "In Ordine di Massimo Ritardo"},
-        {"Panel8", "Sortita", "In Ordine di Sortita"},
+        {"Panel5", TESTO("Apparizione"), TESTO("In Ordine di Apparizione")},
+        {"Panel6", TESTO("Ritardo"), TESTO("In Ordine di Ritardo")},
+        {"Panel7", TESTO("Max Ritardo"), TESTO("In Ordine di Massimo Ritardo")},
+        {"Panel8", TESTO("Sortita"), TESTO("In Ordine di Sortita")},
     }};
     for (int i = 0; i < 4; ++i)
         ids.pannelliOrdine[i] =
@@ -71,7 +72,8 @@ TIdForm11 costruisciForm11(TForm& f) {
                                 std::string(ordini[i].testo), clNavy, carattere(20, false, clWhite),
                                 std::string(ordini[i].hint)));
 
-    f.aggiungi(griglia::scritta("Label13", X_DESTRA, Y_FAMIGLIE, 70, 24, "Mostra: ", clGreen, 19));
+    f.aggiungi(
+        griglia::scritta("Label13", X_DESTRA, Y_FAMIGLIE, 70, 24, TESTO("Mostra: "), clGreen, 19));
     ids.famiglia =
         f.aggiungi(conCarattere(combo("ComboBox2", -1, X_DESTRA + 74, Y_FAMIGLIE + 2, 84,
                                       voci(TESTI_FAMIGLIE), std::string(TESTI_FAMIGLIE[0])),
@@ -81,13 +83,13 @@ TIdForm11 costruisciForm11(TForm& f) {
         conCarattere(combo("ComboBox3", -1, X_DESTRA, Y_FAMIGLIE + 25, 296,
                            voci(TESTI_ORDINI_GRUPPI), std::string(TESTI_ORDINI_GRUPPI[0])),
                      inTahoma()));
-    ids.rosso =
-        f.aggiungi(conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 47, 296,
-                                        "Colora di rosso i ritardi che superano il Max Rit", true),
-                                inTahoma()));
+    ids.rosso = f.aggiungi(
+        conCarattere(casella("CheckBox3", -1, X_DESTRA, Y_FAMIGLIE + 47, 296,
+                             TESTO("Colora di rosso i ritardi che superano il Max Rit"), true),
+                     inTahoma()));
     ids.grassetto = f.aggiungi(
         conCarattere(casella("CheckBox1", -1, X_DESTRA, Y_FAMIGLIE + 64, 296,
-                             "Metti in grassetto i ritardi che superano il Max Rit", true),
+                             TESTO("Metti in grassetto i ritardi che superano il Max Rit"), true),
                      inTahoma()));
     return ids;
 }

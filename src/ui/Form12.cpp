@@ -3,6 +3,7 @@
 
 #include "Versione.h"
 
+#include "model/Testo.h"
 #include "ui/GrigliaContatori.h"
 
 #include <string>
@@ -42,7 +43,8 @@ void TForm12::applicaEvidenziazione() {
 }
 
 void TForm12::impostaCaption() {
-    setCaption(conNomeProgramma(": Tutti i Numeri Ordinati per ") + testo(id_.ordine));
+    setCaption(
+        formatta(TESTO("%1: Tutti i Numeri Ordinati per %2"), nomeProgramma, testo(id_.ordine)));
 }
 
 void TForm12::cambiatoCombo() {
@@ -81,10 +83,10 @@ void TForm12::coloraNorosso() {
 void TForm12::click(int id) {
     // "N" names no ranked order on purpose: its rows stay in number order.
     if (id == id_.numero || id == id_.ritardo || id == id_.massimo || id == id_.sortita) {
-        const char* ordine = id == id_.numero    ? "Numeri"
-                             : id == id_.ritardo ? "Ritardo"
-                             : id == id_.massimo ? "Massimo Ritardo"
-                                                 : "Sortita";
+        const char* ordine = id == id_.numero    ? TESTO("Numeri")
+                             : id == id_.ritardo ? TESTO("Ritardo")
+                             : id == id_.massimo ? TESTO("Massimo Ritardo")
+                                                 : TESTO("Sortita");
         setTesto(id_.ordine, ordine);
         cambiatoCombo();
     } else if (id == id_.grassetto) {
@@ -98,13 +100,13 @@ void TForm12::click(int id) {
         else
             coloraNorosso();
     } else if (id == id_.aiuto) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "In questa scheda ti vengono mostrate le statistiche dei 37 numeri, puoi ordinare i "
             "numeri per ordine di: Numero, Ritardo, Massimo Ritardo e Sortita. Per decidere in "
             "che modo ordinare i numeri puoi utilizzare la finestrella a scelta multipla o "
             "direttamente i pulsanti poco più in basso. Inoltre nella parte bassa della "
             "schermata puoi scegliere se evidenziare in rosso e in grassetto i ritardi che "
-            "superano il rispettivo massimo ritardo.");
+            "superano il rispettivo massimo ritardo."));
     }
 }
 

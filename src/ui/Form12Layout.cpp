@@ -3,6 +3,7 @@
 
 #include "ui/Form12Layout.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 #include "ui/GrigliaContatori.h"
 
@@ -44,11 +45,13 @@ TIdForm12 costruisciForm12(TForm& f) {
     TIdForm12 ids;
     griglia::crea(f, GRIGLIA, {ids.n, ids.r, ids.m, ids.s});
 
-    f.aggiungi(griglia::scritta("Label13", X_ORDINE, Y_ORDINE, 80, 24, "Ordina x", clGreen, 19));
-    ids.ordine = f.aggiungi(
-        conCarattere(combo("ComboBox3", -1, X_ORDINE, Y_ORDINE + 28, 140,
-                           {"Numero", "Ritardo", "Massimo Ritardo", "Sortita"}, "Numero"),
-                     inTahoma()));
+    f.aggiungi(
+        griglia::scritta("Label13", X_ORDINE, Y_ORDINE, 80, 24, TESTO("Ordina x"), clGreen, 19));
+    ids.ordine = f.aggiungi(conCarattere(
+        combo("ComboBox3", -1, X_ORDINE, Y_ORDINE + 28, 140,
+              {TESTO("Numero"), TESTO("Ritardo"), TESTO("Massimo Ritardo"), TESTO("Sortita")},
+              TESTO("Numero")),
+        inTahoma()));
 
     struct TPannello {
         std::string_view nome, lettera, hint;
@@ -56,10 +59,10 @@ TIdForm12 costruisciForm12(TForm& f) {
         int* id;
     };
     const std::array<TPannello, 4> pannelli = {{
-        {"Panel32", "N", "Ordina x Numero", clMaroon, &ids.numero},
-        {"Panel33", "R", "Ordina x Ritardo", clGreen, &ids.ritardo},
-        {"Panel34", "M", "Ordina x Massimo Ritardo", clOlive, &ids.massimo},
-        {"Panel1", "S", "Ordina x Sortite", clNavy, &ids.sortita},
+        {"Panel32", TESTO("N"), TESTO("Ordina x Numero"), clMaroon, &ids.numero},
+        {"Panel33", TESTO("R"), TESTO("Ordina x Ritardo"), clGreen, &ids.ritardo},
+        {"Panel34", TESTO("M"), TESTO("Ordina x Massimo Ritardo"), clOlive, &ids.massimo},
+        {"Panel1", TESTO("S"), TESTO("Ordina x Sortite"), clNavy, &ids.sortita},
     }};
     for (int i = 0; i < 4; ++i) {
         const auto& p = pannelli[i];
@@ -70,14 +73,14 @@ TIdForm12 costruisciForm12(TForm& f) {
 
     ids.grassetto = f.aggiungi(
         conCarattere(casella("CheckBox1", -1, GRIGLIA.x, Y_CASELLE, 290,
-                             "Metti in grassetto i ritardi che superano il Max Rit", true),
+                             TESTO("Metti in grassetto i ritardi che superano il Max Rit"), true),
                      inTahoma()));
-    ids.rosso =
-        f.aggiungi(conCarattere(casella("CheckBox3", -1, GRIGLIA.x + 294, Y_CASELLE, 290,
-                                        "Colora di rosso i ritardi che superano il Max Rit", true),
-                                inTahoma()));
+    ids.rosso = f.aggiungi(
+        conCarattere(casella("CheckBox3", -1, GRIGLIA.x + 294, Y_CASELLE, 290,
+                             TESTO("Colora di rosso i ritardi che superano il Max Rit"), true),
+                     inTahoma()));
     ids.aiuto = f.aggiungi(conCarattere(
-        pulsante("SpeedButton55", -1, 594, Y_CASELLE - 4, 24, 24, "", "aiuto", "Aiuto"),
+        pulsante("SpeedButton55", -1, 594, Y_CASELLE - 4, 24, 24, "", "aiuto", TESTO("Aiuto")),
         inTahoma()));
     return ids;
 }

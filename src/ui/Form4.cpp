@@ -4,6 +4,7 @@
 #include "Versione.h"
 
 #include "engine/LetturaNumeri.h"
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ std::int64_t ritardoPiuLungo(const TPartita& partita, int n) {
 } // namespace
 
 TForm4::TForm4(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TForm4", conNomeProgramma(" - Analisi Chance Semplici"), 838, 559),
+    : TForm(p, "TForm4", formatta(TESTO("%1 - Analisi Chance Semplici"), nomeProgramma), 838, 559),
       partita_(partita) {
     id_ = costruisciForm4(*this);
 }
@@ -47,7 +48,8 @@ void TForm4::impostaTitolo(const std::string& titolo) {
 }
 
 void TForm4::titoloRichiesta() {
-    impostaTitolo("Calcola " + testo(id_.tipo) + " della Chance Semplice " + testo(id_.chance));
+    impostaTitolo(
+        formatta(TESTO("Calcola %1 della Chance Semplice %2"), testo(id_.tipo), testo(id_.chance)));
 }
 
 void TForm4::apriAnalisi(bool ultimoNumeroVuoto) {
@@ -68,16 +70,17 @@ void TForm4::calcolaIstogramma() {
         const bool ritardi = *tipo == TTipoIstogramma::Ritardi;
         // The last row also counts every longer delay or run.
         for (int k = 1; k <= RIGHE; ++k) {
-            std::string didascalia = ritardi ? "Max Rit " : "Max Sort ";
-            didascalia += TDecimale(k);
-            if (k == RIGHE) didascalia += '+';
-            setTesto(id_.didascalia[k], didascalia);
+            std::string lunghezza(TDecimale(k).testo());
+            if (k == RIGHE) lunghezza += '+';
+            setTesto(id_.didascalia[k],
+                     formatta(ritardi ? TESTO("Max Rit %1") : TESTO("Max Sort %1"), lunghezza));
         }
         if (const auto contati = girolino::calcolaIstogramma(partita_, n(), chance, *tipo)) {
             istogramma = *contati;
-            impostaTitolo((ritardi ? "I Massimi Ritardi toccati dalla Chance Semplice: "
-                                   : "Le Massime Sortite toccate dalla Chance Semplice: ") +
-                          chance);
+            impostaTitolo(
+                formatta(ritardi ? TESTO("I Massimi Ritardi toccati dalla Chance Semplice: %1")
+                                 : TESTO("Le Massime Sortite toccate dalla Chance Semplice: %1"),
+                         chance));
         }
     }
     const std::int32_t massimo = massimoBarreIstogramma(istogramma);
@@ -93,7 +96,8 @@ std::optional<int> TForm4::leggiImpostazione(int idCombo) {
     const std::string& t = testo(idCombo);
     const auto v = leggiIntero(t);
     // An emptied field is a number being typed, not a mistake: nothing to compute yet.
-    if (!v && !t.empty()) piattaforma().errore("'" + t + "' non è un valore intero valido.");
+    if (!v && !t.empty())
+        piattaforma().errore(formatta(TESTO("'%1' non è un valore intero valido."), t));
     return v;
 }
 
@@ -170,7 +174,7 @@ void TForm4::click(int id) {
         calcolaIstogramma();
         aggiornaSimulazione();
     } else if (id == id_.aiuto) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "In questa scheda ti vengono mostrati i massimi ritardi o le massime sortite per ogni "
             "tipo di chance semplice. Puoi scegliere se cercare i ritardi o le sortite e su che "
             "tipo di chance semplice fare l'analisi, per impostare i parametri puoi usare le "
@@ -178,9 +182,9 @@ void TForm4::click(int id) {
             "ha un valore di 5 su Max Rit 1 e un valore di 3 su Max Rit 2 significa che il Rosso "
             "per 5 volte ha avuto un ritardo di 1 prima di uscire nuovamente e per 3 volte un "
             "ritardo di 2 prima di uscire. Inoltre significa che non ha mai superato il ritardo "
-            "di 2.");
+            "di 2."));
     } else if (id == id_.aiutoTasso) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "In questo pannello puoi calcolare il tasso di conversione (ovvero di successo) per "
             "le chance semplici giocando quando il ritardo è 1-2-3-4-5 e per 1-2-3-4-5 mani di "
             "seguito. Ad esempio se ci viene indicato che il Rosso ha un tasso di 1.0 per le "
@@ -192,16 +196,16 @@ void TForm4::click(int id) {
             "il totale delle fiches guadagnate (totale vinte - totale puntate), il totale delle "
             "giocate riuscite (che hanno avuto successo), il totale delle fiches vinte (2 alla "
             "prima mano, 4 alla seconda, 8 alla terza, ecc.) e il tasso di conversione che è "
-            "appunto: Totale Guadagnate diviso Mani Giocate.");
+            "appunto: Totale Guadagnate diviso Mani Giocate."));
     } else if (id == id_.aiutoCerca) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "Con questa funziona puoi scoprire quale chance semplice ha il miglior tasso di "
             "conversione, ti verrà mostrata la chance semplice, il ritardo in cui iniziare a "
             "giocare e per quante mani giocare. Se ad esempio ti viene riportato che Rosso 1-2 "
             "ha un tasso di conversione di 1.0 significa che tra tutte le chance semplici la "
             "giocata Rosso al primo ritardo e giocata per 2 mani di seguito ha collezionato 1 "
             "fiche di guadagno ad ogni mano ed è la combinazione che ha avuto il miglior "
-            "risultato fino a quel momento.");
+            "risultato fino a quel momento."));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/Form4Layout.h"
 
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 #include "ui/Disegno.h"
 
@@ -39,7 +40,8 @@ TIdForm4 costruisciForm4(TForm& f) {
     TControllo banda = disegno::controllo("Panel25", TTipo::Pannello, -1, 16, 8, 806, 58);
     banda.sfondo = clLime;
     const int idBanda = f.aggiungi(std::move(banda));
-    const std::string testo = "Calcola I Massimi Ritardi della Chance Semplice Rosso";
+    const std::string testo = formatta(TESTO("Calcola %1 della Chance Semplice %2"),
+                                       TESTI_ISTOGRAMMA[0], TESTI_CHANCE[0]);
     for (int ombra = 0; ombra < 2; ++ombra) {
         TControllo t =
             etichetta(ombra ? "Label2" : "Label1", idBanda, 10 + ombra, 17 - ombra, 740, 26, testo,
@@ -53,9 +55,9 @@ TIdForm4 costruisciForm4(TForm& f) {
         const std::string num(TDecimale(k).testo());
         const int x = X_COLONNA[(k - 1) / RIGHE_PER_COLONNA];
         const int y = Y_RIGHE + ((k - 1) % RIGHE_PER_COLONNA) * PASSO_RIGA;
-        TControllo didascalia =
-            disegno::controllo("Panel" + num, TTipo::Pannello, -1, x, y, LARGHEZZA_DIDASCALIA,
-                               ALTEZZA_RIGA, "Max Rit " + num + (k == RIGHE_FORM4 ? "+" : ""));
+        TControllo didascalia = disegno::controllo(
+            "Panel" + num, TTipo::Pannello, -1, x, y, LARGHEZZA_DIDASCALIA, ALTEZZA_RIGA,
+            formatta(TESTO("Max Rit %1"), num + (k == RIGHE_FORM4 ? "+" : "")));
         didascalia.allinea = TAllinea::Centro;
         ids.didascalia[k] = f.aggiungi(std::move(didascalia));
         TControllo barra =
@@ -71,26 +73,28 @@ TIdForm4 costruisciForm4(TForm& f) {
     // The progression: its sentence, its button and its totals.
     const int idTotali =
         f.aggiungi(disegno::controllo("Panel38", TTipo::Pannello, -1, 8, 394, 412, 157));
-    ids.simula = f.aggiungi(pulsante("BitBtn2", idTotali, 8, 8, 75, 25, "Calcola", "calcola"));
-    f.aggiungi(etichetta("Label3", idTotali, 90, 13, 200, 15, "il Tasso di Conversione giocando"));
+    ids.simula =
+        f.aggiungi(pulsante("BitBtn2", idTotali, 8, 8, 75, 25, TESTO("Calcola"), "calcola"));
+    f.aggiungi(
+        etichetta("Label3", idTotali, 90, 13, 200, 15, TESTO("il Tasso di Conversione giocando")));
     ids.aiutoTasso = f.aggiungi(pulsanteAiuto("SpeedButton1", idTotali, 378, 6));
-    f.aggiungi(etichetta("Label4", idTotali, 8, 45, 140, 15, "le Chance Semplici  al "));
+    f.aggiungi(etichetta("Label4", idTotali, 8, 45, 140, 15, TESTO("le Chance Semplici  al ")));
     ids.ritardo = f.aggiungi(combo("ComboBox3", idTotali, 150, 42, 45, unoCinque, "1"));
-    f.aggiungi(etichetta("Label5", idTotali, 199, 45, 72, 15, "° Ritardo x "));
+    f.aggiungi(etichetta("Label5", idTotali, 199, 45, 72, 15, TESTO("° Ritardo x ")));
     ids.mani = f.aggiungi(combo("ComboBox4", idTotali, 273, 42, 45, unoCinque, "1"));
-    f.aggiungi(etichetta("Label6", idTotali, 322, 45, 40, 15, "Boules"));
+    f.aggiungi(etichetta("Label6", idTotali, 322, 45, 40, 15, TESTO("Boules")));
 
     struct TTotale {
         std::string_view didascalia, etichetta, nome;
         int* id;
     };
     const std::array<TTotale, 6> totali = {{
-        {"Tot Giocate", "Label7", "totGiocateL", &ids.giocate},
-        {"Tot Puntate", "Label8", "totPuntateL", &ids.puntate},
-        {"Tot Riuscite", "Label9", "totRiusciteL", &ids.riuscite},
-        {"Tot Vinte:", "Label10", "totVinteL", &ids.vinte},
-        {"Tot Guadagnate:", "Label11", "totGuadagnateL", &ids.guadagnate},
-        {"Tasso di Conversione:", "Label12", "tassoDiConv", &ids.tasso},
+        {TESTO("Tot Giocate"), "Label7", "totGiocateL", &ids.giocate},
+        {TESTO("Tot Puntate"), "Label8", "totPuntateL", &ids.puntate},
+        {TESTO("Tot Riuscite"), "Label9", "totRiusciteL", &ids.riuscite},
+        {TESTO("Tot Vinte:"), "Label10", "totVinteL", &ids.vinte},
+        {TESTO("Tot Guadagnate:"), "Label11", "totGuadagnateL", &ids.guadagnate},
+        {TESTO("Tasso di Conversione:"), "Label12", "tassoDiConv", &ids.tasso},
     }};
     for (int i = 0; i < 6; ++i) {
         const auto& t = totali[i];
@@ -105,12 +109,12 @@ TIdForm4 costruisciForm4(TForm& f) {
     }
 
     // The histogram settings and the quick chance panels.
-    ids.istogramma =
-        f.aggiungi(pulsante("BitBtn1", -1, X_DESTRA, Y_DESTRA, 75, 25, "Calcola", "grafico"));
+    ids.istogramma = f.aggiungi(
+        pulsante("BitBtn1", -1, X_DESTRA, Y_DESTRA, 75, 25, TESTO("Calcola"), "grafico"));
     ids.tipo = f.aggiungi(combo("ComboBox2", -1, X_DESTRA + 80, Y_DESTRA + 2, 140,
                                 voci(TESTI_ISTOGRAMMA), std::string(TESTI_ISTOGRAMMA[0])));
-    f.aggiungi(
-        etichetta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, 15, "della Chance Semplice:"));
+    f.aggiungi(etichetta("Label14", -1, X_DESTRA + 226, Y_DESTRA + 5, 135, 15,
+                         TESTO("della Chance Semplice:")));
     ids.chance = f.aggiungi(combo("ComboBox1", -1, X_DESTRA, Y_DESTRA + 32, 90, voci(TESTI_CHANCE),
                                   std::string(TESTI_CHANCE[0])));
 
@@ -120,18 +124,18 @@ TIdForm4 costruisciForm4(TForm& f) {
         int larghezza;
     };
     static const std::array<TRapido, RAPIDI_FORM4> rapidi = {{
-        {"", "Rosso", clRed, 30},
-        {"", "Nero", clBlack, 30},
-        {"P", "Pari", clBlue, 30},
-        {"D", "Dispari", clMaroon, 30},
-        {"Manq", "Manq", clBlue, 50},
-        {"Pass", "Pass", clMaroon, 50},
-        {"D1", "Dozzina 1", clGreen, 30},
-        {"D2", "Dozzina 2", clGreen, 30},
-        {"D3", "Dozzina 3", clGreen, 30},
-        {"C1", "Colonna 1", clOlive, 30},
-        {"C2", "Colonna 2", clOlive, 30},
-        {"C3", "Colonna 3", clOlive, 30},
+        {"", TESTO("Rosso"), clRed, 30},
+        {"", TESTO("Nero"), clBlack, 30},
+        {TESTO("P"), TESTO("Pari"), clBlue, 30},
+        {TESTO("D"), TESTO("Dispari"), clMaroon, 30},
+        {TESTO("Manq"), TESTO("Manq"), clBlue, 50},
+        {TESTO("Pass"), TESTO("Pass"), clMaroon, 50},
+        {"D1", TESTO("Dozzina 1"), clGreen, 30},
+        {"D2", TESTO("Dozzina 2"), clGreen, 30},
+        {"D3", TESTO("Dozzina 3"), clGreen, 30},
+        {"C1", TESTO("Colonna 1"), clOlive, 30},
+        {"C2", TESTO("Colonna 2"), clOlive, 30},
+        {"C3", TESTO("Colonna 3"), clOlive, 30},
     }};
     // Even chances on the first line, dozens and columns on the second.
     int x = X_DESTRA + 96;
@@ -150,14 +154,14 @@ TIdForm4 costruisciForm4(TForm& f) {
     // The best-rate search.
     const int yCerca = Y_DESTRA + 98;
     f.aggiungi(etichetta("Label16", -1, X_DESTRA, yCerca + 3, 240, 15,
-                         "Considerando di giocare fino massimo al "));
+                         TESTO("Considerando di giocare fino massimo al ")));
     ids.maxRitardo = f.aggiungi(combo("ComboBox5", -1, X_DESTRA + 241, yCerca, 42, unoCinque, "3"));
-    f.aggiungi(
-        etichetta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, 15, "° Ritardo x massimo"));
+    f.aggiungi(etichetta("Label17", -1, X_DESTRA + 286, yCerca + 3, 116, 15,
+                         TESTO("° Ritardo x massimo")));
     ids.maxMani = f.aggiungi(combo("ComboBox6", -1, X_DESTRA, yCerca + 26, 45, unoCinque, "3"));
-    f.aggiungi(etichetta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, 15, "Boules"));
+    f.aggiungi(etichetta("Label18", -1, X_DESTRA + 49, yCerca + 29, 40, 15, TESTO("Boules")));
     ids.cerca = f.aggiungi(pulsante("BitBtn3", -1, X_DESTRA + 94, yCerca + 24, 240, 25,
-                                    "Cerca Miglior Tasso di Conversione", "vai"));
+                                    TESTO("Cerca Miglior Tasso di Conversione"), "vai"));
     ids.aiutoCerca = f.aggiungi(pulsanteAiuto("SpeedButton2", -1, X_DESTRA + 368, yCerca + 24));
     for (int i = 0; i < 2; ++i)
         (i ? ids.miglioreTasso : ids.migliore) = f.aggiungi(

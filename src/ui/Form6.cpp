@@ -4,12 +4,14 @@
 #include "Versione.h"
 
 #include "engine/Andamento.h"
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 
 namespace girolino::ui {
 
 TForm6::TForm6(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TForm6", conNomeProgramma(" - Andamento Chance Semplici"), 556, 398),
+    : TForm(p, "TForm6", formatta(TESTO("%1 - Andamento Chance Semplici"), nomeProgramma), 556,
+            398),
       partita_(partita) {
     setPosizione(TPosizioneForm::InAltoASinistra);
     id_ = costruisciForm6(*this);
@@ -32,11 +34,11 @@ void TForm6::click(int id) {
     if (id == id_.chiudi) {
         nascondi();
     } else if (id == id_.aiuto) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "In questa scheda ti vengono mostrate tutte le chance semplici e le dozzine e colonne "
             "in ordine di sortita, dalla più frequente alla meno frequente. Per ogni tipo di "
             "chance semplice ti viene mostrata una barra del grafico e alla sua destra il totale "
-            "di sortite ottenuto fino a quel momento.");
+            "di sortite ottenuto fino a quel momento."));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/Form6Layout.h"
 
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 #include "ui/Disegno.h"
 
@@ -30,7 +31,7 @@ const TCarattere carattereRighe = carattere(16, false, clWhite);
 TIdForm6 costruisciForm6(TForm& f) {
     TIdForm6 ids;
     const int idTestata = f.aggiungi(
-        pannello("Panel2", -1, 8, 8, 540, 41, "Classifica di Sortita delle Chance Semplici",
+        pannello("Panel2", -1, 8, 8, 540, 41, TESTO("Classifica di Sortita delle Chance Semplici"),
                  clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
     ids.aiuto = f.aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 508, 8));
 
@@ -49,7 +50,7 @@ TIdForm6 costruisciForm6(TForm& f) {
             titolo("S" + num, -1, X_CONTEGGI, y, 43, ALTEZZA_RIGA, "0", clMaroon, carattereRighe));
     }
 
-    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 208, 367, 161, 25, "Chiudi", "chiudi"));
+    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 208, 367, 161, 25, TESTO("Chiudi"), "chiudi"));
     return ids;
 }
 

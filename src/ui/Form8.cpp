@@ -4,12 +4,13 @@
 #include "Versione.h"
 
 #include "engine/Andamento.h"
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 
 namespace girolino::ui {
 
 TForm8::TForm8(TPiattaforma& p)
-    : TForm(p, "TForm8", conNomeProgramma(" - Andamento dei 37 numeri"), 695, 570) {
+    : TForm(p, "TForm8", formatta(TESTO("%1 - Andamento dei 37 numeri"), nomeProgramma), 695, 570) {
     setPosizione(TPosizioneForm::InAltoASinistra);
     id_ = costruisciForm8(*this);
 }
@@ -27,10 +28,10 @@ void TForm8::click(int id) {
     if (id == id_.chiudi) {
         nascondi();
     } else if (id == id_.aiuto) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "In questa scheda ti vengono mostrati tutti i 37 numeri in ordine di sortita, dal più "
             "frequente al meno frequente. Per ogni numero ti viene mostrata una barra del grafico "
-            "e alla sua destra il totale di sortite ottenuto fino a quel momento.");
+            "e alla sua destra il totale di sortite ottenuto fino a quel momento."));
     }
 }
 

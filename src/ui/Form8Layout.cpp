@@ -3,6 +3,7 @@
 
 #include "ui/Form8Layout.h"
 
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 #include "ui/Disegno.h"
 
@@ -37,9 +38,9 @@ std::string nomeConteggio(int k) {
 
 TIdForm8 costruisciForm8(TForm& f) {
     TIdForm8 ids;
-    const int idTestata =
-        f.aggiungi(pannello("Panel2", -1, 24, 8, 651, 41, "Classifica di Sortita dei 37 Numeri",
-                            clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    const int idTestata = f.aggiungi(
+        pannello("Panel2", -1, 24, 8, 651, 41, TESTO("Classifica di Sortita dei 37 Numeri"),
+                 clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
     ids.aiuto = f.aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 619, 8));
 
     struct TTestataColonna {
@@ -47,10 +48,10 @@ TIdForm8 costruisciForm8(TForm& f) {
         int x, w;
     };
     static const std::array<TTestataColonna, 4> testate = {{
-        {"Label1", "N", "Numero", X_COLONNA[0], 36},
-        {"Label2", "S", "Sortite", X_COLONNA[0] + X_CONTEGGIO, 43},
-        {"Label3", "N", "Numero", X_COLONNA[1], 36},
-        {"Label4", "S", "Sortite", X_COLONNA[1] + X_CONTEGGIO, 43},
+        {"Label1", TESTO("N"), TESTO("Numero"), X_COLONNA[0], 36},
+        {"Label2", TESTO("S"), TESTO("Sortite"), X_COLONNA[0] + X_CONTEGGIO, 43},
+        {"Label3", TESTO("N"), TESTO("Numero"), X_COLONNA[1], 36},
+        {"Label4", TESTO("S"), TESTO("Sortite"), X_COLONNA[1] + X_CONTEGGIO, 43},
     }};
     for (const auto& t : testate) {
         TControllo c = titolo(std::string(t.nome), -1, t.x, 53, t.w, 17, std::string(t.testo),
@@ -73,7 +74,7 @@ TIdForm8 costruisciForm8(TForm& f) {
                                              ALTEZZA_RIGA, "0", clGreen, carattereRighe));
     }
 
-    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 216, 534, 257, 25, "Chiudi", "chiudi"));
+    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 216, 534, 257, 25, TESTO("Chiudi"), "chiudi"));
     return ids;
 }
 
