@@ -154,7 +154,7 @@ TEST_F(AnalisiInglese, RankingHintsAndRepetitionSignalAreEnglish) {
 // Texts the engine and the windows build, as the screen and the message boxes show them.
 TEST(AnalisiIngleseTesti, SentencesWithValuesTranslateWithTheirValues) {
     const lingua::TTraduttore en(TLingua::Inglese);
-    ASSERT_TRUE(en.pronto());
+    ASSERT_TRUE(en.traduce());
     struct TCaso {
         std::string italiano, inglese;
     };
