@@ -37,7 +37,8 @@ public:
 // The real disk of this computer. It holds no state.
 TDisco& discoDiSistema();
 
-// Why a file operation failed, as the end of an Italian sentence ("il disco è pieno").
+// Why a file operation failed, as the end of an Italian sentence ("il disco è pieno"); each
+// reason is a text of the catalogue by itself, so that it is translated inside any message.
 std::string motivoErrore(std::error_code ec);
 
 } // namespace girolino
