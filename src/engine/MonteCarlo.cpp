@@ -3,6 +3,7 @@
 
 #include "engine/GeneratoreGiri.h"
 #include "engine/Sessione.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <array>
@@ -74,9 +75,9 @@ TDistribuzione distribuzione(const std::vector<double>& ordinati, int classi) {
 
 std::optional<std::string> validaMonteCarlo(const TParametriMonteCarlo& p) {
     if (p.sessioni < 1 || p.sessioni > MAX_SESSIONI)
-        return "Sessioni: deve essere un intero da 1 a 1000000.";
+        return TESTO("Sessioni: deve essere un intero da 1 a 1000000.");
     if (p.giriPerSessione < 1 || p.giriPerSessione > MAX_GIRI_SESSIONE)
-        return "Giri per sessione: deve essere un intero da 1 a 100000.";
+        return TESTO("Giri per sessione: deve essere un intero da 1 a 100000.");
     return std::nullopt;
 }
 

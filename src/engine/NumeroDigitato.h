@@ -5,13 +5,15 @@
 // a number made of zeros only and longer than one digit ("00", "000") is refused: those are
 // pockets of other wheels.
 
+#include "model/Testo.h"
+
 #include <optional>
 #include <string_view>
 
 namespace girolino {
 
 // What the entry field shows as its hint when the typed text is refused.
-inline constexpr std::string_view SUGGERIMENTO_NUMERO = "Numero da 0 a 36";
+inline constexpr std::string_view SUGGERIMENTO_NUMERO = TESTO("Numero da 0 a 36");
 
 enum class TGiudizioNumero {
     Valido,

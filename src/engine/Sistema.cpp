@@ -2,6 +2,7 @@
 #include "engine/Sistema.h"
 
 #include "engine/AnalisiChance.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <charconv>
@@ -38,17 +39,17 @@ bool vince(TPuntata p, int n) {
 std::string_view nomeProgressione(TTipoProgressione t) {
     switch (t) {
     case TTipoProgressione::Piatta:
-        return "Piatta";
+        return TESTO("Piatta");
     case TTipoProgressione::Martingala:
-        return "Martingala";
+        return TESTO("Martingala");
     case TTipoProgressione::DAlembert:
-        return "D'Alembert";
+        return TESTO("D'Alembert");
     case TTipoProgressione::Fibonacci:
-        return "Fibonacci";
+        return TESTO("Fibonacci");
     case TTipoProgressione::Labouchere:
-        return "Labouchère";
+        return TESTO("Labouchère");
     case TTipoProgressione::Paroli:
-        return "Paroli";
+        return TESTO("Paroli");
     }
     return "";
 }
@@ -84,22 +85,25 @@ bool positivo(double x) {
 std::optional<std::string> validaImpostazioni(const TImpostazioniSistema& s) {
     const TPuntata& p = s.puntata;
     if (p.suNumero ? (p.valore < 0 || p.valore >= NUMERI) : (p.valore < Rosso || p.valore > Col3))
-        return "Puntata: scegliere una delle 12 chance o un numero da 0 a 36.";
-    if (!positivo(s.unita)) return "Unità: deve essere un numero maggiore di zero.";
-    if (!nonNegativo(s.cassa)) return "Cassa: deve essere un numero non negativo.";
-    if (!nonNegativo(s.minimo)) return "Minimo del tavolo: deve essere un numero non negativo.";
-    if (!positivo(s.massimo)) return "Massimo del tavolo: deve essere un numero maggiore di zero.";
-    if (s.minimo > s.massimo) return "Minimo del tavolo: non può superare il massimo del tavolo.";
+        return TESTO("Puntata: scegliere una delle 12 chance o un numero da 0 a 36.");
+    if (!positivo(s.unita)) return TESTO("Unità: deve essere un numero maggiore di zero.");
+    if (!nonNegativo(s.cassa)) return TESTO("Cassa: deve essere un numero non negativo.");
+    if (!nonNegativo(s.minimo))
+        return TESTO("Minimo del tavolo: deve essere un numero non negativo.");
+    if (!positivo(s.massimo))
+        return TESTO("Massimo del tavolo: deve essere un numero maggiore di zero.");
+    if (s.minimo > s.massimo)
+        return TESTO("Minimo del tavolo: non può superare il massimo del tavolo.");
     if (!nonNegativo(s.obiettivo))
-        return "Obiettivo: deve essere un numero non negativo (0 = nessun obiettivo).";
+        return TESTO("Obiettivo: deve essere un numero non negativo (0 = nessun obiettivo).");
     if (!nonNegativo(s.stopLoss))
-        return "Stop loss: deve essere un numero non negativo (0 = nessuno stop loss).";
+        return TESTO("Stop loss: deve essere un numero non negativo (0 = nessuno stop loss).");
     if (s.puntateMassime < 0)
-        return "Numero di puntate: deve essere un intero non negativo (0 = nessun limite).";
+        return TESTO("Numero di puntate: deve essere un intero non negativo (0 = nessun limite).");
     if (s.progressione == TTipoProgressione::Labouchere) {
-        if (s.linea.empty()) return "Linea Labouchère: scrivere almeno un numero.";
+        if (s.linea.empty()) return TESTO("Linea Labouchère: scrivere almeno un numero.");
         if (!std::all_of(s.linea.begin(), s.linea.end(), positivo))
-            return "Linea Labouchère: ogni termine deve essere un numero maggiore di zero.";
+            return TESTO("Linea Labouchère: ogni termine deve essere un numero maggiore di zero.");
     }
     return std::nullopt;
 }

@@ -8,6 +8,7 @@
 // chi-square test of a fair wheel. None of this says anything about the next spin.
 
 #include "model/Partita.h"
+#include "model/Testo.h"
 
 #include <array>
 #include <cstdint>
@@ -52,12 +53,13 @@ struct TChiQuadro {
 TChiQuadro chiQuadroNumeri(const std::array<std::int64_t, NUMERI>& sortite, std::int64_t giri);
 
 // The verdict in one sentence, for the player.
-inline constexpr std::string_view GIUDIZIO_EQUA = "Nessuna prova che la ruota sia squilibrata.";
+inline constexpr std::string_view GIUDIZIO_EQUA =
+    TESTO("Nessuna prova che la ruota sia squilibrata.");
 inline constexpr std::string_view GIUDIZIO_INSOLITO =
-    "Scarto insolito (p < 0,01): su una ruota equa capita una volta su cento; servono molti più "
-    "giri per concludere.";
+    TESTO("Scarto insolito (p < 0,01): su una ruota equa capita una volta su cento; servono molti "
+          "più giri per concludere.");
 inline constexpr std::string_view GIUDIZIO_POCHI_GIRI =
-    "Troppo pochi giri per il test (ne servono almeno 185).";
+    TESTO("Troppo pochi giri per il test (ne servono almeno 185).");
 std::string_view giudizioChiQuadro(const TChiQuadro& t);
 
 // A z-score this far from 0 is worth pointing out; among dozens of rows a few get there by

@@ -7,6 +7,7 @@
 #include "gamefile/Rigioco.h"
 #include "gamefile/TestoFile.h"
 #include "gamefile/Transazione.h"
+#include "model/Testo.h"
 
 namespace girolino {
 
@@ -62,38 +63,43 @@ private:
         errore_ = std::move(m);
         return false;
     }
-    std::string file() const { return citaFile(percorso_); }
-    std::string nonValido() const { return "Il file " + file() + " non è valido: "; }
+    std::string file() const { return nomePerMessaggio(percorso_); }
 
     bool leggiPrincipale() {
-        auto l = leggiFile(percorso_, MAX_BYTE_FILE_PARTITA,
-                           nonValido() + "è troppo grande per essere una partita salvata.");
+        auto l = leggiFile(
+            percorso_, MAX_BYTE_FILE_PARTITA,
+            formatta(TESTO("Il file '%1' non è valido: è troppo grande per essere una partita "
+                           "salvata."),
+                     file()));
         if (!l.esito) return fallisci(l.esito.messaggio);
         f_.righe = dividiRighe(l.contenuto);
         if (f_.righe.empty() || f_.righe[0] != MARCATORE_FILE_PARTITA)
             return fallisci(MESSAGGIO_FILE_NON_VALIDO);
         if (l.contenuto.find('\0') != std::string::npos)
-            return fallisci(nonValido() + "contiene dati binari.");
+            return fallisci(
+                formatta(TESTO("Il file '%1' non è valido: contiene dati binari."), file()));
         const auto n = f_.righe.size();
         if (n < RIGHE_FILE_PARTITA)
-            return fallisci("Il file " + file() + " è incompleto: ha " + std::to_string(n) +
-                            " righe invece di " + std::to_string(RIGHE_FILE_PARTITA) + ".");
+            return fallisci(formatta(TESTO("Il file '%1' è incompleto: ha %2 righe invece di %3."),
+                                     file(), n, RIGHE_FILE_PARTITA));
         if (n > RIGHE_FILE_PARTITA)
-            return fallisci(nonValido() + "ha " + std::to_string(n) + " righe invece di " +
-                            std::to_string(RIGHE_FILE_PARTITA) + ".");
+            return fallisci(formatta(TESTO("Il file '%1' non è valido: ha %2 righe invece di %3."),
+                                     file(), n, RIGHE_FILE_PARTITA));
         return true;
     }
 
     // Line i as a whole number within [minimo, massimo]; messages count lines from 1.
     bool intero(int i, std::int64_t minimo, std::int64_t massimo, std::int64_t& v) {
         const std::string& s = f_.righe[i];
-        const std::string inizio =
-            nonValido() + "la riga " + std::to_string(i + 1) + " ('" + citazione(s) + "') ";
         const auto esito = leggiDecimale(s, v);
-        if (esito == TEsitoNumero::NonIntero) return fallisci(inizio + "non è un numero intero.");
+        if (esito == TEsitoNumero::NonIntero)
+            return fallisci(formatta(TESTO("Il file '%1' non è valido: la riga %2 ('%3') non è "
+                                           "un numero intero."),
+                                     file(), i + 1, citazione(s)));
         if (esito == TEsitoNumero::FuoriScala || v < minimo || v > massimo)
-            return fallisci(inizio + "è fuori dall'intervallo ammesso (da " +
-                            std::to_string(minimo) + " a " + std::to_string(massimo) + ").");
+            return fallisci(formatta(TESTO("Il file '%1' non è valido: la riga %2 ('%3') è fuori "
+                                           "dall'intervallo ammesso (da %4 a %5)."),
+                                     file(), i + 1, citazione(s), minimo, massimo));
         return true;
     }
 
@@ -115,8 +121,9 @@ private:
     bool leggiValori() {
         for (int i = 1; i < RIGHE_FILE_PARTITA; ++i)
             if (!rigaNumerica(i) && contieneControlli(f_.righe[i]))
-                return fallisci(nonValido() + "la riga " + std::to_string(i + 1) +
-                                " contiene caratteri non ammessi.");
+                return fallisci(formatta(TESTO("Il file '%1' non è valido: la riga %2 contiene "
+                                               "caratteri non ammessi."),
+                                         file(), i + 1));
         std::int64_t v = 0;
         if (!intero(riga::boule, 1, MAX_BOULE, v)) return false;
         f_.bouleEseguite = static_cast<std::int32_t>(v);
@@ -154,7 +161,7 @@ private:
         return true;
     }
 
-    std::string nastro(int i) const { return citaFile(nastri_[i]); }
+    std::string nastro(int i) const { return nomePerMessaggio(nastri_[i]); }
 
     static std::array<fs::path, NUM_NASTRI> insieme(auto&& percorso) {
         std::array<fs::path, NUM_NASTRI> r;
@@ -206,33 +213,38 @@ private:
             const fs::path& p = nastri_[i];
             std::error_code ec;
             if (!fs::exists(p, ec))
-                return fallisci("Manca il nastro " + nastro(i) + " della partita salvata in " +
-                                file() + ".");
-            auto l = leggiFile(p, MAX_BYTE_NASTRO,
-                               "Il nastro " + nastro(i) +
-                                   " non è valido: è troppo grande per una partita.");
+                return fallisci(
+                    formatta(TESTO("Manca il nastro '%1' della partita salvata in '%2'."),
+                             nastro(i), file()));
+            auto l = leggiFile(
+                p, MAX_BYTE_NASTRO,
+                formatta(TESTO("Il nastro '%1' non è valido: è troppo grande per una partita."),
+                         nastro(i)));
             if (!l.esito) return fallisci(l.esito.messaggio);
             if (l.contenuto.find('\0') != std::string::npos)
-                return fallisci("Il nastro " + nastro(i) + " non è valido: contiene dati binari.");
+                return fallisci(formatta(
+                    TESTO("Il nastro '%1' non è valido: contiene dati binari."), nastro(i)));
             const auto righe = contaRighe(l.contenuto);
             if (righe != static_cast<std::size_t>(f_.bouleEseguite))
-                return fallisci("Il nastro " + nastro(i) + " ha " + std::to_string(righe) +
-                                " righe, ma la partita salvata in " + file() + " ha " +
-                                std::to_string(f_.bouleEseguite) + " boule.");
+                return fallisci(formatta(TESTO("Il nastro '%1' ha %2 righe, ma la partita salvata "
+                                               "in '%3' ha %4 boule."),
+                                         nastro(i), righe, file(), f_.bouleEseguite));
             auto& n = f_.nastri[i];
             n = dividiRighe(l.contenuto);
             for (std::size_t k = 0; k < n.size(); ++k)
                 if (!segnoAmmesso(i, n[k]))
-                    return fallisci("Il nastro " + nastro(i) + " non è valido: la riga " +
-                                    std::to_string(k + 1) + " ('" + citazione(n[k]) +
-                                    "') non è un segno ammesso.");
+                    return fallisci(formatta(TESTO("Il nastro '%1' non è valido: la riga %2 ('%3') "
+                                                   "non è un segno ammesso."),
+                                             nastro(i), k + 1, citazione(n[k])));
         }
         return true;
     }
 
     bool nonCorrisponde(int i) {
-        return fallisci("Il nastro " + nastro(i) + " non corrisponde alla partita salvata in " +
-                        file() + ": forse appartiene a un'altra partita con lo stesso nome.");
+        return fallisci(formatta(TESTO("Il nastro '%1' non corrisponde alla partita salvata in "
+                                       "'%2': forse appartiene a un'altra partita con lo stesso "
+                                       "nome."),
+                                 nastro(i), file()));
     }
 
     bool confrontaNastri() {

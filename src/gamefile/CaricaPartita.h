@@ -7,6 +7,7 @@
 #include "gamefile/Disco.h"
 #include "gamefile/FilePartita.h"
 #include "model/Partita.h"
+#include "model/Testo.h"
 
 #include <array>
 #include <cstdint>
@@ -23,7 +24,7 @@ inline constexpr std::uintmax_t MAX_BYTE_NASTRO = 64 * 1024 * 1024;
 inline constexpr std::int32_t MAX_BOULE = 10'000'000;
 
 inline constexpr const char* MESSAGGIO_FILE_NON_VALIDO =
-    "Attenzione: il file che stai cercando di aprire non è valido";
+    TESTO("Attenzione: il file che stai cercando di aprire non è valido");
 
 // A game file that passed every check.
 struct TFileCaricato {

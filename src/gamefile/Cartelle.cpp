@@ -3,6 +3,7 @@
 
 #include "gamefile/Disco.h"
 #include "gamefile/TestoFile.h"
+#include "model/Testo.h"
 
 #include <fstream>
 #include <random>
@@ -50,8 +51,8 @@ TEsito creaCartella(const fs::path& cartella) {
     if (!ec && !fs::is_directory(cartella, ec) && !ec)
         ec = std::make_error_code(std::errc::not_a_directory);
     if (ec)
-        return TEsito::fallito("Impossibile creare la cartella " + citaFile(cartella) + ": " +
-                               motivoErrore(ec) + ".");
+        return TEsito::fallito(formatta(TESTO("Impossibile creare la cartella '%1': %2."),
+                                        nomePerMessaggio(cartella), motivoErrore(ec)));
     return TEsito::riuscito();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamefile/Disco.h"
 
+#include "model/Testo.h"
+
 #include <cerrno>
 #include <ctime>
 #include <dirent.h>
@@ -190,30 +192,30 @@ std::string motivoErrore(std::error_code ec) {
         switch (ec.value()) {
         case EACCES:
         case EPERM:
-            return "non hai il permesso di scrivere in quella cartella";
+            return TESTO("non hai il permesso di scrivere in quella cartella");
         case ENOENT:
-            return "la cartella non esiste";
+            return TESTO("la cartella non esiste");
         case ENOTDIR:
-            return "una parte del percorso non è una cartella";
+            return TESTO("una parte del percorso non è una cartella");
         case ENOSPC:
         case EDQUOT:
-            return "il disco è pieno";
+            return TESTO("il disco è pieno");
         case EROFS:
-            return "il disco è di sola lettura";
+            return TESTO("il disco è di sola lettura");
         case ENAMETOOLONG:
-            return "il nome del file è troppo lungo";
+            return TESTO("il nome del file è troppo lungo");
         case EISDIR:
-            return "al suo posto c'è una cartella con lo stesso nome";
+            return TESTO("al suo posto c'è una cartella con lo stesso nome");
         case EIO:
-            return "errore di scrittura sul disco";
+            return TESTO("errore di scrittura sul disco");
         case EMFILE:
         case ENFILE:
-            return "troppi file aperti";
+            return TESTO("troppi file aperti");
         default:
             break;
         }
     }
-    return "errore del sistema n. " + std::to_string(ec.value());
+    return formatta(TESTO("errore del sistema n. %1"), ec.value());
 }
 
 } // namespace girolino

@@ -55,7 +55,8 @@ bool eNomeProvvisorio(std::string_view nome);
 // The real disk of this computer. It holds no state.
 TDisco& discoDiSistema();
 
-// Why a file operation failed, as the end of an Italian sentence ("il disco è pieno").
+// Why a file operation failed, as the end of an Italian sentence ("il disco è pieno"); each
+// reason is a text of the catalogue by itself, so that it is translated inside any message.
 std::string motivoErrore(std::error_code ec);
 
 } // namespace girolino

@@ -4,6 +4,7 @@
 #include "engine/NumeroDigitato.h"
 #include "gamefile/TestoFile.h"
 #include "model/Tabella.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <array>
@@ -117,10 +118,11 @@ bool invisibile(char32_t c) {
            (c >= 0xFFF0 && c <= 0xFFFB) || c >= 0xE0000;
 }
 
-// The value between single quotes, as valid UTF-8: bytes that are not UTF-8 are read as
+// The value as a message quotes it, as valid UTF-8: bytes that are not UTF-8 are read as
 // Latin-1, invisible characters are shown by their code ("[U+200B]"), a long value is cut.
+// The quotes around it belong to the message.
 std::string cita(std::string_view t) {
-    std::string r = "'";
+    std::string r;
     std::size_t mostrati = 0;
     for (std::size_t i = 0; i < t.size(); ++mostrati) {
         if (mostrati == MAX_CARATTERI_CITATI) {
@@ -149,7 +151,6 @@ std::string cita(std::string_view t) {
             aggiungiUtf8(r, cp);
         }
     }
-    r += '\'';
     return r;
 }
 
@@ -247,7 +248,7 @@ TCampiRiga campi(std::string_view riga, int separatore, std::size_t colonna) {
 struct TIntestazione {
     int separatore = NESSUN_SEPARATORE;
     std::size_t colonna = 0;
-    std::string nome; // the column's name as the header spells it, quoted for messages
+    std::string nome; // the column's name as the header spells it, as messages quote it
 };
 
 // The header, when the line is one: the separator used most (outside quotes) whose split
@@ -282,10 +283,6 @@ bool leggiIntestazione(std::string_view riga, TIntestazione& intestazione) {
 
 // --- the reader --------------------------------------------------------------------------
 
-std::string prefissoRiga(int riga) {
-    return "Riga " + std::to_string(riga) + ": ";
-}
-
 class TLettore {
 public:
     explicit TLettore(std::string_view testo) : testo_(testo) {}
@@ -304,7 +301,7 @@ public:
             if (i < n) i += testo_[i] == '\r' && i + 1 < n && testo_[i + 1] == '\n' ? 2 : 1;
         }
         if (r_.numeri.empty()) {
-            r_.errore = "Nessun numero trovato.";
+            r_.errore = TESTO("Nessun numero trovato.");
             return fallito();
         }
         return std::move(r_);
@@ -365,10 +362,12 @@ private:
         const auto c = campi(riga, intestazione_.separatore, intestazione_.colonna);
         if (c.vuota) return true; // an empty row, as spreadsheets write them
         if (!c.trovato)
-            return errore(prefissoRiga(riga_) + "manca la colonna " + intestazione_.nome +
-                          " indicata nell'intestazione.");
+            return errore(formatta(TESTO("Riga %1: manca la colonna '%2' indicata "
+                                         "nell'intestazione."),
+                                   riga_, intestazione_.nome));
         if (c.cercato.empty())
-            return errore(prefissoRiga(riga_) + "la colonna " + intestazione_.nome + " è vuota.");
+            return errore(
+                formatta(TESTO("Riga %1: la colonna '%2' è vuota."), riga_, intestazione_.nome));
         return aggiungi(c.cercato);
     }
 
@@ -378,18 +377,20 @@ private:
         case TGiudizioNumero::Valido:
             break;
         case TGiudizioNumero::FuoriRuota:
-            return errore(prefissoRiga(riga_) + cita(valore) +
-                          " non è un numero della roulette a zero singolo (0-36).");
+            return errore(formatta(TESTO("Riga %1: '%2' non è un numero della roulette a zero "
+                                         "singolo (0-36)."),
+                                   riga_, cita(valore)));
         case TGiudizioNumero::ConSegno:
-            return errore(prefissoRiga(riga_) + cita(valore) +
-                          " deve essere scritto con le sole cifre, senza segno.");
+            return errore(formatta(TESTO("Riga %1: '%2' deve essere scritto con le sole cifre, "
+                                         "senza segno."),
+                                   riga_, cita(valore)));
         case TGiudizioNumero::NonIntero:
-            return errore(prefissoRiga(riga_) + cita(valore) +
-                          " non è un numero intero da 0 a 36.");
+            return errore(formatta(TESTO("Riga %1: '%2' non è un numero intero da 0 a 36."), riga_,
+                                   cita(valore)));
         }
         if (r_.numeri.size() == MAX_NUMERI_ELENCO)
-            return errore("L'elenco ha più di 1.000.000 numeri: se ne possono importare al "
-                          "massimo 1.000.000.",
+            return errore(TESTO("L'elenco ha più di 1.000.000 numeri: se ne possono importare "
+                                "al massimo 1.000.000."),
                           false);
         r_.numeri.push_back(static_cast<std::uint8_t>(v.numero));
         return true;
@@ -428,7 +429,8 @@ TElencoNumeri leggiElencoNumeri(std::string_view testo) {
 TElencoNumeri leggiFileElencoNumeri(const std::filesystem::path& percorso) {
     const auto lettura =
         leggiFile(percorso, MAX_BYTE_FILE,
-                  "Il file " + citaFile(percorso) + " è troppo grande per un elenco di numeri.");
+                  formatta(TESTO("Il file '%1' è troppo grande per un elenco di numeri."),
+                           nomePerMessaggio(percorso)));
     if (!lettura.esito) {
         TElencoNumeri r;
         r.errore = lettura.esito.messaggio;

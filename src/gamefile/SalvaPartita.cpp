@@ -4,6 +4,7 @@
 #include "gamefile/Cartelle.h"
 #include "gamefile/TestoFile.h"
 #include "gamefile/Transazione.h"
+#include "model/Testo.h"
 
 namespace girolino {
 
@@ -16,16 +17,16 @@ TEsito salvaPartita(const fs::path& fileGioco, const std::vector<std::string>& r
     auto ec = disco.esiste(cartella, presente);
     if (!ec && !presente) ec = std::make_error_code(std::errc::no_such_file_or_directory);
     if (ec)
-        return TEsito::fallito("Impossibile salvare il file " + citaFile(fileGioco) + ": " +
-                               motivoErrore(ec) + ".");
+        return TEsito::fallito(formatta(TESTO("Impossibile salvare il file '%1': %2."),
+                                        nomePerMessaggio(fileGioco), motivoErrore(ec)));
     const fs::path nastri =
         cartellaNastri(fileGioco.has_parent_path() ? fileGioco : cartella / fileGioco);
     bool creata = false;
     ec = disco.creaCartella(nastri, creata);
     if (!ec && creata) ec = disco.sincronizzaCartella(cartella);
     if (ec)
-        return TEsito::fallito("Impossibile creare la cartella " + citaFile(nastri) + ": " +
-                               motivoErrore(ec) + ".");
+        return TEsito::fallito(formatta(TESTO("Impossibile creare la cartella '%1': %2."),
+                                        nomePerMessaggio(nastri), motivoErrore(ec)));
 
     std::vector<TFileDaScrivere> files;
     const auto tutti = p.nastri();

@@ -2,6 +2,7 @@
 #include "gamefile/TestoFile.h"
 
 #include "gamefile/Disco.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <fstream>
@@ -28,11 +29,12 @@ TLettura leggiFile(const fs::path& p, std::uintmax_t maxByte,
     std::error_code ec;
     const auto stato = fs::status(p, ec);
     if (ec || !fs::exists(stato)) {
-        r.esito = TEsito::fallito("Il file " + citaFile(p) + " non esiste.");
+        r.esito = TEsito::fallito(formatta(TESTO("Il file '%1' non esiste."), nomePerMessaggio(p)));
         return r;
     }
     if (!fs::is_regular_file(stato)) {
-        r.esito = TEsito::fallito("Il file " + citaFile(p) + " non è un file.");
+        r.esito =
+            TEsito::fallito(formatta(TESTO("Il file '%1' non è un file."), nomePerMessaggio(p)));
         return r;
     }
     const auto dimensione = fs::file_size(p, ec);
@@ -41,7 +43,8 @@ TLettura leggiFile(const fs::path& p, std::uintmax_t maxByte,
         return r;
     }
     std::ifstream in(p, std::ios::binary);
-    const std::string nonLeggibile = "Impossibile leggere il file " + citaFile(p) + ".";
+    const std::string nonLeggibile =
+        formatta(TESTO("Impossibile leggere il file '%1'."), nomePerMessaggio(p));
     if (!in) {
         r.esito = TEsito::fallito(nonLeggibile);
         return r;
@@ -107,8 +110,8 @@ TEsito scriviTesto(const fs::path& p, std::string_view byte) {
     if (!ec && (ec = disco.rinomina(provvisorio, p))) disco.rimuovi(provvisorio);
     if (!ec) ec = disco.sincronizzaCartella(cartella);
     if (ec)
-        return TEsito::fallito("Impossibile salvare il file " + citaFile(p) + ": " +
-                               motivoErrore(ec) + ".");
+        return TEsito::fallito(formatta(TESTO("Impossibile salvare il file '%1': %2."),
+                                        nomePerMessaggio(p), motivoErrore(ec)));
     return TEsito::riuscito();
 }
 

@@ -3,6 +3,7 @@
 
 #include "gamefile/Avanzi.h"
 #include "gamefile/TestoFile.h"
+#include "model/Testo.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,7 +34,8 @@ struct TGiornale {
 };
 
 std::string impossibileSalvare(const fs::path& p, std::error_code ec) {
-    return "Impossibile salvare il file " + citaFile(p) + ": " + motivoErrore(ec) + ".";
+    return formatta(TESTO("Impossibile salvare il file '%1': %2."), nomePerMessaggio(p),
+                    motivoErrore(ec));
 }
 
 // A name the journal may hold: a file of the main folder or of its "files" folder.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Ruota.h"
 
+#include "model/Testo.h"
+
 #include <array>
 
 namespace girolino {
@@ -13,10 +15,10 @@ constexpr std::array orphelins = {17, 34, 6, 1, 20, 14, 31, 9};
 constexpr std::array jeuZero = {12, 35, 3, 26, 0, 32, 15};
 
 constexpr std::array<TSettore, NUM_SETTORI> tabellaSettori = {{
-    {"Voisins du zéro", voisins},
-    {"Tiers du cylindre", tiers},
-    {"Orphelins", orphelins},
-    {"Jeu zéro", jeuZero},
+    {TESTO("Voisins du zéro"), voisins},
+    {TESTO("Tiers du cylindre"), tiers},
+    {TESTO("Orphelins"), orphelins},
+    {TESTO("Jeu zéro"), jeuZero},
 }};
 
 } // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormImporta.h"
 
+#include "Versione.h"
 #include "model/Tabella.h"
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 
 #include <algorithm>
@@ -66,7 +68,7 @@ std::vector<TSpezzone> spezzoni(std::span<const std::uint8_t> numeri) {
 } // namespace
 
 TFormImporta::TFormImporta(TPiattaforma& p)
-    : TForm(p, "TFormImporta", captionFormImporta, 436, 258) {
+    : TForm(p, "TFormImporta", formatta(TESTO("%1 - Importa Numeri"), nomeProgramma), 436, 258) {
     setPosizione(TPosizioneForm::CentroPrincipale);
     id_ = costruisciFormImporta(*this);
 }
@@ -76,10 +78,8 @@ void TFormImporta::prepara(std::string_view origine, TNumeri numeri) {
     invertito_ = false;
     confermato_ = false;
     setSpuntato(id_.inverti, false);
-    std::string testo = "Origine: ";
-    testo += accorcia(origine);
-    setTesto(id_.origine, testo);
-    setTesto(id_.conteggio, "Numeri trovati: " + conMigliaia(numeri_.size()));
+    setTesto(id_.origine, formatta(TESTO("Origine: %1"), accorcia(origine)));
+    setTesto(id_.conteggio, formatta(TESTO("Numeri trovati: %1"), conMigliaia(numeri_.size())));
     aggiornaAnteprima();
 }
 
@@ -106,7 +106,8 @@ void TFormImporta::avanzamento(std::size_t fatti, std::size_t totale) {
         setAbilitato(id_.inverti, false);
         setVisibile(id_.barra, true);
     }
-    setTesto(id_.conteggio, "Inserimento: " + conMigliaia(fatti) + " di " + conMigliaia(totale));
+    setTesto(id_.conteggio,
+             formatta(TESTO("Inserimento: %1 di %2"), conMigliaia(fatti), conMigliaia(totale)));
     // Thousands of spins a step keep the bar's range within an int.
     setBarra(id_.barra, 0, static_cast<int>(totale / 1000 + 1), static_cast<int>(fatti / 1000));
 }

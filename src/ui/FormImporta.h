@@ -15,8 +15,6 @@
 
 namespace girolino::ui {
 
-inline constexpr const char* captionFormImporta = "Girolino - Importa Numeri";
-
 class TFormImporta : public TForm {
 public:
     using TNumeri = std::vector<std::uint8_t>;

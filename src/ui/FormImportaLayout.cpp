@@ -3,6 +3,7 @@
 
 #include "ui/FormImportaLayout.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 
 namespace girolino::ui {
@@ -34,21 +35,22 @@ TIdFormImporta costruisciFormImporta(TForm& f) {
                                          carattere(13, true, clBlack, tahoma)));
 
     f.aggiungi(etichetta("LabelPrimi", -1, MARGINE, 62, LARGHEZZA_UTILE, 16,
-                         "Primi numeri (i più vecchi, entrano per primi):", inTahoma()));
+                         TESTO("Primi numeri (i più vecchi, entrano per primi):"), inTahoma()));
     ids.primi = f.aggiungi(anteprima("RichEditPrimi", 80));
     f.aggiungi(etichetta("LabelUltimi", -1, MARGINE, 122, LARGHEZZA_UTILE, 16,
-                         "Ultimi numeri (i più recenti):", inTahoma()));
+                         TESTO("Ultimi numeri (i più recenti):"), inTahoma()));
     ids.ultimi = f.aggiungi(anteprima("RichEditUltimi", 140));
 
     ids.inverti =
         f.aggiungi(conCarattere(casella("CheckBoxInverti", -1, MARGINE, 186, LARGHEZZA_UTILE,
-                                        "Il numero più recente è in cima"),
+                                        TESTO("Il numero più recente è in cima")),
                                 inTahoma()));
 
     ids.importa = f.aggiungi(conCarattere(
-        pulsante("BitBtnImporta", -1, 110, 220, 100, 25, "Importa", "ok"), inTahoma()));
+        pulsante("BitBtnImporta", -1, 110, 220, 100, 25, TESTO("Importa"), "ok"), inTahoma()));
     ids.annulla = f.aggiungi(conCarattere(
-        pulsante("BitBtnAnnulla", -1, 226, 220, 100, 25, "Annulla", "nonaccetto"), inTahoma()));
+        pulsante("BitBtnAnnulla", -1, 226, 220, 100, 25, TESTO("Annulla"), "nonaccetto"),
+        inTahoma()));
     TControllo barra = disegno::controllo("ProgressBarImporta", TTipo::Barra, -1, MARGINE, 222,
                                           LARGHEZZA_UTILE, 20);
     barra.visibile = false;

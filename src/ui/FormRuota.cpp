@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormRuota.h"
 
+#include "Versione.h"
 #include "engine/Annulla.h"
 #include "engine/Evidenziazione.h"
 #include "engine/Settori.h"
+#include "model/Testo.h"
 #include "ui/Form1.h"
 
 #include <algorithm>
@@ -37,7 +39,8 @@ std::string elencoNumeri(std::span<const int> numeri) {
 } // namespace
 
 TFormRuota::TFormRuota(TPiattaforma& p, TForm1& principale)
-    : TForm(p, "TFormRuota", captionFormRuota, larghezzaFormRuota, altezzaFormRuota),
+    : TForm(p, "TFormRuota", formatta(TESTO("%1 - Ruota e Settori"), nomeProgramma),
+            larghezzaFormRuota, altezzaFormRuota),
       principale_(principale) {
     id_ = costruisciFormRuota(*this);
 }

@@ -16,8 +16,6 @@ namespace girolino::ui {
 
 class TForm1;
 
-inline constexpr const char* captionFormRuota = "Girolino - Ruota e Settori";
-
 class TFormRuota : public TForm {
 public:
     // The latest spins the wheel shows in its middle.

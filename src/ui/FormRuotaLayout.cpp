@@ -4,6 +4,7 @@
 
 #include "ui/FormRuotaLayout.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 
 #include <string>
@@ -37,32 +38,34 @@ TIdFormRuota costruisciFormRuota(TForm& f) {
     TIdFormRuota ids;
     f.setFontBase(inTahoma());
 
-    f.aggiungi(titolo("LabelRuota", -1, MARGINE, MARGINE, LATO_RUOTA, 20, "Ruota", clNavy,
+    f.aggiungi(titolo("LabelRuota", -1, MARGINE, MARGINE, LATO_RUOTA, 20, TESTO("Ruota"), clNavy,
                       carattere(13, true, clWhite, tahoma)));
     TControllo ruota = disegno::controllo("Ruota1", TTipo::Ruota, -1, MARGINE, Y_TABELLE,
                                           LATO_RUOTA, LATO_RUOTA - 18);
     ruota.ruota = ruotaConCalore({}, -1, {});
-    ruota.hint = "Clicca un numero per inserirlo come uscito";
+    ruota.hint = TESTO("Clicca un numero per inserirlo come uscito");
     ruota.cursoreMano = true;
     ids.ruota = f.aggiungi(std::move(ruota));
 
-    f.aggiungi(titolo("LabelArchi", -1, X_ARCHI, MARGINE, 150, 20, "Archi di vicini", clNavy,
+    f.aggiungi(titolo("LabelArchi", -1, X_ARCHI, MARGINE, 150, 20, TESTO("Archi di vicini"), clNavy,
                       carattere(13, true, clWhite, tahoma)));
     ids.vicini =
         f.aggiungi(conCarattere(combo("ComboBoxVicini", -1, X_ARCHI + 158, MARGINE,
                                       LARGHEZZA_ARCHI - 158, {"±1", "±2", "±3", "±4"}, "±2"),
                                 inTahoma()));
-    auto archi = tabella("TabellaArchi", X_ARCHI, Y_TABELLE, LARGHEZZA_ARCHI,
-                         Y_SETTORI - Y_TABELLE - 8, {"Arco", "Ritardo", "Max Rit", "Sortite"});
+    auto archi =
+        tabella("TabellaArchi", X_ARCHI, Y_TABELLE, LARGHEZZA_ARCHI, Y_SETTORI - Y_TABELLE - 8,
+                {TESTO("Arco"), TESTO("Ritardo"), TESTO("Max Rit"), TESTO("Sortite")});
     archi.tabella.allineamenti[0] = TAllineaColonna::Sinistra;
     ids.archi = f.aggiungi(std::move(archi));
 
     f.aggiungi(titolo("LabelSettori", -1, MARGINE, Y_SETTORI, larghezzaFormRuota - 2 * MARGINE, 20,
-                      "Settori", clNavy, carattere(13, true, clWhite, tahoma)));
+                      TESTO("Settori"), clNavy, carattere(13, true, clWhite, tahoma)));
     auto settori =
         tabella("TabellaSettori", MARGINE, Y_SETTORI + 26, larghezzaFormRuota - 2 * MARGINE,
                 altezzaFormRuota - Y_SETTORI - 26 - MARGINE,
-                {"Settore", "Numeri", "Ritardo", "Max Rit", "Sortite", "Attese"});
+                {TESTO("Settore"), TESTO("Numeri"), TESTO("Ritardo"), TESTO("Max Rit"),
+                 TESTO("Sortite"), TESTO("Attese")});
     settori.tabella.allineamenti[0] = TAllineaColonna::Sinistra;
     settori.tabella.allineamenti[1] = TAllineaColonna::Sinistra;
     ids.settori = f.aggiungi(std::move(settori));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormSimulatore.h"
 
+#include "Versione.h"
+#include "model/Testo.h"
 #include "ui/CurvaRidotta.h"
 #include "ui/Decimale.h"
 
@@ -107,15 +109,15 @@ std::vector<TCella> riga(std::string nome, TCella cella) {
 std::string_view testoFine(TFineSessione f) {
     switch (f) {
     case TFineSessione::Fine:
-        return "giri finiti";
+        return TESTO("giri finiti");
     case TFineSessione::Giri:
-        return "numero di puntate raggiunto";
+        return TESTO("numero di puntate raggiunto");
     case TFineSessione::Obiettivo:
-        return "obiettivo raggiunto";
+        return TESTO("obiettivo raggiunto");
     case TFineSessione::Stop:
-        return "stop loss raggiunto";
+        return TESTO("stop loss raggiunto");
     case TFineSessione::Rovina:
-        return "rovina (posta oltre la cassa)";
+        return TESTO("rovina (posta oltre la cassa)");
     }
     return "";
 }
@@ -144,13 +146,16 @@ TSerie linea(std::string nome, TColore colore, std::vector<TPunto> punti) {
 }
 
 TSerie cassaIniziale(double cassa, std::size_t puntate) {
-    return linea("Cassa iniziale", clGray, {{0, cassa}, {static_cast<double>(puntate), cassa}});
+    return linea(TESTO("Cassa iniziale"), clGray,
+                 {{0, cassa}, {static_cast<double>(puntate), cassa}});
 }
 
 } // namespace
 
 TFormSimulatore::TFormSimulatore(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TFormSimulatore", captionFormSimulatore, 1080, 620), partita_(partita) {
+    : TForm(p, "TFormSimulatore", formatta(TESTO("%1 - Simulatore di Sistemi"), nomeProgramma),
+            1080, 620),
+      partita_(partita) {
     setPosizione(TPosizioneForm::CentroPrincipale);
     id_ = costruisciFormSimulatore(*this);
     impostaInCorso(false);
@@ -174,30 +179,31 @@ std::optional<TImpostazioniSistema> TFormSimulatore::leggiImpostazioni() {
     TImpostazioniSistema s;
     const auto puntata = puntataDaTesto(controllo(id_.puntata).voci, testo(id_.puntata));
     if (!puntata)
-        return rifiuta(id_.puntata, "Puntata: scegliere una delle 12 chance o un numero da 0 a 36, "
-                                    "non '" +
-                                        testo(id_.puntata) + "'.");
+        return rifiuta(id_.puntata, formatta(TESTO("Puntata: scegliere una delle 12 chance o un "
+                                                   "numero da 0 a 36, non '%1'."),
+                                             testo(id_.puntata)));
     s.puntata = *puntata;
     const auto progressione = progressioneDaTesto(testo(id_.progressione));
     if (!progressione)
-        return rifiuta(id_.progressione, "Progressione: scegliere Piatta, Martingala, D'Alembert, "
-                                         "Fibonacci, Labouchère o Paroli, non '" +
-                                             testo(id_.progressione) + "'.");
+        return rifiuta(id_.progressione,
+                       formatta(TESTO("Progressione: scegliere Piatta, Martingala, D'Alembert, "
+                                      "Fibonacci, Labouchère o Paroli, non '%1'."),
+                                testo(id_.progressione)));
     s.progressione = *progressione;
 
     struct TImporto {
         int id;
-        std::string_view campo;
+        std::string_view campo; // a text of its own, the start of the field's messages
         double* dove;
         bool facoltativo; // empty means 0, none
     };
     const std::array<TImporto, 6> importi = {{
-        {id_.unita, "Unità", &s.unita, false},
-        {id_.cassa, "Cassa", &s.cassa, false},
-        {id_.minimo, "Minimo del tavolo", &s.minimo, false},
-        {id_.massimo, "Massimo del tavolo", &s.massimo, false},
-        {id_.obiettivo, "Obiettivo", &s.obiettivo, true},
-        {id_.stopLoss, "Stop loss", &s.stopLoss, true},
+        {id_.unita, TESTO("Unità"), &s.unita, false},
+        {id_.cassa, TESTO("Cassa"), &s.cassa, false},
+        {id_.minimo, TESTO("Minimo del tavolo"), &s.minimo, false},
+        {id_.massimo, TESTO("Massimo del tavolo"), &s.massimo, false},
+        {id_.obiettivo, TESTO("Obiettivo"), &s.obiettivo, true},
+        {id_.stopLoss, TESTO("Stop loss"), &s.stopLoss, true},
     }};
     for (const auto& i : importi) {
         const std::string_view t = senzaSpazi(testo(i.id));
@@ -207,15 +213,17 @@ std::optional<TImpostazioniSistema> TFormSimulatore::leggiImpostazioni() {
         }
         const auto v = numero<double>(t);
         if (!v)
-            return rifiuta(i.id, std::string(i.campo) + ": '" + testo(i.id) +
-                                     "' non è un numero (usare il punto per i decimali).");
+            return rifiuta(
+                i.id, formatta(TESTO("%1: '%2' non è un numero (usare il punto per i decimali)."),
+                               i.campo, testo(i.id)));
         *i.dove = *v;
     }
     if (const std::string_view t = senzaSpazi(testo(id_.puntate)); !t.empty()) {
         const auto v = numero<std::int64_t>(t);
         if (!v)
-            return rifiuta(id_.puntate, "Numero di puntate: '" + testo(id_.puntate) +
-                                            "' non è un numero intero.");
+            return rifiuta(id_.puntate,
+                           formatta(TESTO("Numero di puntate: '%1' non è un numero intero."),
+                                    testo(id_.puntate)));
         s.puntateMassime = *v;
     } else {
         s.puntateMassime = 0;
@@ -225,9 +233,10 @@ std::optional<TImpostazioniSistema> TFormSimulatore::leggiImpostazioni() {
     if (s.progressione == TTipoProgressione::Labouchere) {
         const auto l = leggiLinea(testo(id_.linea));
         if (!l)
-            return rifiuta(id_.linea, "Linea Labouchère: '" + testo(id_.linea) +
-                                          "' non è una serie di numeri separati da spazi (usare "
-                                          "il punto per i decimali).");
+            return rifiuta(id_.linea,
+                           formatta(TESTO("Linea Labouchère: '%1' non è una serie di numeri "
+                                          "separati da spazi (usare il punto per i decimali)."),
+                                    testo(id_.linea)));
         s.linea = *l;
     }
     if (const auto errore = validaImpostazioni(s)) {
@@ -257,16 +266,16 @@ std::optional<TParametriMonteCarlo> TFormSimulatore::leggiParametri() {
         std::string_view campo;
     };
     const std::array<TIntero, 3> campi = {{
-        {id_.sessioni, "Sessioni"},
-        {id_.giriSessione, "Giri per sessione"},
-        {id_.seme, "Seme"},
+        {id_.sessioni, TESTO("Sessioni")},
+        {id_.giriSessione, TESTO("Giri per sessione")},
+        {id_.seme, TESTO("Seme")},
     }};
     std::array<std::uint64_t, 3> letti{};
     for (std::size_t i = 0; i < campi.size(); ++i) {
         const auto v = numero<std::uint64_t>(senzaSpazi(testo(campi[i].id)));
         if (!v) {
-            piattaforma().errore(std::string(campi[i].campo) + ": '" + testo(campi[i].id) +
-                                 "' non è un numero intero non negativo.");
+            piattaforma().errore(formatta(TESTO("%1: '%2' non è un numero intero non negativo."),
+                                          campi[i].campo, testo(campi[i].id)));
             piattaforma().fuoco(*this, campi[i].id);
             return std::nullopt;
         }
@@ -304,8 +313,8 @@ void TFormSimulatore::simula() {
 void TFormSimulatore::eseguiBacktest(const TImpostazioniSistema& s) {
     const std::vector<int> giri = giriDellaPartita(partita_);
     if (giri.empty()) {
-        piattaforma().messaggio("La partita non ha ancora giri: gioca qualche numero nella "
-                                "finestra principale, oppure scegli le sessioni simulate.");
+        piattaforma().messaggio(TESTO("La partita non ha ancora giri: gioca qualche numero nella "
+                                      "finestra principale, oppure scegli le sessioni simulate."));
         return;
     }
     svuotaRisultati();
@@ -354,12 +363,9 @@ void TFormSimulatore::avviaMonteCarlo(const TImpostazioniSistema& s,
 void TFormSimulatore::mostraAvanzamento(std::int64_t fatte, std::int64_t totali) {
     if (!inCorso() || totali <= 0) return;
     setBarra(id_.barra, 0, 1000, static_cast<int>(fatte * 1000 / totali));
-    std::string t = "Simulazione in corso: ";
-    t += TDecimale(fatte);
-    t += " di ";
-    t += TDecimale(totali);
-    t += " sessioni.";
-    if (!annulla_->load()) setTesto(id_.stato, t);
+    if (!annulla_->load())
+        setTesto(id_.stato,
+                 formatta(TESTO("Simulazione in corso: %1 di %2 sessioni."), fatte, totali));
 }
 
 void TFormSimulatore::concludiMonteCarlo(const TEsitoMonteCarlo& esito) {
@@ -369,7 +375,7 @@ void TFormSimulatore::concludiMonteCarlo(const TEsitoMonteCarlo& esito) {
         setTesto(id_.stato, {});
         piattaforma().errore(esito.errore);
     } else if (!esito.risultato) {
-        setTesto(id_.stato, "Simulazione annullata: nessun risultato.");
+        setTesto(id_.stato, TESTO("Simulazione annullata: nessun risultato."));
     } else {
         monteCarlo_ = esito.risultato;
         mostraMonteCarlo(*monteCarlo_);
@@ -380,7 +386,7 @@ void TFormSimulatore::annulla() {
     if (!annulla_) return;
     *annulla_ = true;
     setAbilitato(id_.annulla, false);
-    setTesto(id_.stato, "Annullamento in corso...");
+    setTesto(id_.stato, TESTO("Annullamento in corso..."));
 }
 
 // --- showing ----------------------------------------------------------------------------------
@@ -421,39 +427,38 @@ void TFormSimulatore::svuotaRisultati() {
 void TFormSimulatore::mostraBacktest(const TRisultatoBacktest& r, std::size_t giri) {
     const double risultato = r.cassaFinale - ultime_.cassa;
     std::vector<std::vector<TCella>> righe = {
-        riga("Giri della partita", valore(std::string(TDecimale(static_cast<std::int64_t>(giri))),
-                                          static_cast<double>(giri))),
-        riga("Puntate", valore(std::string(TDecimale(r.puntate)), static_cast<double>(r.puntate))),
-        riga("Vinte", valore(std::string(TDecimale(r.vinte)), static_cast<double>(r.vinte))),
-        riga("Perse", valore(std::string(TDecimale(r.perse)), static_cast<double>(r.perse))),
-        riga("Totale puntato", valore(importo(r.puntato), r.puntato)),
-        riga("Cassa finale", valore(importo(r.cassaFinale), r.cassaFinale)),
-        riga("Risultato", valore(importo(risultato), risultato, coloreSegno(risultato))),
-        riga("Cassa minima", valore(importo(r.cassaMinima), r.cassaMinima)),
-        riga("Cassa massima", valore(importo(r.cassaMassima), r.cassaMassima)),
-        riga("Fine", cellaTesto(std::string(testoFine(r.fine)))),
+        riga(TESTO("Giri della partita"),
+             valore(std::string(TDecimale(static_cast<std::int64_t>(giri))),
+                    static_cast<double>(giri))),
+        riga(TESTO("Puntate"),
+             valore(std::string(TDecimale(r.puntate)), static_cast<double>(r.puntate))),
+        riga(TESTO("Vinte"), valore(std::string(TDecimale(r.vinte)), static_cast<double>(r.vinte))),
+        riga(TESTO("Perse"), valore(std::string(TDecimale(r.perse)), static_cast<double>(r.perse))),
+        riga(TESTO("Totale puntato"), valore(importo(r.puntato), r.puntato)),
+        riga(TESTO("Cassa finale"), valore(importo(r.cassaFinale), r.cassaFinale)),
+        riga(TESTO("Risultato"), valore(importo(risultato), risultato, coloreSegno(risultato))),
+        riga(TESTO("Cassa minima"), valore(importo(r.cassaMinima), r.cassaMinima)),
+        riga(TESTO("Cassa massima"), valore(importo(r.cassaMassima), r.cassaMassima)),
+        riga(TESTO("Fine"), cellaTesto(std::string(testoFine(r.fine)))),
     };
     if (r.puntato > 0) {
         const double rendimento = risultato / r.puntato;
         righe.push_back(
-            riga("Rendimento per unità puntata",
+            riga(TESTO("Rendimento per unità puntata"),
                  valore(percentuale(rendimento, 2), rendimento, coloreSegno(rendimento))));
     }
     const double atteso = rendimentoAtteso(ultime_);
-    righe.push_back(riga("Rendimento atteso", valore(percentuale(atteso, 2), atteso, clRed)));
+    righe.push_back(
+        riga(TESTO("Rendimento atteso"), valore(percentuale(atteso, 2), atteso, clRed)));
     setRigheTabella(id_.risultati, std::move(righe));
 
     TDatiGrafico g = controllo(id_.graficoCassa).grafico;
     g.serie = {cassaIniziale(ultime_.cassa, r.curva.size()),
-               linea("Cassa", clNavy, puntiCassa(ultime_.cassa, r.curva))};
+               linea(TESTO("Cassa"), clNavy, puntiCassa(ultime_.cassa, r.curva))};
     setGrafico(id_.graficoCassa, std::move(g));
 
-    std::string stato = "Backtest su ";
-    stato += TDecimale(static_cast<std::int64_t>(giri));
-    stato += " giri: ";
-    stato += testoFine(r.fine);
-    stato += ".";
-    setTesto(id_.stato, stato);
+    setTesto(id_.stato, formatta(TESTO("Backtest su %1 giri: %2."), static_cast<std::int64_t>(giri),
+                                 testoFine(r.fine)));
 }
 
 void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
@@ -461,23 +466,25 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
         return valore(std::move(testo), v, coloreSegno(v));
     };
     std::vector<std::vector<TCella>> righe = {
-        riga("Sessioni",
+        riga(TESTO("Sessioni"),
              valore(std::string(TDecimale(r.sessioni)), static_cast<double>(r.sessioni))),
-        riga("Puntate giocate",
+        riga(TESTO("Puntate giocate"),
              valore(std::string(TDecimale(r.puntate)), static_cast<double>(r.puntate))),
-        riga("Risultato medio", conSegno(r.media, fisso(r.media, 2))),
-        riga("Risultato mediano", conSegno(r.mediana, importo(r.mediana))),
-        riga("5° percentile", conSegno(r.p5, importo(r.p5))),
-        riga("95° percentile", conSegno(r.p95, importo(r.p95))),
-        riga("Obiettivo raggiunto", valore(percentuale(r.quotaObiettivo, 1), r.quotaObiettivo)),
-        riga("Stop loss raggiunto", valore(percentuale(r.quotaStop, 1), r.quotaStop)),
-        riga("Rovina", valore(percentuale(r.quotaRovina, 1), r.quotaRovina)),
-        riga("Rendimento per unità puntata",
+        riga(TESTO("Risultato medio"), conSegno(r.media, fisso(r.media, 2))),
+        riga(TESTO("Risultato mediano"), conSegno(r.mediana, importo(r.mediana))),
+        riga(TESTO("5° percentile"), conSegno(r.p5, importo(r.p5))),
+        riga(TESTO("95° percentile"), conSegno(r.p95, importo(r.p95))),
+        riga(TESTO("Obiettivo raggiunto"),
+             valore(percentuale(r.quotaObiettivo, 1), r.quotaObiettivo)),
+        riga(TESTO("Stop loss raggiunto"), valore(percentuale(r.quotaStop, 1), r.quotaStop)),
+        riga(TESTO("Rovina"), valore(percentuale(r.quotaRovina, 1), r.quotaRovina)),
+        riga(TESTO("Rendimento per unità puntata"),
              r.rendimento ? conSegno(*r.rendimento, percentuale(*r.rendimento, 2))
                           : cellaTesto("--")),
     };
     const double atteso = rendimentoAtteso(ultime_);
-    righe.push_back(riga("Rendimento atteso", valore(percentuale(atteso, 2), atteso, clRed)));
+    righe.push_back(
+        riga(TESTO("Rendimento atteso"), valore(percentuale(atteso, 2), atteso, clRed)));
     setRigheTabella(id_.risultati, std::move(righe));
 
     // The sample sessions, each from its starting bankroll.
@@ -487,7 +494,7 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
     for (const auto& c : r.curve) piuLunga = std::max(piuLunga, c.size());
     campioni.serie.push_back(cassaIniziale(ultime_.cassa, piuLunga));
     for (std::size_t i = 0; i < r.curve.size(); ++i)
-        campioni.serie.push_back(linea("Sessione " + std::to_string(i + 1),
+        campioni.serie.push_back(linea(formatta(TESTO("Sessione %1"), i + 1),
                                        COLORI_CAMPIONI[i % COLORI_CAMPIONI.size()],
                                        puntiCassa(ultime_.cassa, r.curve[i])));
     setGrafico(id_.graficoCampioni, std::move(campioni));
@@ -496,7 +503,7 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
     const TDistribuzione& d = r.distribuzione;
     TSerie istogramma;
     istogramma.tipo = TTipoSerie::Fascia;
-    istogramma.nome = "Sessioni";
+    istogramma.nome = TESTO("Sessioni");
     istogramma.colore = clNavy;
     std::int64_t alto = 0;
     for (std::size_t k = 0; k < d.conteggi.size(); ++k) {
@@ -513,13 +520,10 @@ void TFormSimulatore::mostraMonteCarlo(const TRisultatoMonteCarlo& r) {
     TDatiGrafico distribuzione = controllo(id_.graficoDistribuzione).grafico;
     distribuzione.serie = {
         std::move(istogramma),
-        linea("Media", clRed, {{r.media, 0}, {r.media, static_cast<double>(alto)}})};
+        linea(TESTO("Media"), clRed, {{r.media, 0}, {r.media, static_cast<double>(alto)}})};
     setGrafico(id_.graficoDistribuzione, std::move(distribuzione));
 
-    std::string stato = "Simulate ";
-    stato += TDecimale(r.sessioni);
-    stato += " sessioni.";
-    setTesto(id_.stato, stato);
+    setTesto(id_.stato, formatta(TESTO("Simulate %1 sessioni."), r.sessioni));
 }
 
 // --- events -----------------------------------------------------------------------------------
@@ -532,7 +536,7 @@ void TFormSimulatore::click(int id) {
     } else if (id == id_.partita || id == id_.simulati) {
         aggiornaFonte();
     } else if (id == id_.aiuto) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "Scegli la puntata, la progressione delle poste, la cassa e i limiti del tavolo, poi "
             "premi Simula. Con \"I giri di questa partita\" il sistema viene giocato sui numeri "
             "usciti finora, dal più vecchio; con \"Sessioni simulate\" su tante serate di giri "
@@ -542,7 +546,7 @@ void TFormSimulatore::click(int id) {
             "Partage vale solo sulle chance semplici. "
             "Qualunque progressione si scelga, ogni unità puntata perde in media 1/37 (1/74 "
             "sulle chance semplici con la Partage): le "
-            "progressioni cambiano solo la forma dei risultati, non il loro valore atteso.");
+            "progressioni cambiano solo la forma dei risultati, non il loro valore atteso."));
     }
 }
 

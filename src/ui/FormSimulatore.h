@@ -20,8 +20,6 @@
 
 namespace girolino::ui {
 
-inline constexpr const char* captionFormSimulatore = "Girolino - Simulatore di Sistemi";
-
 // Points of a bankroll curve drawn in a chart; longer curves are cut down keeping their shape.
 inline constexpr std::size_t PUNTI_GRAFICO = 2000;
 

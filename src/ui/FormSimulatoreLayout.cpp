@@ -3,6 +3,7 @@
 
 #include "ui/FormSimulatoreLayout.h"
 #include "engine/Sistema.h"
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 
 #include <array>
@@ -72,22 +73,24 @@ TIdFormSimulatore costruisciFormSimulatore(TForm& f) {
 
     // --- the system ----------------------------------------------------------------------
     const int sistema = ids.gruppoSistema = f.aggiungi(disegno::controllo(
-        "GroupBoxSistema", TTipo::Gruppo, -1, X_SINISTRA, 4, W_SINISTRA, 330, "Sistema"));
+        "GroupBoxSistema", TTipo::Gruppo, -1, X_SINISTRA, 4, W_SINISTRA, 330, TESTO("Sistema")));
     struct TRiga {
         std::string_view didascalia, etichetta, nome, iniziale;
         int* id;
     };
+    const std::string rosso = nomePuntata(TPuntata::chance(Rosso));
     const std::array<TRiga, 10> righe = {{
-        {"Puntata:", "LabelPuntata", "ComboPuntata", "Rosso", &ids.puntata},
-        {"Progressione:", "LabelProgressione", "ComboProgressione", "Piatta", &ids.progressione},
-        {"Unità:", "LabelUnita", "EditUnita", "1", &ids.unita},
-        {"Cassa:", "LabelCassa", "EditCassa", "100", &ids.cassa},
-        {"Minimo del tavolo:", "LabelMinimo", "EditMinimo", "1", &ids.minimo},
-        {"Massimo del tavolo:", "LabelMassimo", "EditMassimo", "1000", &ids.massimo},
-        {"Obiettivo:", "LabelObiettivo", "EditObiettivo", "0", &ids.obiettivo},
-        {"Stop loss:", "LabelStopLoss", "EditStopLoss", "0", &ids.stopLoss},
-        {"Numero di puntate:", "LabelPuntate", "EditPuntate", "0", &ids.puntate},
-        {"Linea Labouchère:", "LabelLinea", "EditLinea", "1 2 3 4", &ids.linea},
+        {TESTO("Puntata:"), "LabelPuntata", "ComboPuntata", rosso, &ids.puntata},
+        {TESTO("Progressione:"), "LabelProgressione", "ComboProgressione",
+         nomeProgressione(TTipoProgressione::Piatta), &ids.progressione},
+        {TESTO("Unità:"), "LabelUnita", "EditUnita", "1", &ids.unita},
+        {TESTO("Cassa:"), "LabelCassa", "EditCassa", "100", &ids.cassa},
+        {TESTO("Minimo del tavolo:"), "LabelMinimo", "EditMinimo", "1", &ids.minimo},
+        {TESTO("Massimo del tavolo:"), "LabelMassimo", "EditMassimo", "1000", &ids.massimo},
+        {TESTO("Obiettivo:"), "LabelObiettivo", "EditObiettivo", "0", &ids.obiettivo},
+        {TESTO("Stop loss:"), "LabelStopLoss", "EditStopLoss", "0", &ids.stopLoss},
+        {TESTO("Numero di puntate:"), "LabelPuntate", "EditPuntate", "0", &ids.puntate},
+        {TESTO("Linea Labouchère:"), "LabelLinea", "EditLinea", "1 2 3 4", &ids.linea},
     }};
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const auto& r = righe[i];
@@ -105,30 +108,31 @@ TIdFormSimulatore costruisciFormSimulatore(TForm& f) {
     }
     const int yPartage = 20 + static_cast<int>(righe.size()) * PASSO;
     ids.partage = f.aggiungi(casella("CheckBoxPartage", sistema, 12, yPartage, W_SINISTRA - 24,
-                                     "La Partage (lo zero toglie metà posta)"));
+                                     TESTO("La Partage (lo zero toglie metà posta)")));
     TControllo notaImporti =
         etichetta("LabelNotaImporti", sistema, 12, yPartage + 20, W_SINISTRA - 24, 30,
-                  "Importi in unità, con il punto decimale. Obiettivo, stop "
-                  "loss e numero di puntate: 0 = nessuno.",
+                  TESTO("Importi in unità, con il punto decimale. Obiettivo, stop "
+                        "loss e numero di puntate: 0 = nessuno."),
                   carattere(11, false, clGray, tahoma));
     notaImporti.aCapo = true;
     f.aggiungi(std::move(notaImporti));
 
     // --- the spins -----------------------------------------------------------------------
     const int giri = ids.gruppoGiri = f.aggiungi(disegno::controllo(
-        "GroupBoxGiri", TTipo::Gruppo, -1, X_SINISTRA, 340, W_SINISTRA, 162, "Giri"));
+        "GroupBoxGiri", TTipo::Gruppo, -1, X_SINISTRA, 340, W_SINISTRA, 162, TESTO("Giri")));
     TControllo partita =
         disegno::controllo("RadioButtonPartita", TTipo::Radio, giri, 12, 20, W_SINISTRA - 24, 17,
-                           "I giri di questa partita (backtest)");
+                           TESTO("I giri di questa partita (backtest)"));
     partita.spuntato = true;
     ids.partita = f.aggiungi(std::move(partita));
-    ids.simulati =
-        f.aggiungi(disegno::controllo("RadioButtonSimulati", TTipo::Radio, giri, 12, 42,
-                                      W_SINISTRA - 24, 17, "Sessioni simulate (Monte Carlo)"));
+    ids.simulati = f.aggiungi(disegno::controllo("RadioButtonSimulati", TTipo::Radio, giri, 12, 42,
+                                                 W_SINISTRA - 24, 17,
+                                                 TESTO("Sessioni simulate (Monte Carlo)")));
     const std::array<TRiga, 3> simulati = {{
-        {"Sessioni:", "LabelSessioni", "EditSessioni", "10000", &ids.sessioni},
-        {"Giri per sessione:", "LabelGiriSessione", "EditGiriSessione", "1000", &ids.giriSessione},
-        {"Seme:", "LabelSeme", "EditSeme", "1", &ids.seme},
+        {TESTO("Sessioni:"), "LabelSessioni", "EditSessioni", "10000", &ids.sessioni},
+        {TESTO("Giri per sessione:"), "LabelGiriSessione", "EditGiriSessione", "1000",
+         &ids.giriSessione},
+        {TESTO("Seme:"), "LabelSeme", "EditSeme", "1", &ids.seme},
     }};
     for (std::size_t i = 0; i < simulati.size(); ++i) {
         const auto& r = simulati[i];
@@ -140,10 +144,12 @@ TIdFormSimulatore costruisciFormSimulatore(TForm& f) {
 
     // --- running -------------------------------------------------------------------------
     const int yComandi = 512;
-    ids.simula = f.aggiungi(pulsante("BitBtnSimula", -1, X_SINISTRA, yComandi, 110, 27, "Simula",
-                                     "vai", "Gioca il sistema sui giri scelti"));
+    ids.simula =
+        f.aggiungi(pulsante("BitBtnSimula", -1, X_SINISTRA, yComandi, 110, 27, TESTO("Simula"),
+                            "vai", TESTO("Gioca il sistema sui giri scelti")));
     ids.annulla = f.aggiungi(pulsante("BitBtnAnnulla", -1, X_SINISTRA + 118, yComandi, 110, 27,
-                                      "Annulla", "nonaccetto", "Ferma la simulazione in corso"));
+                                      TESTO("Annulla"), "nonaccetto",
+                                      TESTO("Ferma la simulazione in corso")));
     ids.aiuto = f.aggiungi(
         pulsanteAiuto("SpeedButtonAiuto", -1, X_SINISTRA + W_SINISTRA - 25, yComandi + 1));
     TControllo barra = disegno::controllo("ProgressBarSimulazione", TTipo::Barra, -1, X_SINISTRA,
@@ -158,33 +164,36 @@ TIdFormSimulatore costruisciFormSimulatore(TForm& f) {
     // --- results -------------------------------------------------------------------------
     TControllo risultati =
         disegno::controllo("TabellaRisultati", TTipo::Tabella, -1, X_CENTRO, 10, W_CENTRO, 300);
-    risultati.tabella.intestazioni = {"Risultato", "Valore"};
+    risultati.tabella.intestazioni = {TESTO("Risultato"), TESTO("Valore")};
     risultati.tabella.allineamenti = {TAllineaColonna::Sinistra, TAllineaColonna::Destra};
     risultati.tabella.ordinabile = false;
     ids.risultati = f.aggiungi(std::move(risultati));
     TControllo vantaggio = pannello(
         "PanelVantaggio", -1, X_CENTRO, 320, W_CENTRO, 110,
-        "Nessuna progressione cambia il vantaggio del banco: nel lungo periodo si perde in media "
-        "1/37 (2.70 %) di ogni unità puntata, 1/74 (1.35 %) sulle chance semplici con la "
-        "partage.",
+        TESTO("Nessuna progressione cambia il vantaggio del banco: nel lungo periodo si perde in "
+              "media 1/37 (2.70 %) di ogni unità puntata, 1/74 (1.35 %) sulle chance semplici "
+              "con la partage."),
         clMoneyGreen, carattere(13, true, clMaroon, tahoma));
     vantaggio.aCapo = true;
     ids.vantaggio = f.aggiungi(std::move(vantaggio));
 
     // --- charts: one for the backtest, two for the simulated sessions --------------------
     // The backtest's chart takes the place of the other two: only one kind shows at a time.
-    TControllo cassa = riquadroGrafico("GraficoCassa", 10, ALTEZZA - 20,
-                                       grafico("Cassa dopo ogni puntata", "Puntata", "Cassa"));
+    TControllo cassa = riquadroGrafico(
+        "GraficoCassa", 10, ALTEZZA - 20,
+        grafico(TESTO("Cassa dopo ogni puntata"), TESTO("Puntata"), TESTO("Cassa")));
     cassa.sopraIFratelli = true;
     ids.graficoCassa = f.aggiungi(std::move(cassa));
     // One colour per sample session and no legend: their entries would not fit under it.
-    TDatiGrafico campioni = grafico("Cassa delle prime sessioni simulate", "Puntata", "Cassa");
+    TDatiGrafico campioni =
+        grafico(TESTO("Cassa delle prime sessioni simulate"), TESTO("Puntata"), TESTO("Cassa"));
     campioni.legenda = false;
     ids.graficoCampioni =
         f.aggiungi(riquadroGrafico("GraficoCampioni", 10, (ALTEZZA - 30) / 2, std::move(campioni)));
-    ids.graficoDistribuzione = f.aggiungi(riquadroGrafico(
-        "GraficoDistribuzione", 20 + (ALTEZZA - 30) / 2, (ALTEZZA - 30) / 2,
-        grafico("Distribuzione dei risultati finali", "Risultato finale", "Sessioni")));
+    ids.graficoDistribuzione = f.aggiungi(
+        riquadroGrafico("GraficoDistribuzione", 20 + (ALTEZZA - 30) / 2, (ALTEZZA - 30) / 2,
+                        grafico(TESTO("Distribuzione dei risultati finali"),
+                                TESTO("Risultato finale"), TESTO("Sessioni"))));
     return ids;
 }
 

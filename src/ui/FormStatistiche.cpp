@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormStatistiche.h"
 
+#include "Versione.h"
 #include "engine/FasciaAttese.h"
 #include "engine/Statistiche.h"
 #include "engine/StatistichePartita.h"
+#include "model/Testo.h"
 
 #include <array>
 #include <charconv>
@@ -68,10 +70,10 @@ std::vector<std::vector<TCella>> righeScarti(const TStatistichePartita& s) {
 
 TDatiGrafico graficoNumeri(const TStatistichePartita& s) {
     TDatiGrafico g;
-    g.titolo = "Sortite dei 37 numeri";
-    g.titoloX = "Numero";
-    g.titoloY = "Sortite";
-    TSerie barre{TTipoSerie::Barre, "Sortite", clNavy, {}, {}, {}};
+    g.titolo = TESTO("Sortite dei 37 numeri");
+    g.titoloX = TESTO("Numero");
+    g.titoloY = TESTO("Sortite");
+    TSerie barre{TTipoSerie::Barre, TESTO("Sortite"), clNavy, {}, {}, {}};
     for (const auto& r : s.numeri) {
         g.categorie.push_back(r.nome);
         barre.valori.push_back(static_cast<double>(r.contatore.sortite));
@@ -80,28 +82,35 @@ TDatiGrafico graficoNumeri(const TStatistichePartita& s) {
         s.giri, s.numeri.empty() ? 0 : s.numeri.front().probabilita, DEVIAZIONI_FASCIA);
     g.serie = {
         {TTipoSerie::Fascia,
-         "Attese ± 2 dev. std.",
+         TESTO("Attese ± 2 dev. std."),
          clSkyBlue,
          {},
          {{X_INIZIO, f.sopra}, {X_FINE, f.sopra}},
          {{X_INIZIO, f.sotto}, {X_FINE, f.sotto}}},
         std::move(barre),
-        {TTipoSerie::Linea, "Attese", clRed, {}, {{X_INIZIO, f.attese}, {X_FINE, f.attese}}, {}},
+        {TTipoSerie::Linea,
+         TESTO("Attese"),
+         clRed,
+         {},
+         {{X_INIZIO, f.attese}, {X_FINE, f.attese}},
+         {}},
     };
     return g;
 }
 
 std::string testoChiQuadro(const TChiQuadro& c) {
-    std::string t = "X² = " + testoDecimale(c.valore, 3) + " con " +
-                    std::to_string(c.gradiLiberta) + " gradi di libertà";
-    if (c.p) t += ", p = " + testoP(*c.p);
-    return t;
+    if (!c.p)
+        return formatta(TESTO("X² = %1 con %2 gradi di libertà"), testoDecimale(c.valore, 3),
+                        c.gradiLiberta);
+    return formatta(TESTO("X² = %1 con %2 gradi di libertà, p = %3"), testoDecimale(c.valore, 3),
+                    c.gradiLiberta, testoP(*c.p));
 }
 
 } // namespace
 
 TFormStatistiche::TFormStatistiche(TPiattaforma& p, const TPartita& partita)
-    : TForm(p, "TFormStatistiche", "Girolino - Frequenze Osservate e Attese", 1100, 560),
+    : TForm(p, "TFormStatistiche",
+            formatta(TESTO("%1 - Frequenze Osservate e Attese"), nomeProgramma), 1100, 560),
       partita_(partita) {
     setPosizione(TPosizioneForm::CentroPrincipale);
     id_ = costruisciFormStatistiche(*this);
@@ -127,16 +136,17 @@ void TFormStatistiche::tick(int id) {
 void TFormStatistiche::aggiorna() {
     const TStatistichePartita s = statistichePartita(partita_, 0);
     setGrafico(id_.grafico, graficoNumeri(s));
-    setTesto(id_.giri, "Giri: " + std::to_string(s.giri));
+    setTesto(id_.giri, formatta(TESTO("Giri: %1"), s.giri));
     setTesto(id_.chiQuadro, testoChiQuadro(s.chiQuadro));
     setTesto(id_.giudizio, giudizioChiQuadro(s.chiQuadro));
     auto righe = righeScarti(s);
     setTesto(id_.nota,
-             "In rosso le righe con |z| ≥ 3. Su " + std::to_string(righe.size()) +
-                 " righe qualche |z| grande esce per puro caso anche su una ruota equa: |z| ≥ 2 "
-                 "in circa una riga su venti. Prob. Max Rit: probabilità che una ruota equa dia, "
-                 "nei giri giocati, un'assenza lunga almeno quanto il massimo ritardo della voce. "
-                 "I giri passati non dicono nulla sul prossimo.");
+             formatta(TESTO("In rosso le righe con |z| ≥ 3. Su %1 righe qualche |z| grande esce "
+                            "per puro caso anche su una ruota equa: |z| ≥ 2 in circa una riga su "
+                            "venti. Prob. Max Rit: probabilità che una ruota equa dia, nei giri "
+                            "giocati, un'assenza lunga almeno quanto il massimo ritardo della "
+                            "voce. I giri passati non dicono nulla sul prossimo."),
+                      righe.size()));
     setRigheTabella(id_.tabella, std::move(righe));
     daAggiornare_ = false;
 }
@@ -145,14 +155,14 @@ void TFormStatistiche::click(int id) {
     if (id == id_.chiudi) {
         nascondi();
     } else if (id == id_.aiuto) {
-        piattaforma().messaggio(
+        piattaforma().messaggio(TESTO(
             "In questa scheda confronti le sortite osservate con quelle che darebbe una ruota "
             "equa. Il grafico mostra le sortite dei 37 numeri, la linea delle sortite attese e "
             "la fascia di due deviazioni standard in cui cadono di solito. Il test del chi "
             "quadro dice se gli scarti dei 37 numeri, presi insieme, sono insoliti. Nella "
             "tabella z misura lo scarto di ogni voce in deviazioni standard, e Prob. Max Rit è "
             "la probabilità che una ruota equa produca un'assenza lunga almeno quanto il "
-            "massimo ritardo. Nessuna di queste cifre prevede il prossimo giro.");
+            "massimo ritardo. Nessuna di queste cifre prevede il prossimo giro."));
     }
 }
 

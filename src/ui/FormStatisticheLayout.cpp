@@ -4,6 +4,7 @@
 
 #include "ui/FormStatisticheLayout.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 
 #include <utility>
@@ -22,7 +23,8 @@ constexpr int Y_CORPO = 56;
 
 TDatiTabella tabellaVuota() {
     TDatiTabella t;
-    t.intestazioni = {"Nome", "Sortite", "Attese", "z", "Prob. Max Rit"};
+    t.intestazioni = {TESTO("Nome"), TESTO("Sortite"), TESTO("Attese"), "z",
+                      TESTO("Prob. Max Rit")};
     t.allineamenti = {TAllineaColonna::Sinistra, TAllineaColonna::Destra, TAllineaColonna::Destra,
                       TAllineaColonna::Destra, TAllineaColonna::Destra};
     return t;
@@ -32,19 +34,20 @@ TDatiTabella tabellaVuota() {
 
 TIdFormStatistiche costruisciFormStatistiche(TForm& f) {
     TIdFormStatistiche ids;
-    const int idTestata =
-        f.aggiungi(pannello("Panel1", -1, X_SINISTRA, 8, 1084, 41, "Frequenze Osservate e Attese",
-                            clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
+    const int idTestata = f.aggiungi(
+        pannello("Panel1", -1, X_SINISTRA, 8, 1084, 41, TESTO("Frequenze Osservate e Attese"),
+                 clOlive, carattere(27, false, clAqua, "Franklin Gothic Medium Cond")));
     ids.aiuto = f.aggiungi(pulsanteAiuto("SpeedButton55", idTestata, 1052, 8));
 
     ids.grafico = f.aggiungi(disegno::controllo("GraficoFrequenze", TTipo::Grafico, -1, X_SINISTRA,
                                                 Y_CORPO, W_SINISTRA, 340));
 
-    TControllo gruppo = disegno::controllo("GroupBox1", TTipo::Gruppo, -1, X_SINISTRA, 402,
-                                           W_SINISTRA, 112, "Test del chi quadro sui 37 numeri");
+    TControllo gruppo =
+        disegno::controllo("GroupBox1", TTipo::Gruppo, -1, X_SINISTRA, 402, W_SINISTRA, 112,
+                           TESTO("Test del chi quadro sui 37 numeri"));
     const int idGruppo = f.aggiungi(gruppo);
-    ids.giri = f.aggiungi(
-        etichetta("LabelGiri", idGruppo, 10, 20, W_SINISTRA - 20, 16, "Giri: 0", inTahoma()));
+    ids.giri = f.aggiungi(etichetta("LabelGiri", idGruppo, 10, 20, W_SINISTRA - 20, 16,
+                                    formatta(TESTO("Giri: %1"), 0), inTahoma()));
     ids.chiQuadro = f.aggiungi(
         etichetta("LabelChiQuadro", idGruppo, 10, 40, W_SINISTRA - 20, 16, "", inTahoma()));
     TControllo giudizio = etichetta("LabelGiudizio", idGruppo, 10, 62, W_SINISTRA - 20, 40, "",
@@ -60,7 +63,7 @@ TIdFormStatistiche costruisciFormStatistiche(TForm& f) {
     nota.aCapo = true;
     ids.nota = f.aggiungi(std::move(nota));
 
-    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 421, 524, 257, 25, "Chiudi", "chiudi"));
+    ids.chiudi = f.aggiungi(pulsante("BitBtn1", -1, 421, 524, 257, 25, TESTO("Chiudi"), "chiudi"));
 
     TControllo timer = disegno::controllo("TimerAggiorna", TTipo::Timer, -1, 0, 0, 0, 0);
     timer.intervallo = 0;

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The betting system simulator in the real program: opened from its menu item, a Monte Carlo
-// run in the background while the window keeps answering, "Annulla", and background work of
-// the Qt platform itself.
+// run in the background while the window keeps answering, "Annulla", the window in English
+// with its systems picked and typed in English, and background work of the Qt platform itself.
 
 #include "AmbienteQt.h"
 #include "PiattaformaQtDiProva.h"
+#include "engine/Sistema.h"
+#include "lingua/Traduttore.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
 #include "qt/VistaGrafico.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -32,7 +36,9 @@ constexpr int ATTESA_MS = 120'000; // generous: the machine may be shared
 
 class FormSimulatoreQtTest : public ::testing::Test {
 protected:
-    FormSimulatoreQtTest() {
+    explicit FormSimulatoreQtTest(TLingua lingua = TLingua::Italiano)
+        : programma(std::make_unique<test::ProgrammaDiProva>(
+              cartella.filePath(QStringLiteral("girolino.ini")), lingua)) {
         programma->avvia();
         QAction* voce =
             programma->vista(programma->applicazione().form1()).azione("SimulatoreSistemi1");
@@ -62,9 +68,28 @@ protected:
         programma->regia().renderizzaTutto();
     }
 
+    // Picks item i of a combo box from its open list, as the mouse does.
+    void scegli(const char* nome, int i) {
+        auto* cb = w<QComboBox>(nome);
+        cb->showPopup();
+        QAbstractItemView* lista = cb->view();
+        const QModelIndex voce = lista->model()->index(i, 0);
+        lista->scrollTo(voce);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(voce).center());
+        QCoreApplication::processEvents();
+        programma->regia().renderizzaTutto();
+    }
+    std::string inLingua(const std::string& testo) {
+        return programma->regia().traduttore().traduci(testo);
+    }
+
     QTemporaryDir cartella;
-    std::unique_ptr<test::ProgrammaDiProva> programma =
-        std::make_unique<test::ProgrammaDiProva>(cartella.filePath(QStringLiteral("girolino.ini")));
+    std::unique_ptr<test::ProgrammaDiProva> programma;
+};
+
+class FormSimulatoreQtInglese : public FormSimulatoreQtTest {
+protected:
+    FormSimulatoreQtInglese() : FormSimulatoreQtTest(TLingua::Inglese) {}
 };
 
 TEST_F(FormSimulatoreQtTest, MonteCarloRunsInTheBackgroundAndFillsTheResults) {
@@ -118,6 +143,66 @@ TEST_F(FormSimulatoreQtTest, EndingTheProgramDuringARunStopsItCleanly) {
     ASSERT_TRUE(form().inCorso());
     programma.reset(); // the window stops the run; the platform waits for its thread
     SUCCEED();
+}
+
+TEST_F(FormSimulatoreQtInglese, SystemsPickedOrTypedInEnglishReachTheModelInItalian) {
+    EXPECT_EQ(vista().windowTitle(), "Girolino - System Simulator");
+    auto* progressione = w<QComboBox>("ComboProgressione");
+    QStringList voci;
+    for (int i = 0; i < progressione->count(); ++i) voci << progressione->itemText(i);
+    EXPECT_EQ(voci, (QStringList{"Flat", "Martingale", "D'Alembert", "Fibonacci", "Labouchère",
+                                 "Paroli"}));
+    EXPECT_EQ(progressione->currentText(), "Flat");
+
+    // Every system picked from the list is the model's; the Labouchère line follows it.
+    for (int i = 0; i < static_cast<int>(PROGRESSIONI.size()); ++i) {
+        scegli("ComboProgressione", i);
+        EXPECT_EQ(progressione->currentText(), voci[i]);
+        EXPECT_EQ(form().testo(form().id("ComboProgressione")),
+                  std::string(nomeProgressione(PROGRESSIONI[i])));
+        const auto s = form().leggiImpostazioni();
+        ASSERT_TRUE(s) << i;
+        EXPECT_EQ(s->progressione, PROGRESSIONI[i]);
+        EXPECT_EQ(w<QLineEdit>("EditLinea")->isEnabled(), voci[i] == "Labouchère");
+    }
+
+    // A bet from the list: a chance, then a number.
+    scegli("ComboPuntata", 1);
+    EXPECT_EQ(form().leggiImpostazioni()->puntata, TPuntata::chance(Nero));
+    scegli("ComboPuntata", 12 + 17);
+    EXPECT_EQ(form().leggiImpostazioni()->puntata, TPuntata::numero(17));
+
+    // Typed in English, then something that is no system: refused in English.
+    auto* campo = progressione->lineEdit();
+    campo->selectAll();
+    QTest::keyClicks(campo, QStringLiteral("Martingale"));
+    EXPECT_EQ(form().leggiImpostazioni()->progressione, TTipoProgressione::Martingala);
+    campo->selectAll();
+    QTest::keyClicks(campo, QStringLiteral("Doubling"));
+    programma->piattaforma().chiudiMessaggio();
+    EXPECT_FALSE(form().leggiImpostazioni());
+    ASSERT_EQ(programma->piattaforma().registro.size(), 1u);
+    EXPECT_EQ(programma->piattaforma().registro[0].substr(0, 8), "errore: ");
+    EXPECT_EQ(inLingua(programma->piattaforma().registro[0].substr(8)),
+              "Progression: choose Flat, Martingale, D'Alembert, Fibonacci, Labouchère or "
+              "Paroli, not 'Doubling'.");
+}
+
+TEST_F(FormSimulatoreQtInglese, ResultsAndStatusReadInEnglish) {
+    simulati(QStringLiteral("200"), QStringLiteral("100"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form().inCorso(); }, ATTESA_MS));
+    programma->regia().renderizzaTutto();
+    EXPECT_EQ(w<QLabel>("LabelStato")->text(), "Simulated 200 sessions.");
+    auto* tabella = w<QTableView>("TabellaRisultati");
+    ASSERT_GE(tabella->model()->rowCount(), 11);
+    const std::vector<QString> attese = {"Sessions",       "Bets played",
+                                         "Mean result",    "Median result",
+                                         "5th percentile", "95th percentile",
+                                         "Target reached", "Stop loss reached",
+                                         "Ruin",           "Return per unit staked",
+                                         "Expected return"};
+    for (std::size_t r = 0; r < attese.size(); ++r)
+        EXPECT_EQ(tabella->model()->index(static_cast<int>(r), 0).data().toString(), attese[r]);
 }
 
 // The platform's own background work: posts reach the window thread in order, then the end;
