@@ -35,7 +35,7 @@ const lingua::TTraduttore& inglese() {
 }
 
 TEST(MessaggiFileInglese, ListsOfNumbers) {
-    ASSERT_TRUE(inglese().pronto());
+    ASSERT_TRUE(inglese().traduce());
     struct Caso {
         const char* testo;
         const char* atteso;
@@ -94,7 +94,7 @@ TEST(MessaggiFileInglese, FilesAndReasonsFromTheDisk) {
 TEST(MessaggiFileInglese, TheImportWindowInEnglish) {
     test::PiattaformaFinta piattaforma;
     ui::TFormImporta form{piattaforma};
-    qt::TRegia regia(TLingua::Inglese);
+    qt::TRegia regia(codiceLingua(TLingua::Inglese));
     qt::TVistaForm& vista = regia.crea(form);
     form.prepara("serata.csv", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 36});
     form.mostra();
