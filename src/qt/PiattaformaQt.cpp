@@ -182,6 +182,20 @@ bool TPiattaformaQt::scriviImpostazione(const std::string& chiave, bool valore) 
     return impostazioni_->status() == QSettings::NoError;
 }
 
+std::optional<std::string> TPiattaformaQt::leggiTestoImpostazione(const std::string& chiave) {
+    const QString k = qs(chiave);
+    if (impostazioni_->status() != QSettings::NoError || !impostazioni_->contains(k))
+        return std::nullopt;
+    return impostazioni_->value(k).toString().toStdString();
+}
+
+bool TPiattaformaQt::scriviTestoImpostazione(const std::string& chiave, const std::string& valore) {
+    if (!impostazioniDisponibili()) return false;
+    impostazioni_->setValue(qs(chiave), qs(valore));
+    impostazioni_->sync();
+    return impostazioni_->status() == QSettings::NoError;
+}
+
 void TPiattaformaQt::apriIndirizzo(const std::string& url) {
     QDesktopServices::openUrl(QUrl(qs(url)));
 }

@@ -461,8 +461,12 @@ void TVistaForm::costruisciMenu() {
             const QString testo = tradotto(regia_.traduttore(), v.testo);
             QAction* a =
                 padreValido ? sottomenu[v.padre]->addAction(testo) : barra_->addAction(testo);
-            connect(a, &QAction::triggered, this,
-                    [this, idVoce] { inoltra([&] { modello_.voceMenu(idVoce); }); });
+            a->setCheckable(v.spuntabile);
+            connect(a, &QAction::triggered, this, [this, idVoce, a] {
+                inoltra([&] { modello_.voceMenu(idVoce); });
+                // Qt toggles the mark on a click; the model decides whether it stays.
+                if (a->isCheckable()) a->setChecked(modello_.menu()[idVoce].spuntata);
+            });
             if (!v.scorciatoia.empty()) impostaTasti(*a, v.scorciatoia);
             azioni_[i] = a;
         }
@@ -569,6 +573,7 @@ void TVistaForm::copiaMenu() {
         const QString t = tradotto(regia_.traduttore(), voci[i].testo);
         if (azioni_[i]->text() != t) azioni_[i]->setText(t);
         azioni_[i]->setEnabled(voci[i].abilitata);
+        if (azioni_[i]->isCheckable()) azioni_[i]->setChecked(voci[i].spuntata);
     }
 }
 

@@ -49,6 +49,7 @@ TForm1::TForm1(TPiattaforma& p, TPartita& partita)
     cercaIdentificativiElenchi();
     partita_.seguiUltimo = true;
     banner_.testo = testo(ids_.banner);
+    mostraLinguaScelta();
 }
 
 void TForm1::cercaIdentificativi() {
@@ -145,6 +146,7 @@ void TForm1::tick(int id) {
 void TForm1::voceMenu(int idVoce) {
     if (idVoce < 0 || idVoce >= static_cast<int>(menu().size())) return;
     if (voceElenchi(idVoce)) return;
+    if (voceLingua(idVoce)) return;
     if (idVoce == ids_.voceVicini) return mostraViciniDelPiuRitardatario();
     if (idVoce == ids_.voceSalva) {
         if (menu()[idVoce].abilitata) salva();

@@ -407,6 +407,16 @@ void menuPrincipale(TForm& f, TIdForm1& ids) {
     }
 }
 
+// Help > Lingua: the language of the next start, one item checked.
+void menuLingua(TForm& f, TIdForm1& ids) {
+    const int lingua = f.aggiungiMenu({"Lingua1", TESTO("Lingua"), f.idMenu("Help1")});
+    for (std::size_t k = 0; k < vociLingua.size(); ++k) {
+        TVoceMenu v{vociLingua[k].nome, vociLingua[k].testo, lingua};
+        v.spuntabile = true;
+        ids.idVociLingua[k] = f.aggiungiMenu(std::move(v));
+    }
+}
+
 } // namespace
 
 TIdForm1 costruisciForm1(TForm& f) {
@@ -428,6 +438,7 @@ TIdForm1 costruisciForm1(TForm& f) {
     opzioniSegnali(f, ids);
     timerVicini(f, ids);
     menuPrincipale(f, ids);
+    menuLingua(f, ids);
     aggiungiDigitazioneForm1(f);
     return ids;
 }
