@@ -3,6 +3,7 @@
 #include "qt/Conversioni.h"
 
 #include "Versione.h"
+#include "model/Testo.h"
 #include "qt/Regia.h"
 #include "qt/VistaForm.h"
 #include "ui/Form.h"
@@ -260,7 +261,7 @@ void TPiattaformaQt::inSottofondo(std::function<void(const TPosta&)> lavoro,
                         } catch (const std::exception& e) {
                             guasto = e.what();
                         } catch (...) {
-                            guasto = "Errore imprevisto durante un calcolo.";
+                            guasto = TESTO("Errore imprevisto durante un calcolo.");
                         }
                         posta([this, numero, guasto, fatto = std::move(fatto)] {
                             if (auto it = lavori_.find(numero); it != lavori_.end()) {

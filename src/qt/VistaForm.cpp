@@ -141,6 +141,25 @@ QLineEdit* rigaDiTesto(const TControllo& c, QWidget* g) {
     return e;
 }
 
+// A text kept in lines is translated whole, so that a sentence running over several lines
+// finds its translation; the translation brings its own line breaks.
+TControllo conRigheTradotte(const lingua::TTraduttore& lingua, const TControllo& c) {
+    TControllo r = c;
+    if (lingua.lingua() == TLingua::Italiano) return r;
+    std::string tutto;
+    for (std::size_t i = 0; i < c.righe.size(); ++i) tutto += (i ? "\n" : "") + c.righe[i];
+    r.righe.clear();
+    const std::string t = lingua.traduci(tutto);
+    for (std::size_t inizio = 0;;) {
+        const std::size_t fine = t.find('\n', inizio);
+        r.righe.push_back(t.substr(inizio, fine - inizio));
+        if (fine == std::string::npos) break;
+        inizio = fine + 1;
+    }
+    r.righeInvariate = 0;
+    return r;
+}
+
 } // namespace
 
 TVistaForm::TVistaForm(ui::TForm& modello, TRegia& regia) : modello_(modello), regia_(regia) {
@@ -672,7 +691,9 @@ void TVistaForm::copia(int id) {
         break;
     }
     case TTipo::Nastro:
-        copiaNastro(*static_cast<QPlainTextEdit*>(w), c, mostrato_[id].nastro);
+        copiaNastro(*static_cast<QPlainTextEdit*>(w),
+                    c.righeDaTradurre ? conRigheTradotte(regia_.traduttore(), c) : c,
+                    mostrato_[id].nastro);
         break;
     case TTipo::Striscia: {
         auto* t = static_cast<QTextEdit*>(w);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -91,6 +92,32 @@ TEST_F(LinguaQtTest, AStoreThatCannotBeWrittenKeepsTheMarkWhereItWas) {
     EXPECT_EQ(programma->piattaforma().registro.back().rfind("errore: ", 0), 0u)
         << programma->piattaforma().registro.back();
     EXPECT_EQ(spuntate(*programma), std::vector<std::string>{"LinguaAutomatica1"});
+}
+
+TEST_F(LinguaQtTest, InEnglishTheMenuAndTheRulesOfUseReadInEnglish) {
+    test::ProgrammaDiProva programma(cartella.filePath(QStringLiteral("girolino.ini")),
+                                     TLingua::Inglese);
+    programma.piattaforma().duranteModale = [](ui::TForm&) {};
+    programma.avvia();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(voce(programma, "Lingua1")->text(), QStringLiteral("Language"));
+    EXPECT_EQ(voce(programma, "LinguaAutomatica1")->text(), QStringLiteral("Automatic"));
+    // A language's own name is the same in every language.
+    EXPECT_EQ(voce(programma, "LinguaItaliano1")->text(), QStringLiteral("Italiano"));
+    EXPECT_EQ(voce(programma, "LinguaEnglish1")->text(), QStringLiteral("English"));
+
+    // The rules are translated as one text, their title lines and the name kept.
+    auto* regole = qobject_cast<QPlainTextEdit*>(
+        programma.vista(programma.applicazione().form17()).widget("Memo1"));
+    ASSERT_NE(regole, nullptr);
+    const QStringList righe = regole->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_GE(righe.size(), 5);
+    EXPECT_EQ(righe[0], QString(70, QLatin1Char('-')));
+    EXPECT_EQ(righe[1], QStringLiteral("G i r o l i n o"));
+    EXPECT_EQ(righe[4], QStringLiteral("Terms of use"));
+    EXPECT_TRUE(
+        righe.contains(QStringLiteral("The program Girolino does not guarantee any winnings.")))
+        << regole->toPlainText().toStdString();
 }
 
 } // namespace
