@@ -690,11 +690,14 @@ void TVistaForm::copia(int id) {
         if (g->title() != testo) g->setTitle(testo);
         break;
     }
-    case TTipo::Nastro:
-        copiaNastro(*static_cast<QPlainTextEdit*>(w),
-                    c.righeDaTradurre ? conRigheTradotte(regia_.traduttore(), c) : c,
-                    mostrato_[id].nastro);
+    case TTipo::Nastro: {
+        auto& nastro = *static_cast<QPlainTextEdit*>(w);
+        if (c.righeDaTradurre)
+            copiaNastro(nastro, conRigheTradotte(regia_.traduttore(), c), mostrato_[id].nastro);
+        else // a ribbon of spins, never copied: it may hold a hundred thousand lines
+            copiaNastro(nastro, c, mostrato_[id].nastro);
         break;
+    }
     case TTipo::Striscia: {
         auto* t = static_cast<QTextEdit*>(w);
         t->clear();
