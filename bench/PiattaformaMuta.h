@@ -23,6 +23,8 @@ public:
     bool impostazioniDisponibili() override { return false; }
     std::optional<bool> leggiImpostazione(const std::string&) override { return {}; }
     bool scriviImpostazione(const std::string&, bool) override { return false; }
+    std::optional<std::string> leggiTestoImpostazione(const std::string&) override { return {}; }
+    bool scriviTestoImpostazione(const std::string&, const std::string&) override { return false; }
     void apriIndirizzo(const std::string&) override {}
     std::uint64_t orologio() override { return ++tick_; }
     std::string cartellaProgramma() override { return "."; }

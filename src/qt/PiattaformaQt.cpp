@@ -3,6 +3,7 @@
 #include "qt/Conversioni.h"
 
 #include "Versione.h"
+#include "model/Testo.h"
 #include "qt/Regia.h"
 #include "qt/VistaForm.h"
 #include "ui/Form.h"
@@ -182,6 +183,20 @@ bool TPiattaformaQt::scriviImpostazione(const std::string& chiave, bool valore) 
     return impostazioni_->status() == QSettings::NoError;
 }
 
+std::optional<std::string> TPiattaformaQt::leggiTestoImpostazione(const std::string& chiave) {
+    const QString k = qs(chiave);
+    if (impostazioni_->status() != QSettings::NoError || !impostazioni_->contains(k))
+        return std::nullopt;
+    return impostazioni_->value(k).toString().toStdString();
+}
+
+bool TPiattaformaQt::scriviTestoImpostazione(const std::string& chiave, const std::string& valore) {
+    if (!impostazioniDisponibili()) return false;
+    impostazioni_->setValue(qs(chiave), qs(valore));
+    impostazioni_->sync();
+    return impostazioni_->status() == QSettings::NoError;
+}
+
 void TPiattaformaQt::apriIndirizzo(const std::string& url) {
     QDesktopServices::openUrl(QUrl(qs(url)));
 }
@@ -246,7 +261,7 @@ void TPiattaformaQt::inSottofondo(std::function<void(const TPosta&)> lavoro,
                         } catch (const std::exception& e) {
                             guasto = e.what();
                         } catch (...) {
-                            guasto = "Errore imprevisto durante un calcolo.";
+                            guasto = TESTO("Errore imprevisto durante un calcolo.");
                         }
                         posta([this, numero, guasto, fatto = std::move(fatto)] {
                             if (auto it = lavori_.find(numero); it != lavori_.end()) {

@@ -48,6 +48,8 @@ public:
     bool impostazioniDisponibili() override;
     std::optional<bool> leggiImpostazione(const std::string& chiave) override;
     bool scriviImpostazione(const std::string& chiave, bool valore) override;
+    std::optional<std::string> leggiTestoImpostazione(const std::string& chiave) override;
+    bool scriviTestoImpostazione(const std::string& chiave, const std::string& valore) override;
     void apriIndirizzo(const std::string& url) override;
     std::uint64_t orologio() override;
     std::string cartellaProgramma() override;

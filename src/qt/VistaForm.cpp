@@ -140,6 +140,25 @@ QLineEdit* rigaDiTesto(const TControllo& c, QWidget* g) {
     return e;
 }
 
+// A text kept in lines is translated whole, so that a sentence running over several lines
+// finds its translation; the translation brings its own line breaks.
+TControllo conRigheTradotte(const lingua::TTraduttore& lingua, const TControllo& c) {
+    TControllo r = c;
+    if (lingua.lingua() == TLingua::Italiano) return r;
+    std::string tutto;
+    for (std::size_t i = 0; i < c.righe.size(); ++i) tutto += (i ? "\n" : "") + c.righe[i];
+    r.righe.clear();
+    const std::string t = lingua.traduci(tutto);
+    for (std::size_t inizio = 0;;) {
+        const std::size_t fine = t.find('\n', inizio);
+        r.righe.push_back(t.substr(inizio, fine - inizio));
+        if (fine == std::string::npos) break;
+        inizio = fine + 1;
+    }
+    r.righeInvariate = 0;
+    return r;
+}
+
 } // namespace
 
 TVistaForm::TVistaForm(ui::TForm& modello, TRegia& regia) : modello_(modello), regia_(regia) {
@@ -460,8 +479,12 @@ void TVistaForm::costruisciMenu() {
             const QString testo = tradotto(regia_.traduttore(), v.testo);
             QAction* a =
                 padreValido ? sottomenu[v.padre]->addAction(testo) : barra_->addAction(testo);
-            connect(a, &QAction::triggered, this,
-                    [this, idVoce] { inoltra([&] { modello_.voceMenu(idVoce); }); });
+            a->setCheckable(v.spuntabile);
+            connect(a, &QAction::triggered, this, [this, idVoce, a] {
+                inoltra([&] { modello_.voceMenu(idVoce); });
+                // Qt toggles the mark on a click; the model decides whether it stays.
+                if (a->isCheckable()) a->setChecked(modello_.menu()[idVoce].spuntata);
+            });
             if (!v.scorciatoia.empty()) impostaTasti(*a, v.scorciatoia);
             azioni_[i] = a;
         }
@@ -564,6 +587,7 @@ void TVistaForm::copiaMenu() {
         const QString t = tradotto(regia_.traduttore(), voci[i].testo);
         if (azioni_[i]->text() != t) azioni_[i]->setText(t);
         azioni_[i]->setEnabled(voci[i].abilitata);
+        if (azioni_[i]->isCheckable()) azioni_[i]->setChecked(voci[i].spuntata);
     }
 }
 
@@ -640,9 +664,14 @@ void TVistaForm::copia(int id) {
         if (g->title() != testo) g->setTitle(testo);
         break;
     }
-    case TTipo::Nastro:
-        copiaNastro(*static_cast<QPlainTextEdit*>(w), c, mostrato_[id].nastro);
+    case TTipo::Nastro: {
+        auto& nastro = *static_cast<QPlainTextEdit*>(w);
+        if (c.righeDaTradurre)
+            copiaNastro(nastro, conRigheTradotte(regia_.traduttore(), c), mostrato_[id].nastro);
+        else // a ribbon of spins, never copied: it may hold a hundred thousand lines
+            copiaNastro(nastro, c, mostrato_[id].nastro);
         break;
+    }
     case TTipo::Striscia: {
         auto* t = static_cast<QTextEdit*>(w);
         t->clear();

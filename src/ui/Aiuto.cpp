@@ -2,6 +2,7 @@
 #include "ui/Aiuto.h"
 
 #include "Versione.h"
+#include "model/Testo.h"
 
 namespace girolino::ui {
 
@@ -13,15 +14,16 @@ std::string indirizzoPagina(std::string_view percorso) {
 }
 
 std::string testoInfo() {
-    return std::string(girolino::nomeProgramma) + " versione " + girolino::versioneProgramma +
-           "\n\n"
-           "Tiene le statistiche di una roulette a zero singolo: ritardi, massimi ritardi e "
-           "sortite di numeri, chance semplici e gruppi, numero dopo numero.\n\n"
-           "Ogni boule è indipendente da quelle precedenti: nessuna statistica può prevedere "
-           "il prossimo numero.\n\n"
-           "Software libero: si può ridistribuire e modificare secondo i termini della GNU "
-           "General Public License, versione 3 o successiva (GPL-3.0-or-later). Viene fornito "
-           "senza alcuna garanzia.";
+    return formatta(
+        TESTO("%1 versione %2\n\n"
+              "Tiene le statistiche di una roulette a zero singolo: ritardi, massimi ritardi e "
+              "sortite di numeri, chance semplici e gruppi, numero dopo numero.\n\n"
+              "Ogni boule è indipendente da quelle precedenti: nessuna statistica può prevedere "
+              "il prossimo numero.\n\n"
+              "Software libero: si può ridistribuire e modificare secondo i termini della GNU "
+              "General Public License, versione 3 o successiva (GPL-3.0-or-later). Viene fornito "
+              "senza alcuna garanzia."),
+        girolino::nomeProgramma, girolino::versioneProgramma);
 }
 
 TComandiAiuto::TComandiAiuto(TPiattaforma& p, TForm15& aiuto, TForm16& pulsanti, TForm17& regole)

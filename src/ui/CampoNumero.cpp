@@ -2,6 +2,7 @@
 #include "ui/CampoNumero.h"
 
 #include "engine/NumeroDigitato.h"
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 
 #include <array>
@@ -12,7 +13,7 @@ using namespace disegno;
 
 namespace {
 
-constexpr const char* hintCampo = "Numero";
+constexpr const char* hintCampo = TESTO("Numero");
 constexpr TColore sfondoRifiuto = clRed;
 
 } // namespace
@@ -22,7 +23,7 @@ int aggiungiCampoNumero(TForm& f, int genitore, int x, int y, int pxFont, TColor
     const int larghezzaCaption = pxFont * 9 / 2;
     TControllo caption =
         controllo("LabelNumero", TTipo::Etichetta, genitore, x, y + (altezza - pxFont - 4) / 2,
-                  larghezzaCaption, pxFont + 4, "Numero");
+                  larghezzaCaption, pxFont + 4, TESTO("Numero"));
     caption.font = carattere(pxFont, true, coloreCaption);
     f.aggiungi(caption);
     TControllo campo = controllo(nomeCampoNumero, TTipo::Campo, genitore, x + larghezzaCaption + 4,
@@ -45,11 +46,11 @@ void aggiungiDigitazioneForm1(TForm& f) {
     };
     // Nothing to take back or export before the first spin.
     static constexpr std::array<TVoce, 5> nuove = {{
-        {"NuovaPartita1", "Nuova Partita", "New"},
-        {"AnnullaUltimoNumero1", "Annulla Ultimo Numero", "Undo", false},
-        {"ImportaNumeri1", "Importa Numeri...", "Ctrl+I"},
-        {"IncollaNumeri1", "Incolla Numeri", ""},
-        {"EsportaNumeri1", "Esporta Numeri...", "", false},
+        {"NuovaPartita1", TESTO("Nuova Partita"), "New"},
+        {"AnnullaUltimoNumero1", TESTO("Annulla Ultimo Numero"), "Undo", false},
+        {"ImportaNumeri1", TESTO("Importa Numeri..."), "Ctrl+I"},
+        {"IncollaNumeri1", TESTO("Incolla Numeri"), ""},
+        {"EsportaNumeri1", TESTO("Esporta Numeri..."), "", false},
     }};
     const int file = f.idMenu("File1");
     for (const TVoce& v : nuove)

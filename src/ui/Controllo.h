@@ -69,6 +69,9 @@ struct TControllo {
     bool aCapo = false;
     // Drawn over its siblings on purpose (the layout checks let it overlap them).
     bool sopraIFratelli = false;
+    // The lines of a ribbon are a text to read (the rules of use), shown in the program's
+    // language as one whole; the lines of the spins are shown as they are.
+    bool righeDaTradurre = false;
 
     // State.
     std::string testo; // caption or text

@@ -5,6 +5,7 @@
 
 #include "gamefile/Cartelle.h"
 #include "gamefile/SalvaPartita.h"
+#include "model/Testo.h"
 
 namespace girolino::ui {
 
@@ -29,7 +30,8 @@ fs::path TMainForm::cartellaBase() {
 TDialogoFile TMainForm::dialogo(const fs::path& base, const char* titolo) const {
     TDialogoFile d;
     d.titolo = titolo;
-    d.filtro = "File " + std::string(nomeProgramma) + " (*.FVR)|*.fvr|Tutti i file|*.*";
+    d.filtro = formatta(TESTO("File %1 (*.FVR)"), nomeProgramma) + "|*.fvr|" +
+               TESTO("Tutti i file") + "|*.*";
     d.cartellaIniziale = cartellaSalvati(base).string();
     d.nomeProposto = fileName_;
     return d;
@@ -43,7 +45,7 @@ TEsitoSalvataggio TMainForm::salvaSuFile(bool chiediNome, const TPartita& p) {
     }
     fs::path percorso = fileName_;
     if (chiediNome || !named_) {
-        TDialogoFile d = dialogo(base, "Salva il file di testo");
+        TDialogoFile d = dialogo(base, TESTO("Salva il file di testo"));
         d.chiediSovrascrittura = true;
         const auto scelta = piattaforma_.dialogoSalva(d);
         if (!scelta || scelta->empty()) return TEsitoSalvataggio::Annullato;
@@ -63,7 +65,7 @@ std::optional<fs::path> TMainForm::scegliFileDaAprire() {
         piattaforma_.errore(e.messaggio);
         return std::nullopt;
     }
-    const auto scelta = piattaforma_.dialogoApri(dialogo(base, "Apri un file di testo"));
+    const auto scelta = piattaforma_.dialogoApri(dialogo(base, TESTO("Apri un file di testo")));
     if (!scelta || scelta->empty()) return std::nullopt;
     return fs::path(*scelta);
 }

@@ -198,6 +198,13 @@ void TForm::setVoceAbilitata(int idVoce, bool b) {
     menuSporco_ = true;
 }
 
+void TForm::setVoceSpuntata(int idVoce, bool b) {
+    auto& v = menu_.at(idVoce);
+    if (v.spuntata == b) return;
+    v.spuntata = b;
+    menuSporco_ = true;
+}
+
 void TForm::impostaScorciatoia(int idVoce, std::string_view s) {
     menu_.at(idVoce).scorciatoia.assign(s);
     menuSporco_ = true;

@@ -23,6 +23,9 @@ struct TVoceMenu {
     // The key that runs the item: a standard sequence by name ("Undo", "New", "Save", "SaveAs",
     // "Open", "HelpContents") or keys such as "Ctrl+I"; empty for none.
     std::string scorciatoia = {};
+    // An item that shows a check mark, and whether it shows it now.
+    bool spuntabile = false;
+    bool spuntata = false;
 };
 
 enum class TPosizioneForm { Libera, CentroSchermo, CentroPrincipale, InAltoASinistra };
@@ -95,6 +98,7 @@ public:
     void setCaption(std::string_view c);
     void setVoceAbilitata(int idVoce, bool b);
     void impostaScorciatoia(int idVoce, std::string_view s);
+    void setVoceSpuntata(int idVoce, bool b);
     // From now on the menu item is enabled exactly when the control is.
     void collegaVoce(int idVoce, int idControllo);
 

@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 
 #include "engine/Annulla.h"
+#include "model/Testo.h"
 #include "ui/Decimale.h"
 #include "ui/Form1Layout.h"
 #include "ui/Form5.h"
@@ -14,29 +15,31 @@ namespace {
 
 // The help buttons SpeedButton51..55 and what each explains.
 constexpr std::array<std::string_view, 5> testiAiuto = {
-    "Tramite questi pulsanti puoi far estrarre un tot di numeri casuali, in questo modo puoi "
-    "simulare una sessione di gioco per poter fare dei test con un tuo sistema di gioco. Puoi "
-    "anche scrivere esattamente quanti numeri estrarre e cliccare il pulsante 'Vai'.",
+    TESTO("Tramite questi pulsanti puoi far estrarre un tot di numeri casuali, in questo modo "
+          "puoi simulare una sessione di gioco per poter fare dei test con un tuo sistema di "
+          "gioco. Puoi anche scrivere esattamente quanti numeri estrarre e cliccare il pulsante "
+          "'Vai'."),
 
-    "In questa parte del programma ti vengono mostrati i 5 numeri che hanno accumulato il "
-    "maggior ritardo di sortita, i 5 numeri più frequenti, ovvero che sono usciti maggiormente, "
-    "i 5 numeri meno frequenti, ovvero che sono usciti meno degli altri e i 5 numeri più "
-    "probabili, ovvero che hanno il rapporto 'Ritardo / Massimo Ritardo' superiore agli altri. "
-    "Se ad esempio un numero ha accumulato un ritardo di 80 estrazioni e ha un Massimo Ritardo "
-    "di 50 estrazioni (ovvero che al massimo fino ad ora ha ritardato di 50 estrazioni) allora "
-    "avrà un tasso di probabilità di 30 (80 - 50).",
+    TESTO("In questa parte del programma ti vengono mostrati i 5 numeri che hanno accumulato il "
+          "maggior ritardo di sortita, i 5 numeri più frequenti, ovvero che sono usciti "
+          "maggiormente, i 5 numeri meno frequenti, ovvero che sono usciti meno degli altri e i "
+          "5 numeri più probabili, ovvero che hanno il rapporto 'Ritardo / Massimo Ritardo' "
+          "superiore agli altri. Se ad esempio un numero ha accumulato un ritardo di 80 "
+          "estrazioni e ha un Massimo Ritardo di 50 estrazioni (ovvero che al massimo fino ad "
+          "ora ha ritardato di 50 estrazioni) allora avrà un tasso di probabilità di 30 (80 - "
+          "50)."),
 
-    "Indica un numero di ritardo e quando una chance semplice (o una dozzina, colonna) avrà un "
-    "ritardo superiore al numero da te indicato ti verrà segnalato.",
+    TESTO("Indica un numero di ritardo e quando una chance semplice (o una dozzina, colonna) "
+          "avrà un ritardo superiore al numero da te indicato ti verrà segnalato."),
 
-    "Indica un numero di ripetizioni e quando una chance semplice (o una dozzina, colonna) avrà "
-    "una ripetizione superiore al numero da te indicato ti verrà segnalato.",
+    TESTO("Indica un numero di ripetizioni e quando una chance semplice (o una dozzina, "
+          "colonna) avrà una ripetizione superiore al numero da te indicato ti verrà segnalato."),
 
-    "In questa parte del programma ti vengono mostrate le duine, le terzine, le quartine, le "
-    "sestine e le ennine (gruppi di 9 numeri) che hanno maggior ritardo (o maggiore frequenza). "
-    "Con il pulsante più in basso 'Guarda tutte ....' puoi aprire un pannello in cui ti verranno "
-    "mostrate tutte le combinazioni del tipo di gruppo da te selezionato con le loro "
-    "statistiche.",
+    TESTO("In questa parte del programma ti vengono mostrate le duine, le terzine, le quartine, "
+          "le sestine e le ennine (gruppi di 9 numeri) che hanno maggior ritardo (o maggiore "
+          "frequenza). Con il pulsante più in basso 'Guarda tutte ....' puoi aprire un pannello "
+          "in cui ti verranno mostrate tutte le combinazioni del tipo di gruppo da te "
+          "selezionato con le loro statistiche."),
 };
 
 } // namespace
@@ -49,6 +52,7 @@ TForm1::TForm1(TPiattaforma& p, TPartita& partita)
     cercaIdentificativiElenchi();
     partita_.seguiUltimo = true;
     banner_.testo = testo(ids_.banner);
+    mostraLinguaScelta();
 }
 
 void TForm1::cercaIdentificativi() {
@@ -145,6 +149,7 @@ void TForm1::tick(int id) {
 void TForm1::voceMenu(int idVoce) {
     if (idVoce < 0 || idVoce >= static_cast<int>(menu().size())) return;
     if (voceElenchi(idVoce)) return;
+    if (voceLingua(idVoce)) return;
     if (idVoce == ids_.voceVicini) return mostraViciniDelPiuRitardatario();
     if (idVoce == ids_.voceSalva) {
         if (menu()[idVoce].abilitata) salva();

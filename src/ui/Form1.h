@@ -197,6 +197,9 @@ private:
     void importaElenco(const std::string& origine, const TElencoNumeri& elenco);
     void cercaIdentificativiElenchi();
     bool voceElenchi(int idVoce); // false when the item is not one of these commands
+    // Help > Lingua: the item of the stored choice checked; an item stores its choice.
+    void mostraLinguaScelta();
+    bool voceLingua(int idVoce); // false when the item is not a language
     TFormImporta* importa_ = nullptr;
     bool importando_ = false;
     int idEditNumero_ = -1;

@@ -2,10 +2,12 @@
 #include "ui/Form16.h"
 
 #include "Versione.h"
+#include "model/Testo.h"
 
 namespace girolino::ui {
 
-TForm16::TForm16(TPiattaforma& p) : TForm(p, "TForm16", conNomeProgramma(" - Help"), 448, 381) {
+TForm16::TForm16(TPiattaforma& p)
+    : TForm(p, "TForm16", formatta(TESTO("%1 - Help"), nomeProgramma), 448, 381) {
     id_ = costruisciForm16(*this);
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/Form16Layout.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 #include "ui/TitoloAiuto.h"
 
@@ -30,16 +31,16 @@ struct TCopia {
 };
 
 constexpr TCopia copie[] = {
-    {"SpeedButton47", "SpeedButton1", "Label2", 0, 25, "annulla", "Annulla ultimo numero inserito",
-     "", "Annullare l'ultimo numero inserito"},
-    {"SpeedButton46", "SpeedButton2", "Label5", 28, 25, "tastiera", "Apri Tastiera Libera", "",
-     "Aprire una tastiera libera per inserire i numeri"},
-    {"BitBtn2", "BitBtn3", "Label6", 56, 113, "nuova", "Inizia una nuova sessione di gioco",
-     "Nuova Partita", "Iniziare una nuova sessione di gioco"},
-    {"SpeedButton48", "SpeedButton3", "Label7", 176, 25, "salva", "Salva", "",
-     "Salvare la sessione di gioco"},
-    {"SpeedButton49", "SpeedButton4", "Label8", 209, 25, "apri", "Apri", "",
-     "Aprire una sessione di gioco salvata"},
+    {"SpeedButton47", "SpeedButton1", "Label2", 0, 25, "annulla",
+     TESTO("Annulla ultimo numero inserito"), "", TESTO("Annullare l'ultimo numero inserito")},
+    {"SpeedButton46", "SpeedButton2", "Label5", 28, 25, "tastiera", TESTO("Apri Tastiera Libera"),
+     "", TESTO("Aprire una tastiera libera per inserire i numeri")},
+    {"BitBtn2", "BitBtn3", "Label6", 56, 113, "nuova", TESTO("Inizia una nuova sessione di gioco"),
+     TESTO("Nuova Partita"), TESTO("Iniziare una nuova sessione di gioco")},
+    {"SpeedButton48", "SpeedButton3", "Label7", 176, 25, "salva", TESTO("Salva"), "",
+     TESTO("Salvare la sessione di gioco")},
+    {"SpeedButton49", "SpeedButton4", "Label8", 209, 25, "apri", TESTO("Apri"), "",
+     TESTO("Aprire una sessione di gioco salvata")},
 };
 
 constexpr int X_RIGA = 107; // the row, 234 pixels wide, centred in the window
@@ -66,8 +67,8 @@ TIdForm16 costruisciForm16(TForm& f) {
     for (const auto& c : copie)
         f.aggiungi(copia(c, std::string(c.nomeRiga), X_RIGA + c.dx, Y_RIGA));
 
-    f.aggiungi(
-        etichetta("Label1", -1, 16, 96, 300, 24, "Con questi pulsanti puoi:", inTahoma(pxRiga)));
+    f.aggiungi(etichetta("Label1", -1, 16, 96, 300, 24, TESTO("Con questi pulsanti puoi:"),
+                         inTahoma(pxRiga)));
     int y = Y_LEGENDA;
     for (const auto& c : copie) {
         // The wide button starts the row; the small ones sit centred under it.
@@ -79,7 +80,7 @@ TIdForm16 costruisciForm16(TForm& f) {
         y += PASSO_LEGENDA;
     }
     ids.ok = f.aggiungi(
-        conCarattere(pulsante("BitBtn1", -1, 126, 326, 193, 43, "OK", "ok"), inTahoma()));
+        conCarattere(pulsante("BitBtn1", -1, 126, 326, 193, 43, TESTO("OK"), "ok"), inTahoma()));
     return ids;
 }
 

@@ -2,11 +2,12 @@
 #include "ui/Form17.h"
 
 #include "Versione.h"
+#include "model/Testo.h"
 
 namespace girolino::ui {
 
 TForm17::TForm17(TPiattaforma& p)
-    : TForm(p, "TForm17", conNomeProgramma(" Regole di Utilizzo"), 585, 429) {
+    : TForm(p, "TForm17", formatta(TESTO("%1 Regole di Utilizzo"), nomeProgramma), 585, 429) {
     setPosizione(TPosizioneForm::CentroSchermo);
     setSempreInPrimoPiano(true);
     id_ = costruisciForm17(*this);

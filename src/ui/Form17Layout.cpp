@@ -5,6 +5,7 @@
 
 #include "Versione.h"
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 
 #include <string>
@@ -26,31 +27,41 @@ std::string nomeSpaziato() {
     return r;
 }
 
-const std::vector<std::string>& righeRegole() {
-    static const std::vector<std::string> righe = {
-        "----------------------------------------------------------------------",
-        nomeSpaziato(),
-        "----------------------------------------------------------------------",
-        "",
-        "Condizioni di utilizzo",
-        "",
-        "L'autore declina ogni responsabilita' diretta o indiretta derivante",
-        "dall'uso del programma " +
-            conNomeProgramma(", il programma si limita a fare calcoli statistici, se "),
-        "decidete di giocare e perdete e' solo ed esclusivamente vostra responsabilita'.",
-        "",
-        "Il programma " + conNomeProgramma(" non garantisce nessuna vincita."),
-        "Ogni boule e' indipendente da quelle precedenti: ritardi, frequenze e segnali",
-        "descrivono il passato e non possono prevedere il prossimo numero.",
-        "",
-        "Il gioco d'azzardo e' vietato ai minori e puo' causare dipendenza patologica.",
-        "Giocate con moderazione e solo somme che potete permettervi di perdere.",
-        "",
-        "Utilizzando il programma " +
-            conNomeProgramma(" dichiarate implicitamente di aver letto e accettato le condizioni "),
-        "d'utilizzo qui riportate.",
-    };
-    return righe;
+// The rules as one text: the title lines, then the conditions, whose lines break where
+// the window shows them.
+std::string testoRegole() {
+    const std::string trattini(70, '-');
+    return formatta(
+        TESTO("%1\n"
+              "\n"
+              "Condizioni di utilizzo\n"
+              "\n"
+              "L'autore declina ogni responsabilita' diretta o indiretta derivante\n"
+              "dall'uso del programma %2, il programma si limita a fare calcoli statistici, se \n"
+              "decidete di giocare e perdete e' solo ed esclusivamente vostra responsabilita'.\n"
+              "\n"
+              "Il programma %2 non garantisce nessuna vincita.\n"
+              "Ogni boule e' indipendente da quelle precedenti: ritardi, frequenze e segnali\n"
+              "descrivono il passato e non possono prevedere il prossimo numero.\n"
+              "\n"
+              "Il gioco d'azzardo e' vietato ai minori e puo' causare dipendenza patologica.\n"
+              "Giocate con moderazione e solo somme che potete permettervi di perdere.\n"
+              "\n"
+              "Utilizzando il programma %2 dichiarate implicitamente di aver letto e accettato "
+              "le condizioni \n"
+              "d'utilizzo qui riportate."),
+        trattini + "\n" + nomeSpaziato() + "\n" + trattini, nomeProgramma);
+}
+
+std::vector<std::string> righeRegole() {
+    const std::string testo = testoRegole();
+    std::vector<std::string> righe;
+    for (std::size_t inizio = 0;;) {
+        const std::size_t fine = testo.find('\n', inizio);
+        righe.push_back(testo.substr(inizio, fine - inizio));
+        if (fine == std::string::npos) return righe;
+        inizio = fine + 1;
+    }
 }
 
 } // namespace
@@ -63,14 +74,17 @@ TIdForm17 costruisciForm17(TForm& f) {
     testo.solaLettura = true;
     testo.cursoreInFondo = false;
     testo.righe = righeRegole();
+    testo.righeDaTradurre = true;
     f.aggiungi(std::move(testo));
 
     ids.casella = f.aggiungi(conCarattere(
-        casella("CheckBox1", -1, 187, 351, 220, "Non mostrare piu' questa finestra"), inTahoma()));
-    ids.accetto = f.aggiungi(
-        conCarattere(pulsante("BitBtn1", -1, 135, 384, 145, 25, "Accetto", "accetto"), inTahoma()));
-    ids.nonAccetto = f.aggiungi(conCarattere(
-        pulsante("BitBtn2", -1, 295, 384, 145, 25, "Non Accetto", "nonaccetto"), inTahoma()));
+        casella("CheckBox1", -1, 187, 351, 220, TESTO("Non mostrare piu' questa finestra")),
+        inTahoma()));
+    ids.accetto = f.aggiungi(conCarattere(
+        pulsante("BitBtn1", -1, 135, 384, 145, 25, TESTO("Accetto"), "accetto"), inTahoma()));
+    ids.nonAccetto = f.aggiungi(
+        conCarattere(pulsante("BitBtn2", -1, 295, 384, 145, 25, TESTO("Non Accetto"), "nonaccetto"),
+                     inTahoma()));
     return ids;
 }
 

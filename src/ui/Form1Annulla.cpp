@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Taking back the last spin, and starting a new game.
 
+#include "model/Testo.h"
 #include "ui/Form1.h"
 
 #include "engine/Annulla.h"
@@ -50,7 +51,7 @@ void TForm1::spinAnnullato() {
 
 void TForm1::nuovaPartita() {
     if (testo(ids_.memo1).empty()) return;
-    if (piattaforma().domanda("Attenzione: il tabellone verrà resettato. Vuoi continuare?"))
+    if (piattaforma().domanda(TESTO("Attenzione: il tabellone verrà resettato. Vuoi continuare?")))
         pulisciTutto();
 }
 

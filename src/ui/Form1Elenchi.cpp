@@ -2,6 +2,7 @@
 // Spin lists in and out: a list file, the clipboard or a dropped file read, previewed and
 // entered; the game's spins written as a table or as plain text.
 
+#include "model/Testo.h"
 #include "ui/Form1.h"
 
 #include "engine/Annulla.h"
@@ -32,8 +33,9 @@ void TForm1::collegaImporta(TFormImporta& importa) {
 void TForm1::importaNumeri() {
     if (importazioneInCorso()) return;
     TDialogoFile d;
-    d.titolo = "Importa Numeri";
-    d.filtro = "Elenchi di numeri (*.txt *.csv)|*.txt;*.csv|Tutti i file (*.*)|*.*";
+    d.titolo = TESTO("Importa Numeri");
+    d.filtro = std::string(TESTO("Elenchi di numeri (*.txt *.csv)")) + "|*.txt;*.csv|" +
+               TESTO("Tutti i file (*.*)") + "|*.*";
     d.cartellaIniziale = piattaforma().cartellaDocumenti();
     const auto scelta = piattaforma().dialogoApri(d);
     if (!scelta) return;
@@ -44,10 +46,10 @@ void TForm1::incollaNumeri() {
     if (importazioneInCorso()) return;
     const std::string testo = piattaforma().testoAppunti();
     if (testo.empty()) {
-        piattaforma().messaggio("Negli appunti non c'è testo da cui leggere dei numeri.");
+        piattaforma().messaggio(TESTO("Negli appunti non c'è testo da cui leggere dei numeri."));
         return;
     }
-    importaTesto("Appunti", testo);
+    importaTesto(TESTO("Appunti"), testo);
 }
 
 void TForm1::importaTesto(const std::string& origine, std::string_view testo) {
@@ -63,14 +65,14 @@ void TForm1::fileTrascinato(const std::string& percorso) {
     } else if (e == ".fvr") {
         // As "Apri" does, with the file already chosen.
         if (testo(ids_.memo2) != "0" &&
-            !piattaforma().domanda("Attenzione: aprendo un file salvato perderai i dati "
-                                   "attualmente visualizzati. Vuoi Continuare?"))
+            !piattaforma().domanda(TESTO("Attenzione: aprendo un file salvato perderai i dati "
+                                         "attualmente visualizzati. Vuoi Continuare?")))
             return;
         caricaFilePartita(p);
     } else {
-        piattaforma().messaggio(girolino::citaFile(p) +
-                                " non è un elenco di numeri (.txt, .csv) né una partita "
-                                "salvata (.fvr).");
+        piattaforma().messaggio(formatta(TESTO("%1 non è un elenco di numeri (.txt, .csv) né una "
+                                               "partita salvata (.fvr)."),
+                                         girolino::citaFile(p)));
     }
 }
 
@@ -88,8 +90,9 @@ void TForm1::importaElenco(const std::string& origine, const TElencoNumeri& elen
 void TForm1::esportaNumeri() {
     if (importazioneInCorso() || partita_.nastroNumeri.empty()) return;
     TDialogoFile d;
-    d.titolo = "Esporta Numeri";
-    d.filtro = "Tabella CSV (*.csv)|*.csv|Testo, un numero per riga (*.txt)|*.txt";
+    d.titolo = TESTO("Esporta Numeri");
+    d.filtro = std::string(TESTO("Tabella CSV (*.csv)")) + "|*.csv|" +
+               TESTO("Testo, un numero per riga (*.txt)") + "|*.txt";
     d.cartellaIniziale = piattaforma().cartellaDocumenti();
     d.nomeProposto = "numeri.csv";
     d.chiediSovrascrittura = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the game to a file, opening a saved one, and the question at closing.
 
+#include "model/Testo.h"
 #include "ui/Form1.h"
 
 #include "Versione.h"
@@ -15,10 +16,11 @@
 namespace girolino::ui {
 
 namespace {
-std::string prefissoFileVisualizzato() {
-    return conNomeProgramma(" - File Visualizzato: ");
+// The caption of a game shown from its file.
+std::string captionConFile(const std::string& file) {
+    return formatta(TESTO("%1 - File Visualizzato: %2"), nomeProgramma, file);
 }
-constexpr const char* nessunNumero = "Attenzione: non hai ancora inserito nessun numero.";
+constexpr const char* nessunNumero = TESTO("Attenzione: non hai ancora inserito nessun numero.");
 } // namespace
 
 void TForm1::collegaFile(TMainForm& file) {
@@ -81,7 +83,7 @@ bool TForm1::salvaSuFile(bool chiediNome) {
     case TEsitoSalvataggio::Scritto:
         break;
     }
-    setCaption(prefissoFileVisualizzato() + file_->FFileCaption());
+    setCaption(captionConFile(file_->FFileCaption()));
     abilitaSalva(false);
     partita_.partitaModificata = false;
     return true;
@@ -90,8 +92,8 @@ bool TForm1::salvaSuFile(bool chiediNome) {
 void TForm1::apri() {
     if (!file_) return;
     if (testo(ids_.memo2) != "0" &&
-        !piattaforma().domanda("Attenzione: aprendo un file salvato perderai i dati attualmente "
-                               "visualizzati. Vuoi Continuare?"))
+        !piattaforma().domanda(TESTO("Attenzione: aprendo un file salvato perderai i dati "
+                                     "attualmente visualizzati. Vuoi Continuare?")))
         return;
     // The game on screen goes only once the chosen file has been read and found valid: a
     // cancelled dialog or a refused file leaves it exactly as it was.
@@ -124,7 +126,7 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
     for (int k = 0; k < 6; ++k) sostituisciRighe(ids_.nastri[k], *nastri[k]);
     // The runs came back exactly as saved: only the display of the signals is refreshed.
     aggiornaVistaSegnali();
-    setCaption(prefissoFileVisualizzato() + file_->FFileCaption());
+    setCaption(captionConFile(file_->FFileCaption()));
     abilitaSalva(false);
     partita_.partitaModificata = false;
     spostaCursori();
@@ -145,8 +147,8 @@ bool TForm1::caricaFilePartita(const std::filesystem::path& percorso) {
 
 bool TForm1::chiudi() {
     if (partita_.partitaModificata &&
-        piattaforma().domanda("Attenzione: hai aggiunto dei numeri ma non hai salvato. Vuoi "
-                              "Salvare prima di chiudere?") &&
+        piattaforma().domanda(TESTO("Attenzione: hai aggiunto dei numeri ma non hai salvato. "
+                                    "Vuoi Salvare prima di chiudere?")) &&
         !salva())
         return false; // the save was cancelled or failed: the game must not be lost
     piattaforma().esci();

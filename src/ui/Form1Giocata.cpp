@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entering spins: one number from a button, or a run of random ones.
 
+#include "model/Testo.h"
 #include "ui/Form1.h"
 
 #include "engine/LetturaNumeri.h"
@@ -79,20 +80,21 @@ void TForm1::estraiCasuali(std::string_view quante) {
 void TForm1::vai() {
     const std::string testoConteggio = testo(ids_.edit1);
     if (testoConteggio.empty()) {
-        piattaforma().messaggio("Attenzione: devi inserire il numero di Boules casuali che vuoi "
-                                "eseguire nell'apposito spazio bianco");
+        piattaforma().messaggio(TESTO("Attenzione: devi inserire il numero di Boules casuali che "
+                                      "vuoi eseguire nell'apposito spazio bianco"));
         piattaforma().fuoco(*this, ids_.edit1);
         return;
     }
     const std::optional<std::int32_t> quante = girolino::leggiIntero(testoConteggio);
     if (!quante) {
-        piattaforma().errore("'" + testoConteggio + "' non è un valore intero valido.");
+        piattaforma().errore(
+            formatta(TESTO("'%1' non è un valore intero valido."), testoConteggio));
         return;
     }
     // A run is synchronous: a huge count would freeze the window for minutes.
     if (*quante > MASSIMO_CASUALI) {
-        piattaforma().messaggio("Attenzione: puoi estrarre al massimo " +
-                                std::to_string(MASSIMO_CASUALI) + " Boules per volta.");
+        piattaforma().messaggio(formatta(
+            TESTO("Attenzione: puoi estrarre al massimo %1 Boules per volta."), MASSIMO_CASUALI));
         return;
     }
     std::vector<std::uint8_t> estratti(static_cast<std::size_t>(std::max(*quante, 0)));

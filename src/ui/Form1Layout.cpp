@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form1Layout.h"
+#include "model/Testo.h"
 
 #include "engine/AnalisiGruppi.h"
 #include "engine/Estrazione.h"
@@ -34,7 +35,7 @@ void tastiera(TForm& f, TIdForm1& ids) {
     boule.sfondo = clSkyBlue;
     boule.font = carattere(16, true, clBlue);
     boule.solaLettura = true;
-    boule.hint = "Numero di Boules eseguite";
+    boule.hint = TESTO("Numero di Boules eseguite");
     ids.memo2 = f.aggiungi(boule);
 }
 
@@ -63,23 +64,24 @@ void casuali(TForm& f, TIdForm1& ids) {
     pannello.sfondo = clGreen;
     const int p = f.aggiungi(pannello);
     TControllo titoloPannello =
-        controllo("Label68", TTipo::Etichetta, p, 8, 7, 166, 15, "Esegui Boules Casuali");
+        controllo("Label68", TTipo::Etichetta, p, 8, 7, 166, 15, TESTO("Esegui Boules Casuali"));
     titoloPannello.font = carattere(11, true, clWhite);
     f.aggiungi(titoloPannello);
-    ids.aiuti[0] = f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", "Aiuto"));
+    ids.aiuti[0] =
+        f.aggiungi(pulsanteImmagine("SpeedButton51", p, 180, 3, "aiuto", TESTO("Aiuto")));
     for (int i = 0; i < 6; ++i) {
         ids.casuali[i] =
             f.aggiungi(controllo("SpeedButton" + std::to_string(38 + i), TTipo::Pulsante, p,
                                  8 + i * 33, 31, 30, 22, std::string(ESTRAZIONI_FISSE[i])));
     }
-    TControllo indica =
-        controllo("Label69", TTipo::Etichetta, p, 8, 58, 190, 13, "Indica un numero di Boules");
+    TControllo indica = controllo("Label69", TTipo::Etichetta, p, 8, 58, 190, 13,
+                                  TESTO("Indica un numero di Boules"));
     indica.font.colore = clWhite;
     f.aggiungi(indica);
     TControllo campo = controllo("Edit1", TTipo::Campo, p, 8, 74, 120, 21);
-    campo.hint = "Inserisci qui un numero di Boules casuali da estrarre";
+    campo.hint = TESTO("Inserisci qui un numero di Boules casuali da estrarre");
     ids.edit1 = f.aggiungi(campo);
-    TControllo vai = controllo("BitBtn2", TTipo::Pulsante, p, 134, 73, 67, 24, "Vai");
+    TControllo vai = controllo("BitBtn2", TTipo::Pulsante, p, 134, 73, 67, 24, TESTO("Vai"));
     vai.immagine = "vai";
     ids.vai = f.aggiungi(vai);
 }
@@ -87,21 +89,23 @@ void casuali(TForm& f, TIdForm1& ids) {
 // Command row: undo, floating pad, new game, save, open, help.
 void comandi(TForm& f, TIdForm1& ids) {
     TControllo annulla = pulsanteImmagine("SpeedButton47", finestra, 191, 110, "annulla",
-                                          "Annulla ultimo numero inserito");
+                                          TESTO("Annulla ultimo numero inserito"));
     annulla.abilitato = false;
     ids.annulla = f.aggiungi(annulla);
-    ids.tastiera = f.aggiungi(
-        pulsanteImmagine("SpeedButton46", finestra, 219, 110, "tastiera", "Apri Tastiera Libera"));
+    ids.tastiera = f.aggiungi(pulsanteImmagine("SpeedButton46", finestra, 219, 110, "tastiera",
+                                               TESTO("Apri Tastiera Libera")));
     TControllo nuova =
-        controllo("BitBtn1", TTipo::Pulsante, finestra, 247, 110, 115, 25, "Nuova Partita");
-    nuova.hint = "Inizia una nuova sessione di gioco";
+        controllo("BitBtn1", TTipo::Pulsante, finestra, 247, 110, 115, 25, TESTO("Nuova Partita"));
+    nuova.hint = TESTO("Inizia una nuova sessione di gioco");
     nuova.immagine = "nuova";
     ids.nuova = f.aggiungi(nuova);
-    TControllo salva = pulsanteImmagine("SpeedButton48", finestra, 367, 110, "salva", "Salva");
+    TControllo salva =
+        pulsanteImmagine("SpeedButton48", finestra, 367, 110, "salva", TESTO("Salva"));
     salva.abilitato = false;
     ids.salva = f.aggiungi(salva);
-    ids.apri = f.aggiungi(pulsanteImmagine("SpeedButton49", finestra, 400, 110, "apri", "Apri"));
-    f.aggiungi(pulsanteImmagine("SpeedButton50", finestra, 440, 110, "aiuto", "Aiuto"));
+    ids.apri =
+        f.aggiungi(pulsanteImmagine("SpeedButton49", finestra, 400, 110, "apri", TESTO("Apri")));
+    f.aggiungi(pulsanteImmagine("SpeedButton50", finestra, 440, 110, "aiuto", TESTO("Aiuto")));
 }
 
 // Board: 0 on top of the first column, then 1-12, 13-24, 25-36 side by side; each
@@ -138,11 +142,11 @@ void tabellone(TForm& f, TIdForm1& ids) {
         }
     }
     TControllo rosso = controllo("CheckBox3", TTipo::Casella, finestra, 15, 446, 340, 16,
-                                 "Colora di rosso i ritardi che superano il Max Rit");
+                                 TESTO("Colora di rosso i ritardi che superano il Max Rit"));
     rosso.spuntato = true;
     ids.rosso = f.aggiungi(rosso);
     TControllo grassetto = controllo("CheckBox1", TTipo::Casella, finestra, 15, 462, 340, 16,
-                                     "Metti in grassetto i ritardi che superano il Max Rit");
+                                     TESTO("Metti in grassetto i ritardi che superano il Max Rit"));
     grassetto.spuntato = true;
     ids.grassetto = f.aggiungi(grassetto);
 }
@@ -170,10 +174,10 @@ void tabellaChance(TForm& f, TIdForm1& ids) {
         }
         // Wider than the bare word: a raised signal reads "Ritardo <soglia>+".
         TControllo segnale = controllo("Label" + std::to_string(70 + c), TTipo::Etichetta, finestra,
-                                       652, segnali[c], 66, 13, "RITARDO");
+                                       652, segnali[c], 66, 13, TESTO("RITARDO"));
         segnale.font = carattere(11, true, clRed);
         segnale.sfondo = clWhite;
-        segnale.hint = "RITARDO SIGNIFICATIVO|"; // short hint only, no long form
+        segnale.hint = std::string(TESTO("RITARDO SIGNIFICATIVO")) + "|"; // no long form
         segnale.visibile = false;
         ids.segnaliRitardo[c + 1] = f.aggiungi(segnale);
     }
@@ -185,9 +189,9 @@ void tabellaChance(TForm& f, TIdForm1& ids) {
 
 // Family rows: the leading group of each family, the "Mostra" choice and "Guarda Tutte".
 void famiglie(TForm& f, TIdForm1& ids) {
-    constexpr std::array<const char*, 5> nomi = {"DUINE", "TERZINE", "QUARTINE", "SESTINE",
-                                                 "ENNINE"};
-    f.aggiungi(titolo("Label20", finestra, 788, 123, 80, 13, "Tipo", clGreen));
+    constexpr std::array<const char*, 5> nomi = {
+        TESTO("DUINE"), TESTO("TERZINE"), TESTO("QUARTINE"), TESTO("SESTINE"), TESTO("ENNINE")};
+    f.aggiungi(titolo("Label20", finestra, 788, 123, 80, 13, TESTO("Tipo"), clGreen));
     constexpr std::array<const char*, 3> nomiIntestazioni = {"Label13", "Label15", "Label16"};
     for (int i = 0; i < 3; ++i) {
         f.aggiungi(titolo(nomiIntestazioni[i], finestra, 870 + i * 40, 123, 40, 13,
@@ -205,17 +209,17 @@ void famiglie(TForm& f, TIdForm1& ids) {
             (*contatori)[r] = f.aggiungi(contatore(prefisso + k, finestra, 872 + i++ * 40, y, 36));
         }
     }
-    const int mostra =
-        f.aggiungi(controllo("RadioGroup1", TTipo::Gruppo, finestra, 802, 262, 186, 56, "Mostra"));
+    const int mostra = f.aggiungi(
+        controllo("RadioGroup1", TTipo::Gruppo, finestra, 802, 262, 186, 56, TESTO("Mostra")));
     TControllo ritardatari =
-        controllo("RadioButton1", TTipo::Radio, mostra, 10, 16, 160, 17, "i + Ritardatari");
+        controllo("RadioButton1", TTipo::Radio, mostra, 10, 16, 160, 17, TESTO("i + Ritardatari"));
     ritardatari.spuntato = true;
     ids.perRitardo = f.aggiungi(ritardatari);
     ids.perFrequenza = f.aggiungi(
-        controllo("RadioButton2", TTipo::Radio, mostra, 10, 35, 160, 17, "i + Frequenti"));
+        controllo("RadioButton2", TTipo::Radio, mostra, 10, 35, 160, 17, TESTO("i + Frequenti")));
 
     TControllo guarda =
-        controllo("BitBtn3", TTipo::Pulsante, finestra, 721, 324, 104, 25, "Guarda Tutte");
+        controllo("BitBtn3", TTipo::Pulsante, finestra, 721, 324, 104, 25, TESTO("Guarda Tutte"));
     guarda.immagine = "guarda";
     f.aggiungi(guarda);
     TControllo famiglia = controllo("ComboBox2", TTipo::Combo, finestra, 826, 326, 120, 21,
@@ -223,7 +227,7 @@ void famiglie(TForm& f, TIdForm1& ids) {
     famiglia.voci = voci(TESTI_FAMIGLIE);
     ids.famiglia = f.aggiungi(famiglia);
     ids.aiuti[4] =
-        f.aggiungi(pulsanteImmagine("SpeedButton55", finestra, 958, 325, "aiuto", "Aiuto"));
+        f.aggiungi(pulsanteImmagine("SpeedButton55", finestra, 958, 325, "aiuto", TESTO("Aiuto")));
     TControllo ordine = controllo("ComboBox3", TTipo::Combo, finestra, 721, 356, 225, 21,
                                   std::string(TESTI_ORDINI_GRUPPI[0]));
     ordine.voci = voci(TESTI_ORDINI_GRUPPI);
@@ -239,10 +243,10 @@ void classifiche(TForm& f, TIdForm1& ids) {
         int primoMemo;
     };
     static const std::array<TRiga, 4> righe = {{
-        {"Label7", "I Maggiori Ritardatari", 489, 3},
-        {"Label82", "I Più Probabili", 521, 8},
-        {"Label83", "I Più Frequenti", 553, 13},
-        {"Label84", "I Meno Frequenti", 585, 18},
+        {"Label7", TESTO("I Maggiori Ritardatari"), 489, 3},
+        {"Label82", TESTO("I Più Probabili"), 521, 8},
+        {"Label83", TESTO("I Più Frequenti"), 553, 13},
+        {"Label84", TESTO("I Meno Frequenti"), 585, 18},
     }};
     for (const TRiga& r : righe) {
         TControllo etichetta =
@@ -259,7 +263,7 @@ void classifiche(TForm& f, TIdForm1& ids) {
         }
     }
     ids.aiuti[1] =
-        f.aggiungi(pulsanteImmagine("SpeedButton52", finestra, 392, 490, "aiuto", "Aiuto"));
+        f.aggiungi(pulsanteImmagine("SpeedButton52", finestra, 392, 490, "aiuto", TESTO("Aiuto")));
 }
 
 // Analysis windows, one button each.
@@ -270,10 +274,10 @@ void analisi(TForm& f, TIdForm1& ids) {
         const char* immagine;
     };
     static const std::array<TBottone, 4> bottoni = {{
-        {"BitBtn9", "Andamento 37 Numeri", "grafico"},
-        {"BitBtn8", "Andamento Chance Semplici", "grafico"},
-        {"BitBtn5", "Statistiche 37 Numeri", "lista"},
-        {"BitBtn4", "Analisi Chance Semplici", "grafico"},
+        {"BitBtn9", TESTO("Andamento 37 Numeri"), "grafico"},
+        {"BitBtn8", TESTO("Andamento Chance Semplici"), "grafico"},
+        {"BitBtn5", TESTO("Statistiche 37 Numeri"), "lista"},
+        {"BitBtn4", TESTO("Analisi Chance Semplici"), "grafico"},
     }};
     for (int i = 0; i < 4; ++i) {
         TControllo b = controllo(bottoni[i].nome, TTipo::Pulsante, finestra, 431, 477 + i * 33, 190,
@@ -294,12 +298,12 @@ void nastri(TForm& f, TIdForm1& ids) {
         int x;
     };
     static const std::array<TNastro, 6> elenco = {{
-        {"richeditnumero", "Label6", "Numero", 634},
-        {"RichEditrosso", "Label1", "R/N", 692},
-        {"RichEditpari", "Label2", "Pari/Disp.", 753},
-        {"RichEditmanq", "Label3", "Manq/Pass", 814},
-        {"RichEditdoz", "Label4", "Doz. 1-2-3", 875},
-        {"RichEditcol", "Label5", "Col 1-2-3", 936},
+        {"richeditnumero", "Label6", TESTO("Numero"), 634},
+        {"RichEditrosso", "Label1", TESTO("R/N"), 692},
+        {"RichEditpari", "Label2", TESTO("Pari/Disp."), 753},
+        {"RichEditmanq", "Label3", TESTO("Manq/Pass"), 814},
+        {"RichEditdoz", "Label4", TESTO("Doz. 1-2-3"), 875},
+        {"RichEditcol", "Label5", TESTO("Col 1-2-3"), 936},
     }};
     for (std::size_t i = 0; i < elenco.size(); ++i) {
         const TNastro& n = elenco[i];
@@ -323,12 +327,12 @@ void opzioniSegnali(TForm& f, TIdForm1& ids) {
     box1.sfondo = clMoneyGreen;
     const int g1 = f.aggiungi(box1);
     TControllo ritardo = controllo("CheckBox2", TTipo::Casella, g1, 6, 7, 278, 17,
-                                   "Segnala una C. S. se ha un ritardo superiore a");
+                                   TESTO("Segnala una C. S. se ha un ritardo superiore a"));
     ritardo.spuntato = true;
     ids.segnalaRitardo = f.aggiungi(ritardo);
     ids.edit2 = f.aggiungi(controllo("Edit2", TTipo::Campo, g1, 286, 5, 34, 21, "4"));
     ids.aiuti[2] =
-        f.aggiungi(pulsanteImmagine("SpeedButton53", finestra, 764, 427, "aiuto", "Aiuto"));
+        f.aggiungi(pulsanteImmagine("SpeedButton53", finestra, 764, 427, "aiuto", TESTO("Aiuto")));
 
     TControllo banner = controllo("Panel6", TTipo::Pannello, finestra, 790, 425, 198, 25);
     banner.sfondo = clWhite;
@@ -340,16 +344,16 @@ void opzioniSegnali(TForm& f, TIdForm1& ids) {
     TControllo box2 = controllo("GroupBox2", TTipo::Gruppo, finestra, 634, 633, 351, 27);
     box2.sfondo = clMoneyGreen;
     const int g2 = f.aggiungi(box2);
-    TControllo ripetizione =
-        controllo("CheckBox4", TTipo::Casella, g2, 6, 5, 180, 17, "Segnala una ripetizione di");
+    TControllo ripetizione = controllo("CheckBox4", TTipo::Casella, g2, 6, 5, 180, 17,
+                                       TESTO("Segnala una ripetizione di"));
     ripetizione.spuntato = true;
     ids.segnalaRipetizioni = f.aggiungi(ripetizione);
     TControllo soglia = controllo("ComboBox1", TTipo::Combo, g2, 190, 3, 49, 21, "4");
     soglia.voci = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18", "20"};
     ids.combo1 = f.aggiungi(soglia);
-    f.aggiungi(controllo("Label14", TTipo::Etichetta, g2, 245, 7, 40, 13, "volte"));
+    f.aggiungi(controllo("Label14", TTipo::Etichetta, g2, 245, 7, 40, 13, TESTO("volte")));
     ids.aiuti[3] =
-        f.aggiungi(pulsanteImmagine("SpeedButton54", finestra, 601, 631, "aiuto", "Aiuto"));
+        f.aggiungi(pulsanteImmagine("SpeedButton54", finestra, 601, 631, "aiuto", TESTO("Aiuto")));
 }
 
 void timerVicini(TForm& f, TIdForm1& ids) {
@@ -374,29 +378,29 @@ void menuPrincipale(TForm& f, TIdForm1& ids) {
     // "Salva" starts disabled: nothing to save before the first spin.
     static const std::array<TMenu, 3> menu = {{
         {"File1",
-         "File",
-         {{"SalvaconNome1", "Salva", false, &TIdForm1::voceSalva},
-          {"Apri1", "Salva con Nome", true, &TIdForm1::voceSalvaConNome},
-          {"Apri2", "Apri", true, &TIdForm1::voceApri}}},
+         TESTO("File"),
+         {{"SalvaconNome1", TESTO("Salva"), false, &TIdForm1::voceSalva},
+          {"Apri1", TESTO("Salva con Nome"), true, &TIdForm1::voceSalvaConNome},
+          {"Apri2", TESTO("Apri"), true, &TIdForm1::voceApri}}},
         {"Utility1",
-         "Utility",
-         {{"AnalisiChanceSemplici1", "Analisi Chance Semplici"},
-          {"AndamentoChanceSemplici1", "Andamento Chance Semplici"},
-          {"Statistichedei37Numeri1", "Statistiche dei 37 Numeri"},
-          {"Andamentodei37Numeri1", "Andamento dei 37 Numeri"},
-          {"RuotaeSettori1", "Ruota e Settori"},
+         TESTO("Utility"),
+         {{"AnalisiChanceSemplici1", TESTO("Analisi Chance Semplici")},
+          {"AndamentoChanceSemplici1", TESTO("Andamento Chance Semplici")},
+          {"Statistichedei37Numeri1", TESTO("Statistiche dei 37 Numeri")},
+          {"Andamentodei37Numeri1", TESTO("Andamento dei 37 Numeri")},
+          {"RuotaeSettori1", TESTO("Ruota e Settori")},
           {"MostramiiVicinidelNumeroPiRitardatario1",
-           "Mostrami i Vicini del Numero Più Ritardatario", true, &TIdForm1::voceVicini},
-          {"FrequenzeOsservateeAttese1", "Frequenze Osservate e Attese"},
-          {"SimulatoreSistemi1", "Simulatore di Sistemi"}}},
+           TESTO("Mostrami i Vicini del Numero Più Ritardatario"), true, &TIdForm1::voceVicini},
+          {"FrequenzeOsservateeAttese1", TESTO("Frequenze Osservate e Attese")},
+          {"SimulatoreSistemi1", TESTO("Simulatore di Sistemi")}}},
         {"Help1",
-         "Help",
-         {{"Aiuto1", "Aiuto"},
-          {"GuidaallUso1", "Guida all'Uso"},
-          {"SitoWebUfficiale1", "Sito Web Ufficiale"},
-          {"SuggerisciUnMiglioramento1", "I tuoi suggerimenti"},
-          {"RegolediUtilizzo1", "Regole di Utilizzo"},
-          {"Info2", "Info"}}},
+         TESTO("Help"),
+         {{"Aiuto1", TESTO("Aiuto")},
+          {"GuidaallUso1", TESTO("Guida all'Uso")},
+          {"SitoWebUfficiale1", TESTO("Sito Web Ufficiale")},
+          {"SuggerisciUnMiglioramento1", TESTO("I tuoi suggerimenti")},
+          {"RegolediUtilizzo1", TESTO("Regole di Utilizzo")},
+          {"Info2", TESTO("Info")}}},
     }};
     for (const TMenu& m : menu) {
         const int padre = f.aggiungiMenu({m.nome, m.testo});
@@ -404,6 +408,16 @@ void menuPrincipale(TForm& f, TIdForm1& ids) {
             const int id = f.aggiungiMenu({v.nome, v.testo, padre, v.abilitata});
             if (v.id) ids.*v.id = id;
         }
+    }
+}
+
+// Help > Lingua: the language of the next start, one item checked.
+void menuLingua(TForm& f, TIdForm1& ids) {
+    const int lingua = f.aggiungiMenu({"Lingua1", TESTO("Lingua"), f.idMenu("Help1")});
+    for (std::size_t k = 0; k < vociLingua.size(); ++k) {
+        TVoceMenu v{vociLingua[k].nome, vociLingua[k].testo, lingua};
+        v.spuntabile = true;
+        ids.idVociLingua[k] = f.aggiungiMenu(std::move(v));
     }
 }
 
@@ -428,6 +442,7 @@ TIdForm1 costruisciForm1(TForm& f) {
     opzioniSegnali(f, ids);
     timerVicini(f, ids);
     menuPrincipale(f, ids);
+    menuLingua(f, ids);
     aggiungiDigitazioneForm1(f);
     return ids;
 }

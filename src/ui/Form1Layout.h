@@ -4,18 +4,34 @@
 // initial state, and the main menu. The operations behind them live in TForm1.
 
 #include "engine/Segnali.h"
+#include "model/Lingue.h"
 #include "model/Tabella.h"
+#include "model/Testo.h"
 #include "ui/Form.h"
 
 #include "Versione.h"
 
 #include <array>
+#include <string_view>
 
 namespace girolino::ui {
 
 inline constexpr const char* captionForm1 = nomeProgramma;
 inline constexpr int larghezzaForm1 = 1001;
 inline constexpr int altezzaForm1 = 662;
+
+// The items of Help > Lingua, each with the choice it stores. A language's own name reads
+// the same in every language.
+struct TVoceLingua {
+    const char* nome;
+    const char* testo;
+    std::string_view scelta;
+};
+inline constexpr std::array<TVoceLingua, 3> vociLingua = {{
+    {"LinguaAutomatica1", TESTO("Automatica"), sceltaAutomatica},
+    {"LinguaItaliano1", "Italiano", sceltaItaliano},
+    {"LinguaEnglish1", "English", sceltaInglese},
+}};
 
 // The ids of the controls and menu items the window's operations use.
 struct TIdForm1 {
@@ -36,6 +52,7 @@ struct TIdForm1 {
     int banner = 0;
     int voceSalva = 0, voceVicini = 0;
     int apri = 0, voceSalvaConNome = 0, voceApri = 0;
+    std::array<int, vociLingua.size()> idVociLingua{};
 };
 
 // Adds every control and the menu to `f` (a window of larghezzaForm1 x altezzaForm1),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form5Layout.h"
 
+#include "model/Testo.h"
 #include "ui/CampoNumero.h"
 #include "ui/Disegno.h"
 
@@ -38,7 +39,7 @@ TIdForm5 costruisciForm5(TForm& f) {
     boule.font = carattere(40, true, clBlue);
     boule.allinea = TAllinea::Destra;
     boule.solaLettura = true;
-    boule.hint = "Numero di Boules eseguite";
+    boule.hint = TESTO("Numero di Boules eseguite");
     ids.conteggio = f.aggiungi(boule);
 
     const int yStriscia = margine + 4 * altezza + 4;

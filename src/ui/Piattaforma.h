@@ -46,6 +46,9 @@ public:
     virtual bool impostazioniDisponibili() = 0;
     virtual std::optional<bool> leggiImpostazione(const std::string& chiave) = 0;
     virtual bool scriviImpostazione(const std::string& chiave, bool valore) = 0;
+    // Text settings in the same store; scrivi: false when the value could not be stored.
+    virtual std::optional<std::string> leggiTestoImpostazione(const std::string& chiave) = 0;
+    virtual bool scriviTestoImpostazione(const std::string& chiave, const std::string& valore) = 0;
 
     // Opens a web address in the user's browser; failures are ignored.
     virtual void apriIndirizzo(const std::string& url) = 0;

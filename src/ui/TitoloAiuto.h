@@ -3,6 +3,7 @@
 // Pieces shared by the two help windows: white ground, Tahoma text, and the title
 // drawn twice (black, and blue one pixel to the right) for a shadowed look.
 
+#include "model/Testo.h"
 #include "ui/Disegno.h"
 #include "ui/Form.h"
 
@@ -19,10 +20,10 @@ inline void preparaFinestraAiuto(TForm& f) {
     f.setSfondo(clWhite);
     f.setPosizione(TPosizioneForm::CentroPrincipale);
     const int x = (f.larghezza() - larghezzaTitolo) / 2;
-    f.aggiungi(disegno::etichetta("Label3", -1, x, 8, larghezzaTitolo, 39, "HELP  -  AIUTO",
+    f.aggiungi(disegno::etichetta("Label3", -1, x, 8, larghezzaTitolo, 39, TESTO("HELP  -  AIUTO"),
                                   disegno::inTahoma(pxTitolo), TAllinea::Centro));
     TControllo ombra = disegno::etichetta(
-        "Label4", -1, x + 1, 8, larghezzaTitolo, 39, "HELP  -  AIUTO",
+        "Label4", -1, x + 1, 8, larghezzaTitolo, 39, TESTO("HELP  -  AIUTO"),
         disegno::carattere(pxTitolo, false, clBlue, disegno::tahoma), TAllinea::Centro);
     ombra.sopraIFratelli = true;
     f.aggiungi(std::move(ombra));

@@ -28,6 +28,7 @@ public:
     bool impostazioniOk = true;
     bool scritturaOk = true;
     std::map<std::string, bool> impostazioni;
+    std::map<std::string, std::string> testiImpostazioni;
     std::uint64_t tempo = 1;
     std::string programma = "/tmp";
     std::string documenti = "/tmp";
@@ -70,6 +71,17 @@ public:
     bool scriviImpostazione(const std::string& k, bool v) override {
         if (!impostazioniOk || !scritturaOk) return false;
         impostazioni[k] = v;
+        return true;
+    }
+    std::optional<std::string> leggiTestoImpostazione(const std::string& k) override {
+        if (!impostazioniOk) return std::nullopt;
+        auto it = testiImpostazioni.find(k);
+        if (it == testiImpostazioni.end()) return std::nullopt;
+        return it->second;
+    }
+    bool scriviTestoImpostazione(const std::string& k, const std::string& v) override {
+        if (!impostazioniOk || !scritturaOk) return false;
+        testiImpostazioni[k] = v;
         return true;
     }
     void apriIndirizzo(const std::string& u) override { registro.push_back("url: " + u); }

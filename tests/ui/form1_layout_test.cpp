@@ -325,6 +325,10 @@ TEST_F(Form1Layout, MainMenu) {
         {"Help", "SuggerisciUnMiglioramento1", "I tuoi suggerimenti"},
         {"Help", "RegolediUtilizzo1", "Regole di Utilizzo"},
         {"Help", "Info2", "Info"},
+        {"Help", "Lingua1", "Lingua"},
+        {"Lingua", "LinguaAutomatica1", "Automatica"},
+        {"Lingua", "LinguaItaliano1", "Italiano"},
+        {"Lingua", "LinguaEnglish1", "English"},
         // Added to the File menu after the first ones.
         {"File", "NuovaPartita1", "Nuova Partita", "New"},
         {"File", "AnnullaUltimoNumero1", "Annulla Ultimo Numero", "Undo"},
