@@ -144,7 +144,7 @@ QLineEdit* rigaDiTesto(const TControllo& c, QWidget* g) {
 // finds its translation; the translation brings its own line breaks.
 TControllo conRigheTradotte(const lingua::TTraduttore& lingua, const TControllo& c) {
     TControllo r = c;
-    if (lingua.lingua() == TLingua::Italiano) return r;
+    if (!lingua.traduce()) return r;
     std::string tutto;
     for (std::size_t i = 0; i < c.righe.size(); ++i) tutto += (i ? "\n" : "") + c.righe[i];
     r.righe.clear();

@@ -62,7 +62,7 @@ TEST_F(LinguaQtTest, EnglishChosenFromTheMenuIsTheLanguageOfTheNextStart) {
     EXPECT_EQ(programma->piattaforma().registro.back(),
               "messaggio: La lingua scelta sarà usata al prossimo avvio del programma.");
     EXPECT_EQ(spuntate(*programma), std::vector<std::string>{"LinguaEnglish1"});
-    EXPECT_EQ(lingua::linguaDelProgramma(ini.toStdString()), TLingua::Inglese);
+    EXPECT_EQ(lingua::linguaDelProgramma(ini.toStdString()), "en");
 
     // Choosing the item already checked keeps it checked.
     programma->piattaforma().chiudiMessaggio();
@@ -76,7 +76,7 @@ TEST_F(LinguaQtTest, EnglishChosenFromTheMenuIsTheLanguageOfTheNextStart) {
     secondo->piattaforma().chiudiMessaggio();
     voce(*secondo, "LinguaItaliano1")->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(lingua::linguaDelProgramma(ini.toStdString()), TLingua::Italiano);
+    EXPECT_EQ(lingua::linguaDelProgramma(ini.toStdString()), "it");
 }
 
 TEST_F(LinguaQtTest, AStoreThatCannotBeWrittenKeepsTheMarkWhereItWas) {
