@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -23,6 +24,8 @@ struct TModello {
     std::vector<std::string> pezzi; // one more than posti
     std::vector<int> posti;         // 1..9
     std::size_t letterali = 0;      // the literal characters, for preferring the closest pattern
+    // A value in quotes ('%1') is the user's or a file's own word: it stays as it is.
+    std::array<bool, 10> citato{};
 };
 
 std::optional<TModello> modello(const std::string& s) {
@@ -32,6 +35,9 @@ std::optional<TModello> modello(const std::string& s) {
             // Two values side by side cannot be told apart.
             if (!m.posti.empty() && m.pezzi.back().empty()) return std::nullopt;
             m.posti.push_back(s[i + 1] - '0');
+            const std::string& prima = m.pezzi.back();
+            m.citato[static_cast<std::size_t>(m.posti.back())] =
+                !prima.empty() && (prima.back() == '\'' || prima.back() == '"');
             m.pezzi.emplace_back();
             ++i;
         } else {
@@ -119,8 +125,10 @@ struct TTraduttore::TDati {
             const std::string tradotto = esatta(m.sorgente);
             if (tradotto.empty()) break;
             std::vector<std::string> v;
-            for (std::size_t k = 1; k < valori.size(); ++k)
-                v.push_back(cerca(std::string(valori[k])));
+            for (std::size_t k = 1; k < valori.size(); ++k) {
+                const std::string valore(valori[k]);
+                v.push_back(m.citato[k] ? valore : cerca(valore));
+            }
             return formattaTesti(tradotto, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]});
         }
         if (const auto a = s.find('\n'); a != std::string::npos) {

@@ -83,11 +83,13 @@ QString testoMostrato(const lingua::TTraduttore& lingua, const TControllo& c) {
 }
 
 // The model's own item for a text the user typed or picked in a combo box, which shows its
-// items translated.
+// items translated (typed in any case, blanks around it ignored).
 std::string voceOriginale(const lingua::TTraduttore& lingua, const TControllo& c,
                           const QString& t) {
+    if (!lingua.traduce()) return t.toStdString();
+    const QString scritto = t.trimmed();
     for (const auto& v : c.voci)
-        if (tradotto(lingua, v) == t) return v;
+        if (tradotto(lingua, v).compare(scritto, Qt::CaseInsensitive) == 0) return v;
     return t.toStdString();
 }
 

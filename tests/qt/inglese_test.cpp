@@ -123,7 +123,7 @@ const QRegularExpression& paroleItaliane() {
             "guida|regole|utilizzo|automatica|vicini|sistema|sistemi|progressione|sessione|"
             "sessioni|calcola|mostra|ultimo|ultimi|analisi|andamento|semplice|semplici|tutti|"
             "tutte|gruppi|gruppo|estrai|inserisci|casuali|soglia|segnale|avviso|terzina|sestina|"
-            "cavallo|accetto|prossimo|avvio|scelta|numero|ripetizioni|uscite|uscito|volte)\\b|è"),
+            "cavallo|accetto|prossimo|avvio|scelta|numero|ripetizioni|uscite|uscito|volte|è)\\b"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return re;
 }
