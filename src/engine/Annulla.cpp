@@ -38,9 +38,9 @@ void ripristinaGruppi(TPartita& p, int n) {
     }
 }
 
-int numeroDellaRiga(const std::string& riga) {
+int numeroDellaRiga(std::string_view riga) {
     const std::optional<int> n = numeroDelTavolo(riga);
-    if (!n) throw std::invalid_argument("'" + riga + "' non è un numero valido");
+    if (!n) throw std::invalid_argument("'" + std::string(riga) + "' non è un numero valido");
     return *n;
 }
 

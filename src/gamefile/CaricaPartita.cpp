@@ -17,7 +17,7 @@ namespace {
 constexpr int NUM_NASTRI = 6;
 
 // A line as a message may quote it: printable ASCII only, and not too long.
-std::string citazione(const std::string& s) {
+std::string citazione(std::string_view s) {
     constexpr std::size_t massimo = 40;
     std::string r;
     for (std::size_t i = 0; i < s.size() && i < massimo; ++i) {
@@ -184,7 +184,7 @@ private:
         return leggiNastri() && confrontaNastri();
     }
 
-    static bool segnoAmmesso(int i, const std::string& s) {
+    static bool segnoAmmesso(int i, std::string_view s) {
         static const std::array<std::array<const char*, 4>, NUM_NASTRI> ammessi = {{
             {},
             {"R", "N", "x", "x"},
@@ -220,7 +220,7 @@ private:
                                 " righe, ma la partita salvata in " + file() + " ha " +
                                 std::to_string(f_.bouleEseguite) + " boule.");
             auto& n = f_.nastri[i];
-            n = dividiRighe(l.contenuto);
+            n = dividiRigheCompatte(l.contenuto);
             for (std::size_t k = 0; k < n.size(); ++k)
                 if (!segnoAmmesso(i, n[k]))
                     return fallisci("Il nastro " + nastro(i) + " non è valido: la riga " +

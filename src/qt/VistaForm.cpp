@@ -10,6 +10,7 @@
 #include "qt/Riquadri.h"
 #include "qt/Stanze.h"
 #include "qt/Tasti.h"
+#include "qt/VistaNastro.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -294,16 +295,23 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
     case TTipo::Gruppo:
         return new QGroupBox(g);
     case TTipo::Nastro: {
+        if (c.allinea == ui::TAllinea::Sinistra) { // one short entry per line
+            auto* v = new TVistaNastro(
+                [&m = modello_, id = modello_.id(c.nome)]() -> const TRighe& {
+                    return m.controllo(id).righe;
+                },
+                g);
+            v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            return v;
+        }
         auto* t = new QPlainTextEdit(g);
         t->setReadOnly(true);
         t->setUndoRedoEnabled(false);
-        if (c.allinea == ui::TAllinea::Sinistra) {
-            t->setLineWrapMode(QPlainTextEdit::NoWrap);
-        } else { // lines are aligned within the width of the control
-            QTextOption o = t->document()->defaultTextOption();
-            o.setAlignment(oriz);
-            t->document()->setDefaultTextOption(o);
-        }
+        // Lines are aligned within the width of the control.
+        QTextOption o = t->document()->defaultTextOption();
+        o.setAlignment(oriz);
+        t->document()->setDefaultTextOption(o);
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return t;
@@ -641,7 +649,10 @@ void TVistaForm::copia(int id) {
         break;
     }
     case TTipo::Nastro:
-        copiaNastro(*static_cast<QPlainTextEdit*>(w), c, mostrato_[id].nastro);
+        if (auto* v = qobject_cast<TVistaNastro*>(w))
+            copiaNastro(*v, c, mostrato_[id].nastro);
+        else
+            copiaNastro(*static_cast<QPlainTextEdit*>(w), c, mostrato_[id].nastro);
         break;
     case TTipo::Striscia: {
         auto* t = static_cast<QTextEdit*>(w);
