@@ -35,8 +35,9 @@ void TRighe::pop_back() {
 }
 
 void TRighe::clear() {
-    fine_.clear();
-    testo_.clear();
+    // The room goes too: a cleared ribbon of a long game would otherwise keep its megabytes.
+    fine_ = {};
+    testo_ = {};
 }
 
 void TRighe::tronca(std::size_t n) {

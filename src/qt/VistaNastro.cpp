@@ -166,6 +166,8 @@ void TVistaNastro::paintEvent(QPaintEvent*) {
 void TVistaNastro::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
     aggiornaBarra();
+    // The first layout of the window may come after the caret was put at the end.
+    if (inFondo_) rendiVisibile(cursore());
 }
 
 void TVistaNastro::changeEvent(QEvent* e) {
