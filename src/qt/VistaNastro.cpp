@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -232,12 +233,14 @@ void TVistaNastro::keyPressEvent(QKeyEvent* e) {
 }
 
 void TVistaNastro::contextMenuEvent(QContextMenuEvent* e) {
+    // The entries a read-only text field offers, in the words of Qt's own catalogue.
     QMenu menu(this);
-    QAction* copiaSel = menu.addAction(QStringLiteral("Copia"), [this] { copia(); });
+    QAction* copiaSel = menu.addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"),
+                                       [this] { copia(); });
     copiaSel->setShortcut(QKeySequence::Copy);
     copiaSel->setEnabled(selezione_);
-    QAction* tutto =
-        menu.addAction(QStringLiteral("Seleziona tutto"), [this] { selezionaTutto(); });
+    QAction* tutto = menu.addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+                                    [this] { selezionaTutto(); });
     tutto->setShortcut(QKeySequence::SelectAll);
     tutto->setEnabled(righe_ > 0);
     menu.exec(e->globalPos());

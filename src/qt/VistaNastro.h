@@ -6,7 +6,8 @@
 //
 // The caret sits on one line: at the end it follows the lines appended, and the model moves it
 // to either end and into view. The scroll bar counts lines. The user may select whole lines
-// with the mouse or the keyboard (Ctrl+A) and copy them (Ctrl+C or the context menu).
+// with the mouse or the keyboard (Ctrl+A) and copy them (Ctrl+C or the context menu); typing
+// goes on to the window.
 
 #include "model/Righe.h"
 
