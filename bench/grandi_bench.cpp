@@ -179,6 +179,28 @@ void BM_SpinEAnnulla1M(benchmark::State& state) {
 }
 BENCHMARK(BM_SpinEAnnulla1M)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Each analysis window opened on the opened game, with its first render and painting:
+// 0 "Guarda Tutte", 1 "Statistiche 37 Numeri", 2 "Analisi Chance Semplici",
+// 3 "Andamento Chance Semplici", 4 "Andamento 37 Numeri" (after a spin of this session).
+void BM_Finestra1M(benchmark::State& state) {
+    static constexpr const char* pulsanti[] = {"BitBtn3", "BitBtn5", "BitBtn4", "BitBtn8",
+                                               "BitBtn9"};
+    const char* pulsante = pulsanti[state.range(0)];
+    const fs::path file = partitaDi1M();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::optional<TBanco> banco(std::in_place);
+        if (!banco->apri(file)) state.SkipWithError("partita non aperta");
+        if (state.range(0) == 4) banco->premi("SpeedButton18");
+        state.ResumeTiming();
+        banco->premi(pulsante);
+        state.PauseTiming();
+        banco.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Finestra1M)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_RandomRun100k(benchmark::State& state) {
     const fs::path file = partitaDi1M();
     for (auto _ : state) {

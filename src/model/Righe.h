@@ -73,8 +73,8 @@ public:
     std::size_t size() const { return fine_.size(); }
     bool empty() const { return fine_.empty(); }
     std::string_view operator[](std::size_t i) const {
-        const std::size_t da = i == 0 ? 0 : fine_[i - 1];
-        return std::string_view(testo_).substr(da, fine_[i] - da);
+        const std::uint32_t da = i == 0 ? 0 : fine_[i - 1];
+        return {testo_.data() + da, fine_[i] - da};
     }
     std::string_view front() const { return (*this)[0]; }
     std::string_view back() const { return (*this)[size() - 1]; }
