@@ -48,7 +48,8 @@ std::vector<std::uint8_t> colpiDelNastro(const TNastro& nastro, int n, std::stri
             if (riga[k] != lettera[k]) return false;
         return true;
     };
-    for (std::size_t i = 0; i < letti; ++i) colpi[i] = uguale(nastro[i]) ? 1 : 0;
+    std::uint8_t* colpo = colpi.data();
+    nastro.perOgniRiga(letti, [&](std::string_view riga) { *colpo++ = uguale(riga) ? 1 : 0; });
     return colpi;
 }
 

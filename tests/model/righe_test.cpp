@@ -23,6 +23,13 @@ TEST(Righe, FollowsAVectorOfStringsThroughEveryChange) {
         ASSERT_TRUE(r == v);
         ASSERT_EQ(r.comeStringhe(), v);
         ASSERT_TRUE(std::equal(r.rbegin(), r.rend(), v.rbegin(), v.rend()));
+        // A scan of the first n lines, n past the end included, reads the same lines.
+        for (std::size_t n : {v.size(), v.size() / 2, v.size() + 3}) {
+            std::vector<std::string> letti;
+            r.perOgniRiga(n, [&](std::string_view riga) { letti.emplace_back(riga); });
+            ASSERT_EQ(letti,
+                      std::vector<std::string>(v.begin(), v.begin() + std::min(n, v.size())));
+        }
     };
     for (const char* riga : {"36", "", "R", "una riga più lunga", "", "0"}) {
         r.push_back(riga);
