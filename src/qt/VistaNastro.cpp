@@ -89,7 +89,9 @@ int TVistaNastro::altezzaRiga() const {
 }
 
 int TVistaNastro::righeInVista() const {
-    return std::max(1, (viewport()->height() - 2 * MARGINE) / altezzaRiga());
+    // From the frame's own size: the viewport takes its size only once the window is laid out,
+    // which may come after the model has moved the caret.
+    return std::max(1, (contentsRect().height() - 2 * MARGINE) / altezzaRiga());
 }
 
 void TVistaNastro::aggiornaBarra() {

@@ -415,5 +415,32 @@ TEST(VistaFormACapo, TheModelSaysWhichTextsRunOverSeveralLines) {
     EXPECT_NE(qobject_cast<QTextEdit*>(v.widget(memoBasso)), nullptr);
 }
 
+// A window opened on a long ribbon shows its newest line, though the caret was put there before
+// the window was first laid out; the lines clicked are those under the mouse.
+TEST(VistaFormNastro, ANewWindowShowsTheNewestLineAndSelectsTheLinesClicked) {
+    test::PiattaformaFinta piattaforma;
+    ui::TForm f(piattaforma, "TProva", "", 100, 200);
+    const int id = f.aggiungi(
+        ui::disegno::controllo("richeditnumero", ui::TTipo::Nastro, -1, 10, 10, 49, 160));
+    for (int i = 0; i < 40; ++i) f.aggiungiRiga(id, std::to_string(i));
+    f.scorri(id, true);
+    qt::TRegia regia;
+    qt::TVistaForm& v = regia.crea(f);
+    f.mostra();
+    regia.renderizzaTutto();
+    auto* n = qobject_cast<qt::TVistaNastro*>(v.widget(id));
+    ASSERT_NE(n, nullptr);
+    EXPECT_TRUE(n->cursoreVisibile());
+    EXPECT_GT(n->primaVisibile(), 20u);
+    const std::size_t prima = n->primaVisibile();
+    const int h = n->fontMetrics().lineSpacing();
+    QTest::mouseClick(n->viewport(), Qt::LeftButton, {}, QPoint(10, 4 + h / 2));
+    QTest::mouseClick(n->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(10, 4 + 2 * h + h / 2));
+    EXPECT_EQ(n->testoSelezionato().toStdString(), std::to_string(prima) + "\n" +
+                                                       std::to_string(prima + 1) + "\n" +
+                                                       std::to_string(prima + 2));
+}
+
 } // namespace
 } // namespace girolino
