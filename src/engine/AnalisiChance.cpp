@@ -40,7 +40,16 @@ const TNastro& nastroDellaFamiglia(const TPartita& partita, int famiglia) {
 std::vector<std::uint8_t> colpiDelNastro(const TNastro& nastro, int n, std::string_view lettera) {
     std::vector<std::uint8_t> colpi(static_cast<std::size_t>(std::max(n, 0)), 0);
     const std::size_t letti = std::min(colpi.size(), nastro.size());
-    for (std::size_t i = 0; i < letti; ++i) colpi[i] = nastro[i] == lettera ? 1 : 0;
+    // Marks are a letter or two: compared by hand, a long ribbon is read several times faster
+    // than through a library compare per line.
+    const auto uguale = [lettera](std::string_view riga) {
+        if (riga.size() != lettera.size()) return false;
+        for (std::size_t k = 0; k < riga.size(); ++k)
+            if (riga[k] != lettera[k]) return false;
+        return true;
+    };
+    std::uint8_t* colpo = colpi.data();
+    nastro.perOgniRiga(letti, [&](std::string_view riga) { *colpo++ = uguale(riga) ? 1 : 0; });
     return colpi;
 }
 

@@ -39,7 +39,7 @@ void ripristinaGruppi(TPartita& p, int n) {
     }
 }
 
-int numeroDellaRiga(const std::string& riga) {
+int numeroDellaRiga(std::string_view riga) {
     const std::optional<int> n = numeroDelTavolo(riga);
     if (!n) throw std::invalid_argument(formatta(TESTO("'%1' non è un numero valido"), riga));
     return *n;

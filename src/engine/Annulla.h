@@ -9,6 +9,7 @@
 #include "model/Partita.h"
 
 #include <string>
+#include <string_view>
 
 namespace girolino {
 
@@ -48,7 +49,7 @@ void ripristinaUltimoNumero(TPartita& p);
 
 // The number written on a ribbon line. Throws std::invalid_argument naming the text when
 // it is not a number 0..36.
-int numeroDellaRiga(const std::string& riga);
+int numeroDellaRiga(std::string_view riga);
 
 // Counters of numbers, sides, groups and the wheel, runs, the spin count and the six ribbons back
 // to an empty game; the game counts as unmodified. Undo copies, ripetizioniPrec, ultimoNumero and

@@ -20,7 +20,7 @@ std::vector<std::pair<std::string, int>> striscia(const TPartita& p) {
     std::vector<std::pair<std::string, int>> voci;
     voci.reserve(quanti);
     for (std::size_t k = 1; k <= quanti; ++k) {
-        const std::string& riga = nastro[nastro.size() - k];
+        const std::string_view riga = nastro[nastro.size() - k];
         const std::optional<int> n = numeroDelTavolo(riga);
         voci.emplace_back(riga, n ? rossoonero(*n) : NERO);
     }

@@ -18,7 +18,7 @@ namespace {
 constexpr int NUM_NASTRI = 6;
 
 // A line as a message may quote it: printable ASCII only, and not too long.
-std::string citazione(const std::string& s) {
+std::string citazione(std::string_view s) {
     constexpr std::size_t massimo = 40;
     std::string r;
     for (std::size_t i = 0; i < s.size() && i < massimo; ++i) {
@@ -191,21 +191,13 @@ private:
         return leggiNastri() && confrontaNastri();
     }
 
-    static bool segnoAmmesso(int i, const std::string& s) {
-        static const std::array<std::array<const char*, 4>, NUM_NASTRI> ammessi = {{
-            {},
-            {"R", "N", "x", "x"},
-            {"P", "D", "x", "x"},
-            {"M", "P", "x", "x"},
-            {"1", "2", "3", "x"},
-            {"1", "2", "3", "x"},
-        }};
-        if (i == 0) {
-            return numeroEsatto(s).has_value();
-        }
-        for (const char* a : ammessi[i])
-            if (s == a) return true;
-        return false;
+    static bool segnoAmmesso(int i, std::string_view s) {
+        // Every mark of a letter ribbon is one of these characters, alone on its line.
+        static constexpr std::array<std::string_view, NUM_NASTRI> ammessi = {
+            "", "RNx", "PDx", "MPx", "123x", "123x",
+        };
+        if (i == 0) return numeroEsatto(s).has_value();
+        return s.size() == 1 && ammessi[i].find(s[0]) != std::string_view::npos;
     }
 
     bool leggiNastri() {
@@ -230,7 +222,7 @@ private:
                                                "in '%3' ha %4 boule."),
                                          nastro(i), righe, file(), f_.bouleEseguite));
             auto& n = f_.nastri[i];
-            n = dividiRighe(l.contenuto);
+            n = dividiRigheCompatte(l.contenuto);
             for (std::size_t k = 0; k < n.size(); ++k)
                 if (!segnoAmmesso(i, n[k]))
                     return fallisci(formatta(TESTO("Il nastro '%1' non è valido: la riga %2 ('%3') "
@@ -271,10 +263,12 @@ private:
         }
         for (int g = 1; g <= NUM_GRUPPI; ++g)
             if (f_.gruppi[g] != r.gruppi[g]) return nonCorrisponde(0);
-        // The letter ribbons must be the marks of the number ribbon, line by line.
+        // The letter ribbons must be the marks of the number ribbon, line by line. Every mark is
+        // one character, on the ribbons as read (leggiNastri) as in the table.
         for (int i = 1; i < NUM_NASTRI; ++i)
             for (std::size_t k = 0; k < spins.size(); ++k)
-                if (f_.nastri[i][k] != lettereNastro(spins[k])[i - 1]) return nonCorrisponde(i);
+                if (f_.nastri[i][k][0] != lettereNastro(spins[k])[i - 1][0])
+                    return nonCorrisponde(i);
 
         return true;
     }

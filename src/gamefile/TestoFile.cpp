@@ -68,8 +68,10 @@ TLettura leggiFile(const fs::path& p, std::uintmax_t maxByte,
     return r;
 }
 
-std::vector<std::string> dividiRighe(const std::string& testo) {
-    std::vector<std::string> righe;
+namespace {
+
+// Calls f with each line of testo, as dividiRighe splits them.
+template <class F> void perOgniRiga(const std::string& testo, F&& f) {
     std::size_t inizio = 0;
     while (inizio < testo.size()) {
         std::size_t fine = testo.find('\n', inizio);
@@ -77,9 +79,35 @@ std::vector<std::string> dividiRighe(const std::string& testo) {
         if (ultima) fine = testo.size();
         std::size_t lunghezza = fine - inizio;
         if (!ultima && lunghezza > 0 && testo[fine - 1] == '\r') --lunghezza;
-        righe.emplace_back(testo, inizio, lunghezza);
+        f(std::string_view(testo).substr(inizio, lunghezza));
         inizio = fine + 1;
     }
+}
+
+template <class R> std::string conFineRiga(const R& righe) {
+    std::string testo;
+    std::size_t caratteri = 0;
+    for (const auto& riga : righe) caratteri += riga.size() + 2;
+    testo.reserve(caratteri);
+    for (const auto& riga : righe) {
+        testo += riga;
+        testo += "\r\n";
+    }
+    return testo;
+}
+
+} // namespace
+
+std::vector<std::string> dividiRighe(const std::string& testo) {
+    std::vector<std::string> righe;
+    perOgniRiga(testo, [&](std::string_view r) { righe.emplace_back(r); });
+    return righe;
+}
+
+TRighe dividiRigheCompatte(const std::string& testo) {
+    TRighe righe;
+    righe.reserve(contaRighe(testo), testo.size());
+    perOgniRiga(testo, [&](std::string_view r) { righe.push_back(r); });
     return righe;
 }
 
@@ -90,12 +118,11 @@ std::size_t contaRighe(const std::string& testo) {
 }
 
 std::string testoConFineRiga(const std::vector<std::string>& righe) {
-    std::string testo;
-    for (const auto& riga : righe) {
-        testo += riga;
-        testo += "\r\n";
-    }
-    return testo;
+    return conFineRiga(righe);
+}
+
+std::string testoConFineRiga(const TRighe& righe) {
+    return conFineRiga(righe);
 }
 
 TEsito scriviRighe(const fs::path& p, const std::vector<std::string>& righe) {

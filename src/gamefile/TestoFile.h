@@ -5,6 +5,7 @@
 // write never destroys the file it was meant to replace.
 
 #include "gamefile/Esito.h"
+#include "model/Righe.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -31,12 +32,15 @@ TLettura leggiFile(const std::filesystem::path& p, std::uintmax_t maxByte,
 // a line end at the very end of the text does not start another (empty) line. An empty text
 // has no lines.
 std::vector<std::string> dividiRighe(const std::string& testo);
+// The same lines, kept compactly (a ribbon of a long game).
+TRighe dividiRigheCompatte(const std::string& testo);
 
 // Counts the lines dividiRighe would return, without building them.
 std::size_t contaRighe(const std::string& testo);
 
 // The lines, each followed by CR LF, bytes as they are, no byte-order mark.
 std::string testoConFineRiga(const std::vector<std::string>& righe);
+std::string testoConFineRiga(const TRighe& righe);
 
 // Writes testoConFineRiga(righe) to p: the text goes to a flushed temporary file in the same
 // folder, which then replaces the target in one step. On failure the message names the file

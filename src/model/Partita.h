@@ -6,6 +6,7 @@
 // Counters are 32-bit so that long games keep counting: a random run alone may
 // draw 100000 spins.
 
+#include "model/Righe.h"
 #include "model/Ruota.h"
 #include "model/Tabella.h"
 
@@ -62,7 +63,8 @@ struct TStoriaRuota {
     std::vector<TRecordRuota> record;
 };
 
-using TNastro = std::vector<std::string>;
+// A history ribbon: one line per spin.
+using TNastro = TRighe;
 
 struct TPartita {
     std::int32_t bouleEseguite = 0;

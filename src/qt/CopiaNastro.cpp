@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/CopiaNastro.h"
 
+#include "qt/VistaNastro.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,7 +30,8 @@ void copiaNastro(QPlainTextEdit& ed, const ui::TControllo& c, TNastroMostrato& m
         QString nuove;
         for (std::size_t i = tenute; i < c.righe.size(); ++i) {
             if (i > 0) nuove += QLatin1Char('\n');
-            nuove += QString::fromStdString(c.righe[i]);
+            const std::string_view riga = c.righe[i];
+            nuove += QString::fromUtf8(riga.data(), static_cast<qsizetype>(riga.size()));
         }
         cur.movePosition(QTextCursor::End);
         cur.insertText(nuove);
@@ -45,6 +48,15 @@ void copiaNastro(QPlainTextEdit& ed, const ui::TControllo& c, TNastroMostrato& m
             !caret.hasSelection() && (c.cursoreInFondo ? caret.atEnd() : caret.atStart());
         if (!giaLi) ed.moveCursor(c.cursoreInFondo ? QTextCursor::End : QTextCursor::Start);
         ed.ensureCursorVisible();
+    }
+}
+
+void copiaNastro(TVistaNastro& v, const ui::TControllo& c, TNastroMostrato& m) {
+    v.impostaRighe(c.righe.size());
+    m.righe = c.righe.size();
+    if (m.scorrimenti != c.richiesteScorrimento) {
+        m.scorrimenti = c.richiesteScorrimento;
+        v.spostaCursore(c.cursoreInFondo);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "qt/Riquadri.h"
 #include "qt/Stanze.h"
 #include "qt/Tasti.h"
+#include "qt/VistaNastro.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -148,15 +149,19 @@ TControllo conRigheTradotte(const lingua::TTraduttore& lingua, const TControllo&
     TControllo r = c;
     if (!lingua.traduce()) return r;
     std::string tutto;
-    for (std::size_t i = 0; i < c.righe.size(); ++i) tutto += (i ? "\n" : "") + c.righe[i];
-    r.righe.clear();
+    for (std::size_t i = 0; i < c.righe.size(); ++i) {
+        if (i) tutto += '\n';
+        tutto += c.righe[i];
+    }
+    std::vector<std::string> righe;
     const std::string t = lingua.traduci(tutto);
     for (std::size_t inizio = 0;;) {
         const std::size_t fine = t.find('\n', inizio);
-        r.righe.push_back(t.substr(inizio, fine - inizio));
+        righe.push_back(t.substr(inizio, fine - inizio));
         if (fine == std::string::npos) break;
         inizio = fine + 1;
     }
+    r.righe = righe;
     r.righeInvariate = 0;
     return r;
 }
@@ -335,16 +340,23 @@ QWidget* TVistaForm::creaWidget(const TControllo& c, QWidget* g) {
     case TTipo::Gruppo:
         return new QGroupBox(g);
     case TTipo::Nastro: {
+        if (c.allinea == ui::TAllinea::Sinistra) { // one short entry per line
+            auto* v = new TVistaNastro(
+                [&m = modello_, id = modello_.id(c.nome)]() -> const TRighe& {
+                    return m.controllo(id).righe;
+                },
+                g);
+            v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            return v;
+        }
         auto* t = new QPlainTextEdit(g);
         t->setReadOnly(true);
         t->setUndoRedoEnabled(false);
-        if (c.allinea == ui::TAllinea::Sinistra) {
-            t->setLineWrapMode(QPlainTextEdit::NoWrap);
-        } else { // lines are aligned within the width of the control
-            QTextOption o = t->document()->defaultTextOption();
-            o.setAlignment(oriz);
-            t->document()->setDefaultTextOption(o);
-        }
+        // Lines are aligned within the width of the control.
+        QTextOption o = t->document()->defaultTextOption();
+        o.setAlignment(oriz);
+        t->document()->setDefaultTextOption(o);
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return t;
@@ -667,10 +679,14 @@ void TVistaForm::copia(int id) {
         break;
     }
     case TTipo::Nastro: {
+        if (auto* v = qobject_cast<TVistaNastro*>(w)) { // a ribbon of spins: data, as it is
+            copiaNastro(*v, c, mostrato_[id].nastro);
+            break;
+        }
         auto& nastro = *static_cast<QPlainTextEdit*>(w);
         if (c.righeDaTradurre)
             copiaNastro(nastro, conRigheTradotte(regia_.traduttore(), c), mostrato_[id].nastro);
-        else // a ribbon of spins, never copied: it may hold a hundred thousand lines
+        else
             copiaNastro(nastro, c, mostrato_[id].nastro);
         break;
     }

@@ -5,6 +5,7 @@
 // record what changed so that the view copies just that, once per turn of the
 // event loop.
 
+#include "model/Righe.h"
 #include "ui/Colori.h"
 #include "ui/ControlliRicchi.h"
 
@@ -82,7 +83,7 @@ struct TControllo {
     bool spuntato = false;
     std::string hint;
     std::vector<std::string> voci;                // combo items
-    std::vector<std::string> righe;               // lines of a ribbon
+    TRighe righe;                                 // lines of a ribbon
     std::vector<TSpezzone> spezzoni;              // runs of a coloured strip
     int minimo = 0, massimo = 100, posizione = 0; // progress bar
     bool cursoreInFondo = true;                   // ribbon caret at the end (true) or at the start

@@ -138,8 +138,8 @@ void TForm::setSpezzoni(int id, std::vector<TSpezzone> s) {
     segnaSporco(id);
 }
 
-void TForm::aggiungiRiga(int id, std::string riga) {
-    controlli_[id].righe.push_back(std::move(riga));
+void TForm::aggiungiRiga(int id, std::string_view riga) {
+    controlli_[id].righe.push_back(riga);
     segnaSporco(id);
 }
 
@@ -159,7 +159,7 @@ void TForm::svuotaRighe(int id) {
     segnaSporco(id);
 }
 
-void TForm::sostituisciRighe(int id, std::vector<std::string> righe) {
+void TForm::sostituisciRighe(int id, TRighe righe) {
     auto& c = controlli_[id];
     c.righe = std::move(righe);
     c.righeInvariate = 0;

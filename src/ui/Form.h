@@ -77,10 +77,10 @@ public:
     void setHint(int id, std::string_view h);
     void setBarra(int id, int minimo, int massimo, int posizione);
     void setSpezzoni(int id, std::vector<TSpezzone> s);
-    void aggiungiRiga(int id, std::string riga);
+    void aggiungiRiga(int id, std::string_view riga);
     void togliUltimaRiga(int id);
     void svuotaRighe(int id);
-    void sostituisciRighe(int id, std::vector<std::string> righe);
+    void sostituisciRighe(int id, TRighe righe);
     // Puts the caret of a ribbon at its end (or start) and scrolls it into view.
     void scorri(int id, bool inFondo);
     // Timer: start (restarting when `riavvia`, otherwise keeping a running timer), stop.

@@ -105,7 +105,7 @@ void TForm1::esportaNumeri() {
 
     std::vector<std::uint8_t> numeri;
     numeri.reserve(partita_.nastroNumeri.size());
-    for (const std::string& riga : partita_.nastroNumeri)
+    for (const std::string_view riga : partita_.nastroNumeri)
         numeri.push_back(static_cast<std::uint8_t>(girolino::numeroDellaRiga(riga)));
     const std::string testo =
         e == ".txt" ? girolino::componiElencoTesto(numeri) : girolino::componiElencoCsv(numeri);

@@ -42,7 +42,7 @@ TEST(Istogramma, LunghezzeOltre24FinisconoNellUltimaRiga) {
     for (const auto& c : {Caso{23, 23}, Caso{24, 24}, Caso{25, 24}, Caso{300, 24}}) {
         SCOPED_TRACE(c.lunghezza);
         // lunghezza times "1", closed by a "3": a delay of "3" and a run of "1".
-        TNastro nastro(static_cast<std::size_t>(c.lunghezza), "1");
+        TNastro nastro(std::vector<std::string>(static_cast<std::size_t>(c.lunghezza), "1"));
         nastro.push_back("3");
         const int n = static_cast<int>(nastro.size());
         EXPECT_EQ(calcolaIstogramma(nastro, n, "3", TTipoIstogramma::Ritardi),

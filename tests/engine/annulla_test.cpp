@@ -123,7 +123,9 @@ TEST(AnnullaSpin, PartitaVuotaResta) {
 
 TEST(AnnullaSpin, RigaIllegibileNonToccaNulla) {
     TPartita p = gioca({4, 8, 15});
-    p.nastroNumeri[1] = "otto";
+    auto righe = p.nastroNumeri.comeStringhe();
+    righe[1] = "otto";
+    p.nastroNumeri = righe;
     const TPartita prima = p;
     EXPECT_THROW(annullaSpin(p), std::invalid_argument);
     EXPECT_EQ(differenza(p, prima), "");
@@ -180,7 +182,7 @@ void controllaInvarianti(const TPartita& p) {
 // Delays, hits and runs recounted from the number ribbon alone.
 void controllaControNastro(const TPartita& p) {
     std::vector<int> giro;
-    for (const auto& r : p.nastroNumeri) giro.push_back(std::stoi(r));
+    for (const auto& r : p.nastroNumeri) giro.push_back(std::stoi(std::string(r)));
     const auto conta = [&](auto contiene, const TContatore& e, const char* cosa, int i) {
         int sortite = 0;
         int ritardo = 0;

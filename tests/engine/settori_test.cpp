@@ -21,7 +21,7 @@ constexpr int ANNULLA = -1;               // a step of a game that takes back th
 
 std::vector<int> numeriDelNastro(const TPartita& p) {
     std::vector<int> v;
-    for (const auto& riga : p.nastroNumeri) v.push_back(std::stoi(riga));
+    for (const auto& riga : p.nastroNumeri) v.push_back(std::stoi(std::string(riga)));
     return v;
 }
 

@@ -358,8 +358,10 @@ TEST(Backtest, IGiriDellaPartitaSonoQuelliInseriti) {
     for (int n : inseriti) inserisciSpin(p, n);
     EXPECT_EQ(giriDellaPartita(p), inseriti);
     // A ribbon line that is no number is no spin.
-    p.nastroNumeri.insert(p.nastroNumeri.begin() + 2, "");
-    p.nastroNumeri.push_back("37");
+    auto righe = p.nastroNumeri.comeStringhe();
+    righe.insert(righe.begin() + 2, "");
+    righe.push_back("37");
+    p.nastroNumeri = righe;
     EXPECT_EQ(giriDellaPartita(p), inseriti);
 }
 

@@ -130,7 +130,7 @@ TEST_F(Caricamento, SettoriEArchiRifattiDalNastroAllApertura) {
     EXPECT_EQ(q.ruota, p.ruota);
 
     std::vector<int> spins;
-    for (const auto& riga : q.nastroNumeri) spins.push_back(std::stoi(riga));
+    for (const auto& riga : q.nastroNumeri) spins.push_back(std::stoi(std::string(riga)));
     for (int i = 0; i < 3; ++i) {
         annullaSpin(q);
         spins.pop_back();

@@ -7,6 +7,7 @@
 #include "gamefile/Cartelle.h"
 #include "qt/Programma.h"
 #include "qt/VistaForm.h"
+#include "qt/VistaNastro.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -71,6 +72,8 @@ protected:
                 valore += e->text();
             else if (auto* l = qobject_cast<QLabel*>(w))
                 valore += l->text();
+            else if (auto* r = qobject_cast<qt::TVistaNastro*>(w))
+                valore += QString::number(r->righe()) + QLatin1Char('|') + r->testo();
             else if (auto* n = qobject_cast<QPlainTextEdit*>(w))
                 valore += QString::number(n->document()->blockCount()) + QLatin1Char('|') +
                           n->toPlainText();

@@ -6,22 +6,24 @@
 #include "PiattaformaFinta.h"
 #include "qt/Regia.h"
 #include "qt/VistaForm.h"
+#include "qt/VistaNastro.h"
 #include "ui/Disegno.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -136,7 +138,7 @@ TEST_F(VistaFormTest, BuildsOneNamedWidgetPerControlAtItsPlace) {
         {form.etichetta, "QLabel"},   {form.memo, "QLineEdit"},
         {form.campo, "QLineEdit"},    {form.casella, "QCheckBox"},
         {form.gruppo, "QGroupBox"},   {form.radio1, "QRadioButton"},
-        {form.combo, "QComboBox"},    {form.nastro, "QPlainTextEdit"},
+        {form.combo, "QComboBox"},    {form.nastro, "girolino::qt::TVistaNastro"},
         {form.striscia, "QTextEdit"}, {form.barra, "QProgressBar"},
     };
     for (const auto& a : attesi) {
@@ -173,7 +175,7 @@ TEST_F(VistaFormTest, ColoursFontsAndContentsComeFromTheModel) {
     auto* cb = w<QComboBox>(form.combo);
     EXPECT_EQ(cb->count(), 3);
     EXPECT_EQ(cb->currentText(), "4");
-    EXPECT_EQ(w<QPlainTextEdit>(form.nastro)->toPlainText(), "1\n2");
+    EXPECT_EQ(w<qt::TVistaNastro>(form.nastro)->testo(), "1\n2");
 
     form.setColoreFont(form.memo, ui::clRed);
     form.setGrassetto(form.memo, true);
@@ -298,46 +300,70 @@ TEST_F(VistaFormTest, TypedTextReachesTheModelAndDisplaysRefuseTyping) {
     EXPECT_EQ(form.eventi.size(), 2u);
 }
 
-TEST_F(VistaFormTest, RibbonsChangeOnlyTheirNewLines) {
-    auto* ed = w<QPlainTextEdit>(form.nastro);
-    std::vector<int> inizioModifiche;
-    QObject::connect(ed->document(), &QTextDocument::contentsChange,
-                     [&](int da, int, int) { inizioModifiche.push_back(da); });
-
+TEST_F(VistaFormTest, RibbonsFollowTheModelsLinesAndCaret) {
+    auto* v = w<qt::TVistaNastro>(form.nastro);
     form.aggiungiRiga(form.nastro, "3");
     regia.renderizzaTutto();
-    EXPECT_EQ(ed->toPlainText(), "1\n2\n3");
-    ASSERT_FALSE(inizioModifiche.empty());
-    EXPECT_GE(inizioModifiche.front(), 3) << "the first two lines were rewritten";
+    EXPECT_EQ(v->testo(), "1\n2\n3");
 
-    inizioModifiche.clear();
     form.togliUltimaRiga(form.nastro);
     form.togliUltimaRiga(form.nastro);
     form.aggiungiRiga(form.nastro, "9");
     regia.renderizzaTutto();
-    EXPECT_EQ(ed->toPlainText(), "1\n9");
-    ASSERT_FALSE(inizioModifiche.empty());
-    EXPECT_GE(inizioModifiche.front(), 1);
+    EXPECT_EQ(v->testo(), "1\n9");
 
     form.svuotaRighe(form.nastro);
     regia.renderizzaTutto();
-    EXPECT_EQ(ed->toPlainText(), "");
+    EXPECT_EQ(v->testo(), "");
+    EXPECT_EQ(v->righe(), 0u);
 
     std::vector<std::string> molte(32767);
     for (std::size_t i = 0; i < molte.size(); ++i) molte[i] = std::to_string(i % 37);
     form.sostituisciRighe(form.nastro, molte);
     form.scorri(form.nastro, true);
     regia.renderizzaTutto();
-    EXPECT_EQ(ed->document()->blockCount(), 32767);
-    EXPECT_EQ(ed->document()->lastBlock().text().toStdString(), molte.back());
-    EXPECT_TRUE(ed->textCursor().atEnd());
-    EXPECT_GT(ed->verticalScrollBar()->value(), 0);
-    EXPECT_TRUE(ed->viewport()->rect().contains(ed->cursorRect())) << "newest line not in view";
+    EXPECT_EQ(v->righe(), 32767u);
+    EXPECT_EQ(v->riga(32766).toStdString(), molte.back());
+    EXPECT_EQ(v->cursore(), 32766u);
+    EXPECT_GT(v->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(v->cursoreVisibile()) << "newest line not in view";
+
+    // A caret at the end follows the lines appended; the view moves when the model asks.
+    form.aggiungiRiga(form.nastro, "5");
+    regia.renderizzaTutto();
+    EXPECT_EQ(v->cursore(), 32767u);
+    form.scorri(form.nastro, true);
+    regia.renderizzaTutto();
+    EXPECT_TRUE(v->cursoreVisibile());
 
     form.scorri(form.nastro, false);
     regia.renderizzaTutto();
-    EXPECT_TRUE(ed->textCursor().atStart());
-    EXPECT_EQ(ed->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(v->cursore(), 0u);
+    EXPECT_EQ(v->verticalScrollBar()->value(), 0);
+}
+
+// The user selects whole lines and copies them; typing goes on to the window.
+TEST_F(VistaFormTest, RibbonLinesAreSelectedAndCopiedButNotEdited) {
+    auto* v = w<qt::TVistaNastro>(form.nastro);
+    form.aggiungiRiga(form.nastro, "36");
+    regia.renderizzaTutto();
+    EXPECT_FALSE(v->haSelezione());
+    const int altezza = v->fontMetrics().lineSpacing();
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(10, 4 + altezza / 2));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(10, 4 + 2 * altezza + altezza / 2));
+    EXPECT_EQ(v->testoSelezionato(), "1\n2\n36");
+    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, QPoint(10, 4 + altezza + altezza / 2));
+    EXPECT_EQ(v->testoSelezionato(), "2");
+    QTest::keySequence(v, QKeySequence::SelectAll);
+    QTest::keySequence(v, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1\n2\n36");
+
+    QKeyEvent cifra(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QCoreApplication::sendEvent(v, &cifra);
+    EXPECT_FALSE(cifra.isAccepted()) << "a digit must reach the window";
+    EXPECT_EQ(v->testo(), "1\n2\n36");
+    EXPECT_EQ(form.controllo(form.nastro).righe, (std::vector<std::string>{"1", "2", "36"}));
 }
 
 TEST_F(VistaFormTest, CloseBoxAsksTheModelAndAHiddenWindowWaits) {
@@ -368,7 +394,7 @@ TEST_F(VistaFormTest, CloseBoxAsksTheModelAndAHiddenWindowWaits) {
     regia.renderizzaTutto();
     EXPECT_TRUE(vista.isVisible());
     EXPECT_EQ(w<QLineEdit>(form.memo)->text(), "41");
-    EXPECT_EQ(w<QPlainTextEdit>(form.nastro)->toPlainText(), "1\n2\n3");
+    EXPECT_EQ(w<qt::TVistaNastro>(form.nastro)->testo(), "1\n2\n3");
 }
 
 // Whether a text runs over several lines is the layout's word, whatever the control's height.
@@ -390,6 +416,33 @@ TEST(VistaFormACapo, TheModelSaysWhichTextsRunOverSeveralLines) {
     EXPECT_TRUE(qobject_cast<QLabel*>(v.widget(bassa))->wordWrap());
     EXPECT_NE(qobject_cast<QLineEdit*>(v.widget(memoAlto)), nullptr);
     EXPECT_NE(qobject_cast<QTextEdit*>(v.widget(memoBasso)), nullptr);
+}
+
+// A window opened on a long ribbon shows its newest line, though the caret was put there before
+// the window was first laid out; the lines clicked are those under the mouse.
+TEST(VistaFormNastro, ANewWindowShowsTheNewestLineAndSelectsTheLinesClicked) {
+    test::PiattaformaFinta piattaforma;
+    ui::TForm f(piattaforma, "TProva", "", 100, 200);
+    const int id = f.aggiungi(
+        ui::disegno::controllo("richeditnumero", ui::TTipo::Nastro, -1, 10, 10, 49, 160));
+    for (int i = 0; i < 40; ++i) f.aggiungiRiga(id, std::to_string(i));
+    f.scorri(id, true);
+    qt::TRegia regia;
+    qt::TVistaForm& v = regia.crea(f);
+    f.mostra();
+    regia.renderizzaTutto();
+    auto* n = qobject_cast<qt::TVistaNastro*>(v.widget(id));
+    ASSERT_NE(n, nullptr);
+    EXPECT_TRUE(n->cursoreVisibile());
+    EXPECT_GT(n->primaVisibile(), 20u);
+    const std::size_t prima = n->primaVisibile();
+    const int h = n->fontMetrics().lineSpacing();
+    QTest::mouseClick(n->viewport(), Qt::LeftButton, {}, QPoint(10, 4 + h / 2));
+    QTest::mouseClick(n->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(10, 4 + 2 * h + h / 2));
+    EXPECT_EQ(n->testoSelezionato().toStdString(), std::to_string(prima) + "\n" +
+                                                       std::to_string(prima + 1) + "\n" +
+                                                       std::to_string(prima + 2));
 }
 
 } // namespace

@@ -155,7 +155,7 @@ TEST(TestoRegole, IniziaColNomeSpaziatoTraTrattiniEContieneOgniRigaDellAvvertenz
     const TForm17 f(p);
     const auto& righe = f["Memo1"].righe;
     ASSERT_GE(righe.size(), 3u);
-    const auto trattini = [](const std::string& r) {
+    const auto trattini = [](std::string_view r) {
         return !r.empty() && std::all_of(r.begin(), r.end(), [](char c) { return c == '-'; });
     };
     EXPECT_TRUE(trattini(righe[0]));

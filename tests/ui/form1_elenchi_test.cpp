@@ -109,7 +109,7 @@ TEST(Importa, UnaCorsaCasualeEUnImportDelleStesseEstrazioniSonoUguali) {
     corsa.digita("Edit1", "300");
     corsa.premi("BitBtn2");
     std::string testo;
-    for (const std::string& riga : corsa.app.partita().nastroNumeri) testo += riga + "\n";
+    for (const std::string_view riga : corsa.app.partita().nastroNumeri) (testo += riga) += "\n";
     confermaImport(importato);
     importato.f.importaTesto("corsa", testo);
     // The run leaves its count in Edit1; all else is the same.

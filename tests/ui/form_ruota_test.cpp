@@ -24,7 +24,7 @@ using ui::TCella;
 
 std::vector<int> spinDelNastro(const TPartita& p) {
     std::vector<int> v;
-    for (const auto& riga : p.nastroNumeri) v.push_back(std::stoi(riga));
+    for (const auto& riga : p.nastroNumeri) v.push_back(std::stoi(std::string(riga)));
     return v;
 }
 

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 
 void attendiComeIlNastro(const Programma& x) {
     std::vector<int> spins;
-    for (const auto& riga : x.f.partita().nastroNumeri) spins.push_back(std::stoi(riga));
+    for (const auto& riga : x.f.partita().nastroNumeri)
+        spins.push_back(std::stoi(std::string(riga)));
     EXPECT_EQ(x.f.partita().ruota, rigiocaRuota(spins));
 }
 
