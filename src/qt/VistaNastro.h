@@ -20,6 +20,8 @@ namespace girolino::qt {
 
 class TVistaNastro : public QAbstractScrollArea {
     Q_OBJECT
+    // The text as a plain text box would give it, for tools that read widgets by property.
+    Q_PROPERTY(QString plainText READ testo)
 public:
     // The lines to draw, read whenever they are painted or copied.
     using TFonte = std::function<const TRighe&()>;
@@ -32,6 +34,7 @@ public:
     QString riga(std::size_t i) const;
     // Every line, joined by line ends.
     QString testo() const;
+    Q_INVOKABLE QString toPlainText() const { return testo(); }
 
     // Puts the caret on the last line (or the first) and scrolls it into view.
     void spostaCursore(bool inFondo);

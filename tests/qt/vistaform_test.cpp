@@ -176,6 +176,8 @@ TEST_F(VistaFormTest, ColoursFontsAndContentsComeFromTheModel) {
     EXPECT_EQ(cb->count(), 3);
     EXPECT_EQ(cb->currentText(), "4");
     EXPECT_EQ(w<qt::TVistaNastro>(form.nastro)->testo(), "1\n2");
+    // Read as any plain text box is read.
+    EXPECT_EQ(w<QWidget>(form.nastro)->property("plainText").toString(), "1\n2");
 
     form.setColoreFont(form.memo, ui::clRed);
     form.setGrassetto(form.memo, true);
