@@ -3,12 +3,7 @@
 // follows, and a long random run with its one final render, alone and with every
 // analysis window open.
 
-#include "qt/Programma.h"
-#include "qt/VistaForm.h"
-
-#include <QAbstractButton>
-#include <QCoreApplication>
-#include <QTemporaryDir>
+#include "BancoQt.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,32 +13,7 @@
 
 namespace {
 
-// Nobody sits at the bench: a modal window (the rules at a first start) closes at once.
-class TPiattaformaBanco : public girolino::qt::TPiattaformaQt {
-public:
-    using TPiattaformaQt::TPiattaformaQt;
-
-protected:
-    void attendiModale(girolino::ui::TForm& f) override { f.nascondi(); }
-};
-
-struct TBanco {
-    TBanco()
-        : programma([this](girolino::qt::TRegia& r) {
-              return std::make_unique<TPiattaformaBanco>(
-                  r, cartella.filePath(QStringLiteral("girolino.ini")));
-          }) {
-        programma.avvia();
-        QCoreApplication::processEvents();
-    }
-    QAbstractButton* pulsante(const char* nome) {
-        return qobject_cast<QAbstractButton*>(
-            programma.vista(programma.applicazione().form1()).widget(nome));
-    }
-
-    QTemporaryDir cartella;
-    girolino::qt::TProgramma programma;
-};
+using girolino::bench::TBanco;
 
 void BM_Click(benchmark::State& state) {
     TBanco banco;

@@ -5,15 +5,10 @@
 // the temporary folder for later runs. Each benchmark reports the resident memory after its work
 // (RSS_MB) and the process's peak so far (picco_MB).
 
+#include "BancoQt.h"
 #include "PiattaformaMuta.h"
-#include "qt/Programma.h"
-#include "qt/VistaForm.h"
-#include "ui/Applicazione.h"
 
-#include <QAbstractButton>
-#include <QCoreApplication>
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -68,40 +63,15 @@ void riportaMemoria(benchmark::State& state) {
     state.counters["picco_MB"] = memoriaMB("VmHWM");
 }
 
-// Nobody sits at the bench: every question is answered yes, a modal window closes at once.
-class TPiattaformaBanco : public girolino::qt::TPiattaformaQt {
-public:
-    using TPiattaformaQt::TPiattaformaQt;
-    bool domanda(const std::string&) override { return true; }
+using bench::TBanco;
 
-protected:
-    void attendiModale(ui::TForm& f) override { f.nascondi(); }
-};
-
-struct TBanco {
-    TBanco()
-        : programma([this](girolino::qt::TRegia& r) {
-              return std::make_unique<TPiattaformaBanco>(
-                  r, cartella.filePath(QStringLiteral("girolino.ini")));
-          }) {
-        programma.avvia();
-        QCoreApplication::processEvents();
-    }
-    ui::TForm1& form1() { return programma.applicazione().form1(); }
-    void premi(const char* nome) {
-        qobject_cast<QAbstractButton*>(programma.vista(form1()).widget(nome))->click();
-        QCoreApplication::processEvents();
-    }
-    bool apri(const fs::path& file) {
-        const bool aperta = form1().caricaFilePartita(file);
-        programma.regia().renderizzaTutto();
-        QCoreApplication::processEvents();
-        return aperta && programma.applicazione().partita().bouleEseguite == BOULE;
-    }
-
-    QTemporaryDir cartella;
-    girolino::qt::TProgramma programma;
-};
+// Opens the saved game as "Apri" does, and shows it.
+bool apri(TBanco& banco, const fs::path& file) {
+    const bool aperta = banco.form1().caricaFilePartita(file);
+    banco.programma.regia().renderizzaTutto();
+    QCoreApplication::processEvents();
+    return aperta && banco.programma.applicazione().partita().bouleEseguite == BOULE;
+}
 
 void BM_Apri1M(benchmark::State& state) {
     const fs::path file = partitaDi1M();
@@ -109,7 +79,7 @@ void BM_Apri1M(benchmark::State& state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
         state.ResumeTiming();
-        if (!banco->apri(file)) state.SkipWithError("partita non aperta");
+        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
         state.PauseTiming();
         riportaMemoria(state);
         banco.reset();
@@ -123,7 +93,7 @@ void BM_Nuova1M(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
-        if (!banco->apri(file)) state.SkipWithError("partita non aperta");
+        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
         state.ResumeTiming();
         banco->form1().nuovaPartita();
         banco->programma.regia().renderizzaTutto();
@@ -144,7 +114,7 @@ void BM_PrimoSpin1M(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
-        if (!banco->apri(file)) state.SkipWithError("partita non aperta");
+        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
         state.ResumeTiming();
         banco->premi("SpeedButton18");
         state.PauseTiming();
@@ -160,7 +130,7 @@ BENCHMARK(BM_PrimoSpin1M)->Unit(benchmark::kMillisecond)->Iterations(1);
 // the argument 1, every analysis window is on screen and follows the game.
 void BM_SpinEAnnulla1M(benchmark::State& state) {
     std::optional<TBanco> banco(std::in_place);
-    if (!banco->apri(partitaDi1M())) return state.SkipWithError("partita non aperta");
+    if (!apri(*banco, partitaDi1M())) return state.SkipWithError("partita non aperta");
     if (state.range(0) == 1) {
         banco->premi("SpeedButton18"); // the number trend opens after a spin of this session
         for (const char* analisi : {"BitBtn3", "BitBtn5", "BitBtn4", "BitBtn8", "BitBtn9"})
@@ -190,7 +160,7 @@ void BM_Finestra1M(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
-        if (!banco->apri(file)) state.SkipWithError("partita non aperta");
+        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
         if (state.range(0) == 4) banco->premi("SpeedButton18");
         state.ResumeTiming();
         banco->premi(pulsante);
@@ -206,7 +176,7 @@ void BM_RandomRun100k(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
-        if (!banco->apri(file)) state.SkipWithError("partita non aperta");
+        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
         banco->form1().testoDigitato(banco->form1().id("Edit1"), "100000");
         state.ResumeTiming();
         banco->premi("BitBtn2"); // "Vai"

@@ -3,14 +3,9 @@
 // rendered once at the end: reading, the preview confirmed, the spins entered a block at a
 // time with the windows drawn between blocks.
 
+#include "BancoQt.h"
 #include "PiattaformaMuta.h"
-#include "qt/Programma.h"
-#include "qt/VistaForm.h"
-#include "ui/Applicazione.h"
 #include "ui/FormImporta.h"
-
-#include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -21,43 +16,29 @@
 
 namespace {
 
-// Nobody sits at the bench: the import preview is confirmed at once, any other modal window
-// closes.
-class TPiattaformaImportaQt : public girolino::qt::TPiattaformaQt {
-public:
-    using TPiattaformaQt::TPiattaformaQt;
+constexpr int SPIN = 100000;
 
-protected:
-    void attendiModale(girolino::ui::TForm& f) override {
-        if (f.nomeClasse() == "TFormImporta") f.click(f.id("BitBtnImporta"));
-        if (f.visibile()) f.nascondi();
-    }
-};
-
-void BM_Importa100k(benchmark::State& state) {
-    constexpr int SPIN = 100000;
+// The same list of spins for both benchmarks, one number a line.
+std::string elenco() {
     std::mt19937 caso(7);
     std::string testo;
     for (int i = 0; i < SPIN; ++i) testo += std::to_string(caso() % 37) + '\n';
+    return testo;
+}
+
+void BM_Importa100k(benchmark::State& state) {
+    const std::string testo = elenco();
     for (auto _ : state) {
         state.PauseTiming();
-        std::optional<QTemporaryDir> cartella(std::in_place);
-        const QString impostazioni = cartella->filePath(QStringLiteral("girolino.ini"));
-        std::optional<girolino::qt::TProgramma> programma(
-            std::in_place, [&impostazioni](girolino::qt::TRegia& r) {
-                return std::make_unique<TPiattaformaImportaQt>(r, impostazioni);
-            });
-        programma->avvia();
-        QCoreApplication::processEvents();
-        auto& app = programma->applicazione();
+        std::optional<girolino::bench::TBanco> banco(std::in_place);
+        auto& app = banco->programma.applicazione();
         state.ResumeTiming();
         app.form1().importaTesto("bench.txt", testo);
-        programma->regia().renderizzaTutto();
+        banco->programma.regia().renderizzaTutto();
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (app.partita().bouleEseguite != SPIN) state.SkipWithError("spin mancanti");
-        programma.reset();
-        cartella.reset();
+        banco.reset();
         state.ResumeTiming();
     }
 }
@@ -75,10 +56,7 @@ public:
 };
 
 void BM_Importa100kModelli(benchmark::State& state) {
-    constexpr int SPIN = 100000;
-    std::mt19937 caso(7);
-    std::string testo;
-    for (int i = 0; i < SPIN; ++i) testo += std::to_string(caso() % 37) + '\n';
+    const std::string testo = elenco();
     for (auto _ : state) {
         state.PauseTiming();
         PiattaformaImporta piattaforma;
