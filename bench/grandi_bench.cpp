@@ -88,41 +88,47 @@ void BM_Apri1M(benchmark::State& state) {
 }
 BENCHMARK(BM_Apri1M)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-void BM_Nuova1M(benchmark::State& state) {
+// Times `azione` on a program that has just opened the saved game, a fresh program each
+// time; `prepara` runs before it and `esito` after it (an error text, or null), both untimed.
+template <class Prepara, class Azione, class Esito>
+void sullaPartitaAperta(benchmark::State& state, Prepara prepara, Azione azione, Esito esito) {
     const fs::path file = partitaDi1M();
     for (auto _ : state) {
         state.PauseTiming();
         std::optional<TBanco> banco(std::in_place);
         if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
+        prepara(*banco);
         state.ResumeTiming();
-        banco->form1().nuovaPartita();
-        banco->programma.regia().renderizzaTutto();
-        QCoreApplication::processEvents();
+        azione(*banco);
         state.PauseTiming();
-        if (banco->programma.applicazione().partita().bouleEseguite != 0)
-            state.SkipWithError("partita non svuotata");
+        if (const char* errore = esito(*banco)) state.SkipWithError(errore);
         riportaMemoria(state);
         banco.reset();
         state.ResumeTiming();
     }
 }
+
+int32_t boule(TBanco& banco) {
+    return banco.programma.applicazione().partita().bouleEseguite;
+}
+
+void BM_Nuova1M(benchmark::State& state) {
+    sullaPartitaAperta(
+        state, [](TBanco&) {},
+        [](TBanco& banco) {
+            banco.form1().nuovaPartita();
+            banco.programma.regia().renderizzaTutto();
+            QCoreApplication::processEvents();
+        },
+        [](TBanco& banco) { return boule(banco) == 0 ? nullptr : "partita non svuotata"; });
+}
 BENCHMARK(BM_Nuova1M)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The first spin clicked after opening: whatever the opened game still had to work out.
 void BM_PrimoSpin1M(benchmark::State& state) {
-    const fs::path file = partitaDi1M();
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::optional<TBanco> banco(std::in_place);
-        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
-        state.ResumeTiming();
-        banco->premi("SpeedButton18");
-        state.PauseTiming();
-        if (banco->programma.applicazione().partita().bouleEseguite != BOULE + 1)
-            state.SkipWithError("spin non inserito");
-        banco.reset();
-        state.ResumeTiming();
-    }
+    sullaPartitaAperta(
+        state, [](TBanco&) {}, [](TBanco& banco) { banco.premi("SpeedButton18"); },
+        [](TBanco& banco) { return boule(banco) == BOULE + 1 ? nullptr : "spin non inserito"; });
 }
 BENCHMARK(BM_PrimoSpin1M)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -156,37 +162,22 @@ void BM_Finestra1M(benchmark::State& state) {
     static constexpr const char* pulsanti[] = {"BitBtn3", "BitBtn5", "BitBtn4", "BitBtn8",
                                                "BitBtn9"};
     const char* pulsante = pulsanti[state.range(0)];
-    const fs::path file = partitaDi1M();
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::optional<TBanco> banco(std::in_place);
-        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
-        if (state.range(0) == 4) banco->premi("SpeedButton18");
-        state.ResumeTiming();
-        banco->premi(pulsante);
-        state.PauseTiming();
-        banco.reset();
-        state.ResumeTiming();
-    }
+    sullaPartitaAperta(
+        state,
+        [&state](TBanco& banco) {
+            if (state.range(0) == 4) banco.premi("SpeedButton18");
+        },
+        [pulsante](TBanco& banco) { banco.premi(pulsante); },
+        [](TBanco&) -> const char* { return nullptr; });
 }
 BENCHMARK(BM_Finestra1M)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_RandomRun100k(benchmark::State& state) {
-    const fs::path file = partitaDi1M();
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::optional<TBanco> banco(std::in_place);
-        if (!apri(*banco, file)) state.SkipWithError("partita non aperta");
-        banco->form1().testoDigitato(banco->form1().id("Edit1"), "100000");
-        state.ResumeTiming();
-        banco->premi("BitBtn2"); // "Vai"
-        state.PauseTiming();
-        if (banco->programma.applicazione().partita().bouleEseguite != BOULE + 100000)
-            state.SkipWithError("spin mancanti");
-        riportaMemoria(state);
-        banco.reset();
-        state.ResumeTiming();
-    }
+    sullaPartitaAperta(
+        state,
+        [](TBanco& banco) { banco.form1().testoDigitato(banco.form1().id("Edit1"), "100000"); },
+        [](TBanco& banco) { banco.premi("BitBtn2"); }, // "Vai"
+        [](TBanco& banco) { return boule(banco) == BOULE + 100000 ? nullptr : "spin mancanti"; });
 }
 BENCHMARK(BM_RandomRun100k)->Unit(benchmark::kMillisecond)->Iterations(1);
 
